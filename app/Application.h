@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "widgets/DialogService.h"
+
+namespace brevolt {
+
+class TfrmMain;
+
+// What the program needs of the platform's application object.
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual std::string ExecutablePath() const = 0;
+    // Creates or overwrites the file with the lines, each ended by CR LF.
+    virtual bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    virtual widgets::DialogService& Dialogs() = 0;
+    // The title the general error report uses: the executable's name without its extension.
+    virtual std::string Title() const = 0;
+    // Shows the main window and runs the message loop until Terminate is called.
+    virtual void Run(TfrmMain& mainWindow) = 0;
+    // Ends the message loop after the current event.
+    virtual void Terminate() = 0;
+};
+
+}  // namespace brevolt

@@ -1,0 +1,209 @@
+#include "registry/MemoryRegistry.h"
+
+#include <vector>
+
+namespace brevolt::registry {
+namespace {
+
+std::string Fold(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return folded;
+}
+
+std::vector<std::string_view> SplitPath(std::string_view path) {
+    std::vector<std::string_view> names;
+    while (!path.empty()) {
+        const auto end = path.find('\\');
+        names.push_back(path.substr(0, end));
+        path = end == std::string_view::npos ? std::string_view{} : path.substr(end + 1);
+    }
+    return names;
+}
+
+// Windows refuses key names longer than this.
+constexpr std::size_t kMaxKeyNameLength = 255;
+
+std::string JoinPath(const std::string& parent, std::string_view name) {
+    return parent.empty() ? std::string(name) : parent + '\\' + std::string(name);
+}
+
+}  // namespace
+
+struct MemoryRegistry::Node {
+    std::string name;
+    std::map<std::string, std::unique_ptr<Node>> children;    // by folded name
+    std::map<std::string, std::pair<std::string, RawValue>> values;  // folded -> (name, value)
+};
+
+// An open key remembers where it is, not the node: a key deleted while open fails its calls.
+class MemoryKey : public RegistryKey {
+public:
+    MemoryKey(MemoryRegistry& registry, Hive hive, std::string path, Access access)
+        : registry_(registry), hive_(hive), path_(std::move(path)), access_(access) {}
+
+    bool hasValue(std::string_view name) const override {
+        const auto* node = registry_.find(hive_, path_);
+        return node != nullptr && node->values.count(Fold(name)) != 0;
+    }
+
+    std::optional<RawValue> queryValue(std::string_view name) const override {
+        const auto* node = registry_.find(hive_, path_);
+        if (node == nullptr) {
+            return std::nullopt;
+        }
+        const auto it = node->values.find(Fold(name));
+        if (it == node->values.end()) {
+            return std::nullopt;
+        }
+        return it->second.second;
+    }
+
+    bool setValue(std::string_view name, const RawValue& value) override {
+        auto* node = registry_.find(hive_, path_);
+        if (node == nullptr || access_ != Access::Full ||
+            registry_.failSet_.count({{hive_, Fold(path_)}, Fold(name)}) != 0) {
+            return false;
+        }
+        auto& slot = node->values[Fold(name)];
+        if (slot.first.empty()) {
+            slot.first = std::string(name);
+        }
+        slot.second = value;
+        return true;
+    }
+
+    bool deleteValue(std::string_view name) override {
+        auto* node = registry_.find(hive_, path_);
+        if (node == nullptr || access_ != Access::Full ||
+            registry_.failDelete_.count({{hive_, Fold(path_)}, Fold(name)}) != 0) {
+            return false;
+        }
+        return node->values.erase(Fold(name)) != 0;
+    }
+
+    std::vector<std::string> subkeyNames() const override {
+        std::vector<std::string> names;
+        if (const auto* node = registry_.find(hive_, path_)) {
+            for (const auto& [folded, child] : node->children) {
+                names.push_back(child->name);
+            }
+        }
+        return names;
+    }
+
+private:
+    MemoryRegistry& registry_;
+    Hive hive_;
+    std::string path_;
+    Access access_;
+};
+
+MemoryRegistry::MemoryRegistry() {
+    roots_[Hive::CurrentUser] = std::make_unique<Node>();
+    roots_[Hive::LocalMachine] = std::make_unique<Node>();
+}
+
+MemoryRegistry::~MemoryRegistry() = default;
+
+MemoryRegistry::Node* MemoryRegistry::find(Hive hive, std::string_view path) {
+    Node* node = roots_.at(hive).get();
+    for (const auto name : SplitPath(path)) {
+        const auto it = node->children.find(Fold(name));
+        if (it == node->children.end()) {
+            return nullptr;
+        }
+        node = it->second.get();
+    }
+    return node;
+}
+
+bool MemoryRegistry::fullAccessDenied(Hive hive, std::string_view path) const {
+    std::string prefix;
+    if (readOnly_.count({hive, prefix}) != 0) {
+        return true;
+    }
+    for (const auto name : SplitPath(path)) {
+        prefix = JoinPath(prefix, Fold(name));
+        if (readOnly_.count({hive, prefix}) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::unique_ptr<RegistryKey> MemoryRegistry::openKey(Hive hive, std::string_view path,
+                                                     Access access, bool create) {
+    Node* node = roots_.at(hive).get();
+    std::string walked;
+    for (const auto name : SplitPath(path)) {
+        const std::string childPath = JoinPath(walked, name);
+        auto it = node->children.find(Fold(name));
+        if (it == node->children.end()) {
+            if (!create || name.size() > kMaxKeyNameLength || fullAccessDenied(hive, walked) ||
+                noCreate_.count({hive, Fold(childPath)}) != 0) {
+                return nullptr;
+            }
+            auto child = std::make_unique<Node>();
+            child->name = std::string(name);
+            it = node->children.emplace(Fold(name), std::move(child)).first;
+        }
+        node = it->second.get();
+        walked = childPath;
+    }
+    if (access == Access::Full && fullAccessDenied(hive, path)) {
+        return nullptr;
+    }
+    return std::make_unique<MemoryKey>(*this, hive, std::string(path), access);
+}
+
+bool MemoryRegistry::deleteNode(Hive hive, const std::string& path, Node& node) {
+    for (auto it = node.children.begin(); it != node.children.end();) {
+        if (!deleteNode(hive, JoinPath(path, it->second->name), *it->second)) {
+            return false;
+        }
+        it = node.children.erase(it);
+    }
+    return !fullAccessDenied(hive, path);
+}
+
+bool MemoryRegistry::deleteTree(Hive hive, std::string_view path) {
+    if (path.empty()) {
+        return false;
+    }
+    const auto cut = path.rfind('\\');
+    const std::string_view parentPath = cut == std::string_view::npos ? "" : path.substr(0, cut);
+    const std::string_view leaf = cut == std::string_view::npos ? path : path.substr(cut + 1);
+    Node* parent = find(hive, parentPath);
+    if (parent == nullptr) {
+        return false;
+    }
+    const auto it = parent->children.find(Fold(leaf));
+    if (it == parent->children.end() || !deleteNode(hive, std::string(path), *it->second)) {
+        return false;
+    }
+    parent->children.erase(it);
+    return true;
+}
+
+void MemoryRegistry::DenyFullAccess(Hive hive, std::string_view path) {
+    readOnly_.insert({hive, Fold(path)});
+}
+
+void MemoryRegistry::DenyCreate(Hive hive, std::string_view path) {
+    noCreate_.insert({hive, Fold(path)});
+}
+
+void MemoryRegistry::FailSetValue(Hive hive, std::string_view path, std::string_view name) {
+    failSet_.insert({{hive, Fold(path)}, Fold(name)});
+}
+
+void MemoryRegistry::FailDeleteValue(Hive hive, std::string_view path, std::string_view name) {
+    failDelete_.insert({{hive, Fold(path)}, Fold(name)});
+}
+
+}  // namespace brevolt::registry

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "registry/RegistryBackend.h"
+
+namespace brevolt::registry {
+
+// A registry held in memory, for tests. Names compare without regard to ASCII case and keep
+// the case they were created with; subkeys enumerate in name order, as on Windows. It can be
+// told to fail where a real registry would: a key that the user may only read, a key that
+// cannot be created, a value that cannot be set or deleted.
+class MemoryRegistry : public RegistryBackend {
+public:
+    MemoryRegistry();
+    ~MemoryRegistry() override;
+    MemoryRegistry(const MemoryRegistry&) = delete;
+    MemoryRegistry& operator=(const MemoryRegistry&) = delete;
+
+    std::unique_ptr<RegistryKey> openKey(Hive hive, std::string_view path, Access access,
+                                         bool create) override;
+    bool deleteTree(Hive hive, std::string_view path) override;
+
+    // The key and everything below it can be opened for reading only: no full access, no new
+    // subkeys, no deletion.
+    void DenyFullAccess(Hive hive, std::string_view path);
+    // The key cannot be created while it is missing.
+    void DenyCreate(Hive hive, std::string_view path);
+    // Setting or deleting this value of this key fails.
+    void FailSetValue(Hive hive, std::string_view path, std::string_view name);
+    void FailDeleteValue(Hive hive, std::string_view path, std::string_view name);
+
+    struct Node;
+
+private:
+    friend class MemoryKey;
+    using Location = std::pair<Hive, std::string>;  // hive and folded path
+
+    Node* find(Hive hive, std::string_view path);
+    bool fullAccessDenied(Hive hive, std::string_view path) const;
+    bool deleteNode(Hive hive, const std::string& path, Node& node);
+
+    std::map<Hive, std::unique_ptr<Node>> roots_;
+    std::set<Location> readOnly_;
+    std::set<Location> noCreate_;
+    std::set<std::pair<Location, std::string>> failSet_;
+    std::set<std::pair<Location, std::string>> failDelete_;
+};
+
+}  // namespace brevolt::registry

@@ -1,0 +1,125 @@
+#include "registry/TRegistry.h"
+
+#include <optional>
+
+#include "base/Exception.h"
+#include "registry/Exceptions.h"
+#include "registry/RegistryPath.h"
+#include "registry/ValueCodec.h"
+#include "resources/Texts.h"
+
+namespace brevolt::registry {
+namespace {
+
+[[noreturn]] void Raise(resources::TextId pattern, std::string_view subject) {
+    throw ERegistryException(FormatText(resources::LoadText(pattern), std::string(subject)));
+}
+
+}  // namespace
+
+TRegistry::TRegistry() : TRegistry(CurrentRegistryBackend()) {}
+
+TRegistry::TRegistry(RegistryBackend& backend) : backend_(backend) {}
+
+TRegistry::~TRegistry() = default;
+
+void TRegistry::SetRoot(Hive hive) {
+    if (hive != hive_) {
+        ClosePath();
+        hive_ = hive;
+    }
+}
+
+bool TRegistry::OpenPath(std::string_view path, bool create) {
+    const auto resolved = ResolveKeyPath(keyPath_, path);
+    if (!resolved) {
+        return false;
+    }
+    auto key = backend_.openKey(hive_, *resolved, Access::Full, create);
+    if (!key) {
+        return false;
+    }
+    key_ = std::move(key);
+    keyPath_ = *resolved;
+    return true;
+}
+
+void TRegistry::ClosePath() {
+    key_.reset();
+    keyPath_.clear();
+}
+
+void TRegistry::MakePath(std::string_view path) {
+    const auto resolved = ResolveKeyPath(keyPath_, path);
+    if (!resolved || !backend_.openKey(hive_, *resolved, Access::Full, true)) {
+        Raise(resources::TextId::RegCreateKeyFailed, path);
+    }
+}
+
+bool TRegistry::PathExists(std::string_view path) {
+    const auto resolved = ResolveKeyPath(keyPath_, path);
+    return resolved && backend_.openKey(hive_, *resolved, Access::Read, false) != nullptr;
+}
+
+bool TRegistry::RemovePath(std::string_view path) {
+    const auto resolved = ResolveKeyPath(keyPath_, path);
+    // The root of a hive is not a key that can be removed.
+    return resolved && !resolved->empty() && backend_.deleteTree(hive_, *resolved);
+}
+
+bool TRegistry::HasValue(std::string_view name) const {
+    return key_ && key_->hasValue(name);
+}
+
+bool TRegistry::RemoveValue(std::string_view name) {
+    return key_ && key_->deleteValue(name);
+}
+
+std::string TRegistry::ReadText(std::string_view name) const {
+    const std::optional<RawValue> value = key_ ? key_->queryValue(name) : std::nullopt;
+    if (!value) {
+        return {};
+    }
+    if (!IsTextType(value->type)) {
+        Raise(resources::TextId::RegInvalidDataType, name);
+    }
+    return DecodeText(*value);
+}
+
+std::uint32_t TRegistry::ReadDword(std::string_view name) const {
+    const std::optional<RawValue> value = key_ ? key_->queryValue(name) : std::nullopt;
+    if (!value) {
+        Raise(resources::TextId::RegFetchDataFailed, name);
+    }
+    if (value->type != ValueType::Dword) {
+        Raise(resources::TextId::RegInvalidDataType, name);
+    }
+    // Anything but 4 bytes is damaged data, not a number.
+    if (value->data.size() != 4) {
+        Raise(resources::TextId::RegFetchDataFailed, name);
+    }
+    return DecodeDword(*value);
+}
+
+void TRegistry::WriteText(std::string_view name, std::string_view text) {
+    setValue(name, EncodeText(text));
+}
+
+void TRegistry::WriteDword(std::string_view name, std::uint32_t number) {
+    setValue(name, EncodeDword(number));
+}
+
+void TRegistry::setValue(std::string_view name, const RawValue& value) {
+    if (!key_ || !key_->setValue(name, value)) {
+        Raise(resources::TextId::RegSetDataFailed, name);
+    }
+}
+
+void TRegistry::ListSubkeys(std::vector<std::string>& list) const {
+    list.clear();
+    if (key_) {
+        list = key_->subkeyNames();
+    }
+}
+
+}  // namespace brevolt::registry

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "registry/RegistryBackend.h"
+
+namespace brevolt::registry {
+
+// One root hive and at most one open key. Keys are opened and created with full access, also
+// for reading. Errors are raised as ERegistryException where the operation says so; the other
+// operations report failure by their result and never raise.
+class TRegistry {
+public:
+    TRegistry();  // HKEY_CURRENT_USER on the current backend
+    explicit TRegistry(RegistryBackend& backend);
+    ~TRegistry();
+    TRegistry(const TRegistry&) = delete;
+    TRegistry& operator=(const TRegistry&) = delete;
+
+    // Selects the hive; a change closes the open key.
+    void SetRoot(Hive hive);
+    // Opens the key, creating every missing key along the path when `create` is set. A path
+    // starting with a backslash starts at the root, any other at the open key (or the root).
+    // On failure the key open before stays open.
+    bool OpenPath(std::string_view path, bool create);
+    void ClosePath();
+    // Creates every missing key along the path and keeps none of them open.
+    void MakePath(std::string_view path);
+    // True if the key can be opened for reading.
+    bool PathExists(std::string_view path);
+    // Deletes the key with all its subkeys, deepest first.
+    bool RemovePath(std::string_view path);
+
+    bool HasValue(std::string_view name) const;
+    bool RemoveValue(std::string_view name);
+    std::string ReadText(std::string_view name) const;
+    std::uint32_t ReadDword(std::string_view name) const;
+    void WriteText(std::string_view name, std::string_view text);
+    void WriteDword(std::string_view name, std::uint32_t number);
+    // Empties the list, then adds the open key's direct subkey names in enumeration order.
+    void ListSubkeys(std::vector<std::string>& list) const;
+
+private:
+    void setValue(std::string_view name, const RawValue& value);
+
+    RegistryBackend& backend_;
+    Hive hive_ = Hive::CurrentUser;
+    std::unique_ptr<RegistryKey> key_;
+    std::string keyPath_;
+};
+
+}  // namespace brevolt::registry

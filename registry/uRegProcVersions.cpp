@@ -1,0 +1,35 @@
+#include "registry/TRegistry.h"
+#include "registry/uRegProc.h"
+
+namespace brevolt::uRegProc {
+namespace {
+
+const std::string kOfficeKey = "Software\\Microsoft\\Office\\";
+const std::string kWriteTestKey = kOfficeKey + "0.0";
+
+}  // namespace
+
+bool IsOutlookInstalled(const std::string& key) {
+    registry::TRegistry reg;
+    const bool installed = reg.OpenPath(kOfficeKey + key + "\\Outlook", false);
+    reg.ClosePath();
+    return installed;
+}
+
+bool CanWriteOfficeKey() {
+    registry::TRegistry reg;
+    if (!reg.OpenPath(kWriteTestKey, true)) {
+        return false;
+    }
+    reg.ClosePath();
+    reg.RemovePath(kWriteTestKey);
+    return true;
+}
+
+void EnsureOutlook9SecurityKey() {
+    registry::TRegistry reg;
+    reg.OpenPath(kOfficeKey + "9.0\\Outlook\\Security", true);
+    reg.ClosePath();
+}
+
+}  // namespace brevolt::uRegProc

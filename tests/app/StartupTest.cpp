@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "app/Startup.h"
+#include "app/TfrmMain.h"
+#include "app/uGlobalVar.h"
+#include "support/FakeApplication.h"
+#include "support/RegistrySandbox.h"
+#include "support/TempDir.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+using widgets::MessageKind;
+
+class Startup : public ::testing::Test {
+protected:
+    Startup() {
+        app.executablePath = dir.File("brevolt.exe");
+        ResetGlobals();
+    }
+    ~Startup() override { ResetGlobals(); }
+
+    static void ResetGlobals() {
+        uGlobalVar::DoneGlobals();
+        uGlobalVar::AppDir.clear();
+        uGlobalVar::SavedVersion.clear();
+        uGlobalVar::CurrentVersion.clear();
+        uGlobalVar::Installed2000 = uGlobalVar::Installed2002 = uGlobalVar::Installed2003 = false;
+    }
+
+    std::string Ini() const { return testing::ReadFileBytes(dir.File("main.ini")); }
+
+    testing::RegistrySandbox sandbox;
+    testing::TempDir dir;
+    testing::FakeApplication app;
+};
+
+TEST_F(Startup, TheProbeWritesTestIntoTheProgramsDirectory) {
+    EXPECT_TRUE(CheckWriteAccess(app));
+    ASSERT_EQ(app.savedFiles.size(), 1u);
+    EXPECT_EQ(app.savedFiles[0].path, dir.File("test.file"));
+    EXPECT_EQ(app.savedFiles[0].lines, std::vector<std::string>{"Test"});
+    EXPECT_EQ(uGlobalVar::AppDir, dir.Path());
+    EXPECT_TRUE(app.dialogs.shown.empty());
+}
+
+TEST_F(Startup, AFailedProbeAsksForWriteRightsAndEndsBeforeAnyWindow) {
+    app.saveSucceeds = false;
+    testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=10.0\r\n");
+
+    EXPECT_EQ(RunProgram(app), 1);
+
+    ASSERT_EQ(app.dialogs.shown.size(), 1u);
+    EXPECT_EQ(app.dialogs.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(app.dialogs.shown[0].caption, "Fehler");
+    EXPECT_EQ(app.dialogs.shown[0].text,
+              "Fehler beim Schreiben der Einstellungen!\r\n"
+              "Bitte überprüfen Sie ob Sie die Berechtigungen \"Schreiben\" und \"Ändern\" auf das\r\n"
+              "Verzeichnis \"" + dir.Path() + "\" haben!");
+    EXPECT_EQ(app.runs, 0);
+    EXPECT_EQ(uGlobalVar::SavedVersion, "");  // "main.ini" was not read
+    EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");
+}
+
+TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
+    testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=6.0\r\n");
+    sandbox.MakeKey(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook");
+    sandbox.MakeKey(Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
+    std::string title;
+    app.whileRunning = [&](TfrmMain& frm) {
+        title = frm.Caption();
+        EXPECT_EQ(uGlobalVar::SavedVersion, "6.0");
+        EXPECT_TRUE(uGlobalVar::Installed2000);
+        EXPECT_FALSE(uGlobalVar::Installed2002);
+        EXPECT_TRUE(uGlobalVar::Installed2003);
+        EXPECT_NE(uGlobalVar::SettingsFile, nullptr);
+        uGlobalVar::Idents.push_back({"{id}", "Anna"});
+    };
+
+    EXPECT_EQ(RunProgram(app), 0);
+
+    EXPECT_EQ(app.runs, 1);
+    EXPECT_EQ(title, "Brevolt XP 1.3 - Lite-Version");
+    EXPECT_EQ(uGlobalVar::SettingsFile, nullptr);  // released at the end
+    EXPECT_TRUE(uGlobalVar::Idents.empty());
+}
+
+TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
+    const std::vector<std::function<void(TfrmMain&)>> waysOut = {
+        [](TfrmMain& frm) { frm.B_EmpfangenClick(); },
+        [](TfrmMain& frm) { frm.Beenden1Click(); },
+        [](TfrmMain& frm) {
+            bool canClose = false;
+            frm.FormCloseQuery(canClose);
+            EXPECT_TRUE(canClose);
+        },
+    };
+    for (const auto& leave : waysOut) {
+        dir.RemoveFile("main.ini");
+        app.terminations = 0;
+        app.whileRunning = [&](TfrmMain& frm) {
+            uGlobalVar::CurrentVersion = "10.0";
+            leave(frm);
+        };
+        RunProgram(app);
+        EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");
+        EXPECT_EQ(app.terminations, 1);
+    }
+}
+
+TEST_F(Startup, ANeverSwitchedRunStoresAnEmptyVersion) {
+    testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=11.0\r\n");
+    app.whileRunning = [](TfrmMain& frm) { frm.Beenden1Click(); };
+    RunProgram(app);
+    EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=\r\n");
+}
+
+TEST_F(Startup, AnUnwritableSettingsFileRefusesTheCloseAndKeepsTheProgramRunning) {
+    dir.BlockFile("main.ini");
+    bool canClose = true;
+    app.whileRunning = [&](TfrmMain& frm) { frm.FormCloseQuery(canClose); };
+    RunProgram(app);
+
+    EXPECT_FALSE(canClose);
+    EXPECT_EQ(app.terminations, 0);
+    ASSERT_EQ(app.dialogs.shown.size(), 1u);
+    EXPECT_EQ(app.dialogs.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(app.dialogs.shown[0].caption, "brevolt");
+    EXPECT_EQ(app.dialogs.shown[0].text,
+              "In " + dir.File("main.ini") + " kann nicht geschrieben werden.");
+}
+
+TEST_F(Startup, TheEndOfTheWindowsSessionStoresTheVersionButNeverAsks) {
+    app.whileRunning = [](TfrmMain& frm) {
+        uGlobalVar::CurrentVersion = "9.0";
+        frm.FormEndSession();
+    };
+    RunProgram(app);
+    EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=9.0\r\n");
+
+    dir.BlockFile("main.ini");
+    RunProgram(app);
+    EXPECT_TRUE(app.dialogs.shown.empty());
+}
+
+}  // namespace
+}  // namespace brevolt

@@ -1,0 +1,42 @@
+// The version procedures where the registry refuses: faults the in-memory registry can stage.
+#include <gtest/gtest.h>
+
+#include "registry/MemoryRegistry.h"
+#include "registry/TRegistry.h"
+#include "registry/uRegProc.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+
+class VersionFaults : public ::testing::Test {
+protected:
+    registry::MemoryRegistry memory;
+    registry::BackendScope scope{memory};
+};
+
+TEST_F(VersionFaults, TheWriteTestFailsWhenTheOfficeKeyCannotBeCreated) {
+    memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
+    EXPECT_FALSE(uRegProc::CanWriteOfficeKey());
+}
+
+TEST_F(VersionFaults, TheWriteTestPassesEvenWhenItsKeyCannotBeRemoved) {
+    registry::TRegistry reg;
+    ASSERT_TRUE(reg.OpenPath("Software\\Microsoft\\Office\\0.0\\Stuck", true));
+    memory.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0\\Stuck");
+    EXPECT_TRUE(uRegProc::CanWriteOfficeKey());
+    EXPECT_TRUE(reg.PathExists("\\Software\\Microsoft\\Office\\0.0"));
+}
+
+TEST_F(VersionFaults, AReadOnlyOfficeKeyFailsTheWriteTestAndTheSecurityKeySilently) {
+    registry::TRegistry reg;
+    reg.MakePath("Software\\Microsoft\\Office");
+    memory.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office");
+    EXPECT_FALSE(uRegProc::CanWriteOfficeKey());
+    uRegProc::EnsureOutlook9SecurityKey();
+    EXPECT_FALSE(reg.PathExists("Software\\Microsoft\\Office\\9.0"));
+}
+
+}  // namespace
+}  // namespace brevolt

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "registry/uRegProc.h"
+#include "support/RegistrySandbox.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+
+class VersionProcedures : public ::testing::Test {
+protected:
+    testing::RegistrySandbox sandbox;
+};
+
+TEST_F(VersionProcedures, AVersionIsInstalledWhenItsOutlookKeyOpens) {
+    sandbox.MakeKey(Hive::CurrentUser, "Software\\Microsoft\\Office\\10.0\\Outlook");
+    sandbox.MakeKey(Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
+    sandbox.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
+    sandbox.MakeKey(Hive::LocalMachine, "Software\\Microsoft\\Office\\9.0\\Outlook");
+
+    EXPECT_FALSE(uRegProc::IsOutlookInstalled("9.0"));  // only machine-wide
+    EXPECT_TRUE(uRegProc::IsOutlookInstalled("10.0"));
+    EXPECT_FALSE(uRegProc::IsOutlookInstalled("11.0"));  // readable only
+    EXPECT_FALSE(uRegProc::IsOutlookInstalled(""));
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0"));
+}
+
+TEST_F(VersionProcedures, TheWriteTestLeavesNoOfficeKeyBehind) {
+    sandbox.PutText(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0\\Left\\Over", "V", "x");
+    EXPECT_TRUE(uRegProc::CanWriteOfficeKey());
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0"));
+    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office"));
+
+    EXPECT_TRUE(uRegProc::CanWriteOfficeKey());
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0"));
+}
+
+TEST_F(VersionProcedures, TheOutlook2000SecurityKeyIsCreatedOnce) {
+    uRegProc::EnsureOutlook9SecurityKey();
+    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security"));
+    sandbox.PutText(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security",
+                    "Level1Remove", "CHM");
+    uRegProc::EnsureOutlook9SecurityKey();
+    EXPECT_TRUE(sandbox.Get(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security",
+                            "Level1Remove"));
+    EXPECT_TRUE(uRegProc::IsOutlookInstalled("9.0"));
+}
+
+}  // namespace
+}  // namespace brevolt

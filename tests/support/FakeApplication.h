@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "app/TfrmMain.h"
+
+namespace brevolt::testing {
+
+// A message box as the program showed it.
+struct ShownMessage {
+    widgets::MessageKind kind;
+    std::string caption;
+    std::string text;
+};
+
+// Answers message boxes from a script and records them.
+class ScriptedDialogs : public widgets::DialogService {
+public:
+    bool ShowMessage(widgets::MessageKind kind, const std::string& caption,
+                     const std::string& text) override {
+        shown.push_back({kind, caption, text});
+        if (kind != widgets::MessageKind::Confirmation || answers.empty()) {
+            return true;
+        }
+        const bool answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+
+    std::vector<ShownMessage> shown;
+    std::vector<bool> answers;  // for confirmations, in order; "&Ja" once they run out
+};
+
+// The application object without a screen: files are recorded, the message loop is a script.
+class FakeApplication : public Application {
+public:
+    std::string ExecutablePath() const override { return executablePath; }
+    bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) override {
+        savedFiles.push_back({path, lines});
+        return saveSucceeds;
+    }
+    widgets::DialogService& Dialogs() override { return dialogs; }
+    std::string Title() const override { return "brevolt"; }
+    void Run(TfrmMain& mainWindow) override {
+        ++runs;
+        if (whileRunning) {
+            whileRunning(mainWindow);
+        }
+    }
+    void Terminate() override { ++terminations; }
+
+    struct SavedFile {
+        std::string path;
+        std::vector<std::string> lines;
+    };
+
+    std::string executablePath;
+    bool saveSucceeds = true;
+    std::vector<SavedFile> savedFiles;
+    ScriptedDialogs dialogs;
+    std::function<void(TfrmMain&)> whileRunning;
+    int runs = 0;
+    int terminations = 0;
+};
+
+}  // namespace brevolt::testing

@@ -1,0 +1,34 @@
+#include "versions/uOutlookVersions.h"
+
+#include "resources/Texts.h"
+
+namespace brevolt::uOutlookVersions {
+
+using resources::LoadText;
+using resources::TextId;
+
+const std::array<TOutlookVersionen, 3> OutlookVersions = {{
+    {0, LoadText(TextId::VersionCaption2000), LoadText(TextId::VersionKey2000)},
+    {1, LoadText(TextId::VersionCaption2002), LoadText(TextId::VersionKey2002)},
+    {2, LoadText(TextId::VersionCaption2003), LoadText(TextId::VersionKey2003)},
+}};
+
+void VersionKeyOfTag(std::int32_t tag, std::string& key) {
+    for (const auto& row : OutlookVersions) {
+        if (row.Tag == tag) {
+            key = row.Key;
+            return;
+        }
+    }
+}
+
+void CaptionOfVersionKey(const std::string& key, std::string& caption) {
+    for (const auto& row : OutlookVersions) {
+        if (row.Key == key) {
+            caption = row.Caption;
+            return;
+        }
+    }
+}
+
+}  // namespace brevolt::uOutlookVersions

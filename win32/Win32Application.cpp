@@ -1,0 +1,92 @@
+#include "win32/Win32Application.h"
+
+#include <vector>
+
+#include "base/UniqueHandle.h"
+#include "base/WideText.h"
+#include "win32/MainWindowView.h"
+
+namespace brevolt::win32 {
+namespace {
+
+struct CloseFile {
+    void operator()(HANDLE file) const { CloseHandle(file); }
+};
+
+UINT StyleOf(widgets::MessageKind kind) {
+    switch (kind) {
+        case widgets::MessageKind::Error:
+            return MB_OK | MB_ICONERROR;
+        case widgets::MessageKind::Information:
+            return MB_OK | MB_ICONINFORMATION;
+        case widgets::MessageKind::Confirmation:
+            return MB_YESNO | MB_ICONQUESTION;
+    }
+    return MB_OK;
+}
+
+}  // namespace
+
+bool MessageBoxes::ShowMessage(widgets::MessageKind kind, const std::string& caption,
+                               const std::string& text) {
+    const int answer = MessageBoxW(owner_, text::Widen(text).c_str(), text::Widen(caption).c_str(),
+                                   StyleOf(kind) | (owner_ == nullptr ? MB_TASKMODAL : 0));
+    return kind != widgets::MessageKind::Confirmation || answer == IDYES;
+}
+
+std::string Win32Application::ExecutablePath() const {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < buffer.size()) {
+            return text::Narrow({buffer.data(), length});
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+bool Win32Application::SaveTextLines(const std::string& path,
+                                     const std::vector<std::string>& lines) {
+    std::string contents;
+    for (const auto& line : lines) {
+        contents += text::Utf8ToCp1252(line) + "\r\n";
+    }
+    const UniqueHandle<HANDLE, CloseFile> file(
+        CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    return WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
+                     nullptr) != FALSE &&
+           written == contents.size();
+}
+
+std::string Win32Application::Title() const {
+    std::string name = ExecutablePath();
+    name = name.substr(name.find_last_of("\\/") + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+void Win32Application::Run(TfrmMain& mainWindow) {
+    MainWindowView view(mainWindow);
+    dialogs_.SetOwner(view.handle());
+    ShowWindow(view.handle(), SW_SHOWNORMAL);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    dialogs_.SetOwner(nullptr);
+}
+
+void Win32Application::Terminate() {
+    PostQuitMessage(0);
+}
+
+}  // namespace brevolt::win32

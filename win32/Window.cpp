@@ -1,0 +1,61 @@
+#include "win32/Window.h"
+
+#include <exception>
+
+#include "base/WideText.h"
+#include "resources/Texts.h"
+
+namespace brevolt::win32 {
+
+void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
+                    int x, int y, int width, int height, HWND parent) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!GetClassInfoExW(instance, className, &windowClass)) {
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = &Window::Procedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = className;
+        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        RegisterClassExW(&windowClass);
+    }
+    // WM_NCCREATE takes ownership of the new window.
+    CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
+                    instance, this);
+}
+
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(handle(), message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = UniqueWindow(window);
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->forget();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        // Handlers report the program's errors themselves; whatever still gets here must not
+        // unwind through Win32, and the program goes on.
+        MessageBoxW(window, text::Widen(error.what()).c_str(),
+                    text::Widen(resources::LoadText(resources::TextId::CaptionError)).c_str(),
+                    MB_OK | MB_ICONERROR);
+    }
+    return 0;
+}
+
+}  // namespace brevolt::win32
