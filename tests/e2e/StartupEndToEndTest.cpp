@@ -1,0 +1,83 @@
+// Start and end of the real program under Wine, watched from outside.
+#include <gtest/gtest.h>
+
+#include "e2e/Driver.h"
+
+namespace brevolt::e2e {
+namespace {
+
+constexpr const wchar_t* kMainWindow = L"TfrmMain";
+
+TEST(StartupEndToEnd, AnUnwritableFolderIsReportedAndTheProgramEndsWithoutAWindow) {
+    Installation installation;
+    CreateDirectoryW(installation.File(L"test.file").c_str(), nullptr);
+    WriteFileBytes(installation.File(L"main.ini"), "[Brevolt]\r\nLastVersion=10.0\r\n");
+
+    Program program(installation.Executable());
+    const HWND box = program.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Utf8(WindowText(box)), "Fehler");
+    EXPECT_EQ(Utf8(MessageBoxText(box)),
+              "Fehler beim Schreiben der Einstellungen!\r\n"
+              "Bitte überprüfen Sie ob Sie die Berechtigungen \"Schreiben\" und \"Ändern\" auf das\r\n"
+              "Verzeichnis \"" + Utf8(installation.Folder()) + "\" haben!");
+    EXPECT_FALSE(program.HasWindow(kMainWindow));
+    PressButton(box, IDOK);
+
+    EXPECT_TRUE(program.WaitForExit());
+    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=10.0\r\n");
+}
+
+TEST(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
+    Installation installation;
+    WriteFileBytes(installation.File(L"test.file"), "old content that is overwritten");
+    {
+        Program program(installation.Executable());
+        const HWND window = program.WaitForWindow(kMainWindow);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(Utf8(WindowText(window)), "Brevolt XP 1.3 - Lite-Version");
+        EXPECT_EQ(ReadFileBytes(installation.File(L"test.file")), "Test\r\n");
+        EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "<missing>");
+
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitForExit());
+    }
+    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=\r\n");
+}
+
+TEST(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
+    Installation installation;
+    CreateDirectoryW(installation.File(L"main.ini").c_str(), nullptr);
+    Program program(installation.Executable());
+    const HWND window = program.WaitForWindow(kMainWindow);
+    ASSERT_NE(window, nullptr);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const HWND box = program.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Utf8(WindowText(box)), "brevolt");
+    EXPECT_EQ(Utf8(MessageBoxText(box)),
+              "In " + Utf8(installation.File(L"main.ini")) + " kann nicht geschrieben werden.");
+    PressButton(box, IDOK);
+    EXPECT_FALSE(program.WaitForExit(1s));
+    EXPECT_TRUE(IsWindowVisible(window));
+
+    RemoveDirectoryW(installation.File(L"main.ini").c_str());
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit());
+    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=\r\n");
+}
+
+TEST(StartupEndToEnd, TheEndOfTheSessionIsNeverRefused) {
+    Installation installation;
+    CreateDirectoryW(installation.File(L"main.ini").c_str(), nullptr);
+    Program program(installation.Executable());
+    const HWND window = program.WaitForWindow(kMainWindow);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(program.HasWindow(L"#32770"));
+}
+
+}  // namespace
+}  // namespace brevolt::e2e
