@@ -11,7 +11,7 @@ class TfrmMain;
 
 // What the program needs of the platform's application object.
 class Application {
-public:
+  public:
     virtual ~Application() = default;
     virtual std::string ExecutablePath() const = 0;
     // Creates or overwrites the file with the lines, each ended by CR LF.

@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
 #include "app/TfrmMain.h"
-#include "base/Exception.h"
 #include "app/uGlobalVar.h"
+#include "base/Exception.h"
 #include "resources/Texts.h"
 
 namespace brevolt {
@@ -20,8 +20,7 @@ bool CheckWriteAccess(Application& app) {
     const std::string text = LoadText(TextId::ProbeFailedLine1) + "\r\n" +
                              LoadText(TextId::ProbeFailedLine2) + "\r\n" +
                              FormatText(LoadText(TextId::ProbeFailedLine3), uGlobalVar::AppDir);
-    app.Dialogs().ShowMessage(widgets::MessageKind::Error,
-                              LoadText(TextId::CaptionError), text);
+    app.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
     return false;
 }
 

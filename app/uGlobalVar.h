@@ -11,7 +11,8 @@
 namespace brevolt::uGlobalVar {
 
 extern std::string AppDir;  // the executable's directory, ending in a backslash
-extern std::unique_ptr<registry::TIniFile> SettingsFile;  // "main.ini", from InitGlobals to DoneGlobals
+extern std::unique_ptr<registry::TIniFile>
+    SettingsFile;                   // "main.ini", from InitGlobals to DoneGlobals
 extern std::string SavedVersion;    // "LastVersion" as read at start
 extern std::string CurrentVersion;  // "9.0", "10.0", "11.0", "6.0" (Outlook Express) or empty
 extern bool Installed2000;

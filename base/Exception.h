@@ -7,7 +7,7 @@ namespace brevolt {
 
 // Base of the program's own errors. The message is the German text shown to the user (UTF-8).
 class Exception : public std::runtime_error {
-public:
+  public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -8,7 +8,7 @@ namespace brevolt {
 // `Close` is a stateless functor; `Null` is the value that owns nothing.
 template <typename Handle, typename Close, Handle Null = Handle{}>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Null)) {}
@@ -33,7 +33,7 @@ public:
     }
     Handle release() { return std::exchange(handle_, Null); }
 
-private:
+  private:
     Handle handle_ = Null;
 };
 

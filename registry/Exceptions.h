@@ -6,13 +6,13 @@ namespace brevolt::registry {
 
 // Raised by TRegistry; the message names the value or key concerned.
 class ERegistryException : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 // Raised by TIniFile when the settings file cannot be written.
 class EIniFileException : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 

@@ -36,13 +36,13 @@ std::string JoinPath(const std::string& parent, std::string_view name) {
 
 struct MemoryRegistry::Node {
     std::string name;
-    std::map<std::string, std::unique_ptr<Node>> children;    // by folded name
+    std::map<std::string, std::unique_ptr<Node>> children;           // by folded name
     std::map<std::string, std::pair<std::string, RawValue>> values;  // folded -> (name, value)
 };
 
 // An open key remembers where it is, not the node: a key deleted while open fails its calls.
 class MemoryKey : public RegistryKey {
-public:
+  public:
     MemoryKey(MemoryRegistry& registry, Hive hive, std::string path, Access access)
         : registry_(registry), hive_(hive), path_(std::move(path)), access_(access) {}
 
@@ -96,7 +96,7 @@ public:
         return names;
     }
 
-private:
+  private:
     MemoryRegistry& registry_;
     Hive hive_;
     std::string path_;

@@ -16,7 +16,7 @@ namespace brevolt::registry {
 // told to fail where a real registry would: a key that the user may only read, a key that
 // cannot be created, a value that cannot be set or deleted.
 class MemoryRegistry : public RegistryBackend {
-public:
+  public:
     MemoryRegistry();
     ~MemoryRegistry() override;
     MemoryRegistry(const MemoryRegistry&) = delete;
@@ -37,7 +37,7 @@ public:
 
     struct Node;
 
-private:
+  private:
     friend class MemoryKey;
     using Location = std::pair<Hive, std::string>;  // hive and folded path
 

@@ -193,8 +193,8 @@ std::string ProfileFile::read(const std::string& file, const std::string& sectio
     return bytes ? Lookup(*bytes, section, key, fallback) : fallback;
 }
 
-bool ProfileFile::write(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& text) {
+bool ProfileFile::write(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& text) {
     Contents contents;
     if (const auto bytes = ReadBytes(file)) {
         contents = Parse(*bytes);

@@ -12,7 +12,7 @@ namespace brevolt::registry {
 // enclosing quotes are dropped, the first match wins. The file is ANSI (code page 1252) unless
 // it starts with a UTF-8 or UTF-16LE byte order mark, and is written back in the form it had.
 class ProfileFile : public IniBackend {
-public:
+  public:
     std::string read(const std::string& file, const std::string& section, const std::string& key,
                      const std::string& fallback) override;
     bool write(const std::string& file, const std::string& section, const std::string& key,

@@ -19,12 +19,12 @@ enum class Access { Read, Full };
 // Registry type codes, as stored.
 enum class ValueType : std::uint32_t {
     None = 0,
-    Text = 1,          // REG_SZ
-    ExpandText = 2,    // REG_EXPAND_SZ
-    Binary = 3,        // REG_BINARY
-    Dword = 4,         // REG_DWORD
+    Text = 1,        // REG_SZ
+    ExpandText = 2,  // REG_EXPAND_SZ
+    Binary = 3,      // REG_BINARY
+    Dword = 4,       // REG_DWORD
     DwordBigEndian = 5,
-    MultiText = 7,     // REG_MULTI_SZ
+    MultiText = 7,  // REG_MULTI_SZ
     Qword = 11,
 };
 
@@ -37,7 +37,7 @@ struct RawValue {
 };
 
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;
     virtual bool hasValue(std::string_view name) const = 0;
     // Empty when the value is missing or cannot be read.
@@ -49,7 +49,7 @@ public:
 };
 
 class RegistryBackend {
-public:
+  public:
     virtual ~RegistryBackend() = default;
     // Opens the key; with `create`, every missing key along the path is created first.
     // Empty when the key cannot be opened (or created) with the requested access.
@@ -61,14 +61,14 @@ public:
 
 // The settings file: a private-profile (INI) file.
 class IniBackend {
-public:
+  public:
     virtual ~IniBackend() = default;
     // The stored text, or `fallback` when the file, the section or the key is missing.
     virtual std::string read(const std::string& file, const std::string& section,
                              const std::string& key, const std::string& fallback) = 0;
     // Writes at once, creating file and section as needed; false when the file cannot be written.
-    virtual bool write(const std::string& file, const std::string& section,
-                       const std::string& key, const std::string& text) = 0;
+    virtual bool write(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& text) = 0;
     // Puts pending writes of this file on disk.
     virtual void flush(const std::string& file) = 0;
 };
@@ -84,14 +84,14 @@ IniBackend& PlatformIniBackend();
 
 // Installs backends for its lifetime and restores the previous ones when it ends.
 class BackendScope {
-public:
+  public:
     explicit BackendScope(RegistryBackend& registry);
     BackendScope(RegistryBackend& registry, IniBackend& ini);
     ~BackendScope();
     BackendScope(const BackendScope&) = delete;
     BackendScope& operator=(const BackendScope&) = delete;
 
-private:
+  private:
     RegistryBackend* previousRegistry_;
     IniBackend* previousIni_;
 };

@@ -7,7 +7,8 @@ bool HasEmptyName(std::string_view path) {
     if (path.empty()) {
         return false;
     }
-    return path.front() == '\\' || path.back() == '\\' || path.find("\\\\") != std::string_view::npos;
+    return path.front() == '\\' || path.back() == '\\' ||
+           path.find("\\\\") != std::string_view::npos;
 }
 
 }  // namespace

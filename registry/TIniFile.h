@@ -8,7 +8,7 @@ namespace brevolt::registry {
 
 // A private-profile (INI) file bound to one path. Releasing it flushes the file.
 class TIniFile {
-public:
+  public:
     explicit TIniFile(std::string fileName);  // on the current backend
     TIniFile(std::string fileName, IniBackend& backend);
     ~TIniFile();
@@ -16,13 +16,14 @@ public:
     TIniFile& operator=(const TIniFile&) = delete;
 
     const std::string& FileName() const { return fileName_; }
-    // The stored text (at most 2047 characters), or `fallback` when file, section or key is missing.
+    // The stored text (at most 2047 characters), or `fallback` when file, section or key is
+    // missing.
     std::string ReadSetting(const std::string& section, const std::string& key,
                             const std::string& fallback) const;
     // Writes at once, creating file and section as needed; raises EIniFileException on failure.
     void WriteSetting(const std::string& section, const std::string& key, const std::string& text);
 
-private:
+  private:
     std::string fileName_;
     IniBackend& backend_;
 };

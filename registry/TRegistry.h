@@ -14,7 +14,7 @@ namespace brevolt::registry {
 // for reading. Errors are raised as ERegistryException where the operation says so; the other
 // operations report failure by their result and never raise.
 class TRegistry {
-public:
+  public:
     TRegistry();  // HKEY_CURRENT_USER on the current backend
     explicit TRegistry(RegistryBackend& backend);
     ~TRegistry();
@@ -44,7 +44,7 @@ public:
     // Empties the list, then adds the open key's direct subkey names in enumeration order.
     void ListSubkeys(std::vector<std::string>& list) const;
 
-private:
+  private:
     void setValue(std::string_view name, const RawValue& value);
 
     RegistryBackend& backend_;

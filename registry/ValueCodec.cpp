@@ -44,7 +44,8 @@ RawValue EncodeDword(std::uint32_t number) {
 std::uint32_t DecodeDword(const RawValue& value) {
     const auto& b = value.data;
     return static_cast<std::uint32_t>(b.at(0)) | (static_cast<std::uint32_t>(b.at(1)) << 8) |
-           (static_cast<std::uint32_t>(b.at(2)) << 16) | (static_cast<std::uint32_t>(b.at(3)) << 24);
+           (static_cast<std::uint32_t>(b.at(2)) << 16) |
+           (static_cast<std::uint32_t>(b.at(3)) << 24);
 }
 
 }  // namespace brevolt::registry

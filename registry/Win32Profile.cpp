@@ -10,7 +10,7 @@ namespace brevolt::registry {
 namespace {
 
 class Win32Profile : public IniBackend {
-public:
+  public:
     std::string read(const std::string& file, const std::string& section, const std::string& key,
                      const std::string& fallback) override {
         // Room for the 2047 characters a setting may have, and one more to tell it was longer.

@@ -25,7 +25,7 @@ REGSAM ViewOf(Hive hive) {
 }
 
 class Win32Key : public RegistryKey {
-public:
+  public:
     explicit Win32Key(UniqueKey key) : key_(std::move(key)) {}
 
     bool hasValue(std::string_view name) const override {
@@ -63,9 +63,7 @@ public:
         return RegDeleteValueW(key_.get(), text::Widen(name).c_str()) == ERROR_SUCCESS;
     }
 
-    std::vector<std::string> subkeyNames() const override {
-        return SubkeyNames(key_.get());
-    }
+    std::vector<std::string> subkeyNames() const override { return SubkeyNames(key_.get()); }
 
     static std::vector<std::string> SubkeyNames(HKEY key) {
         std::vector<std::string> names;
@@ -93,20 +91,20 @@ public:
         return names;
     }
 
-private:
+  private:
     UniqueKey key_;
 };
 
 class Win32Registry : public RegistryBackend {
-public:
+  public:
     std::unique_ptr<RegistryKey> openKey(Hive hive, std::string_view path, Access access,
                                          bool create) override {
         const REGSAM rights = (access == Access::Full ? KEY_ALL_ACCESS : KEY_READ) | ViewOf(hive);
         const std::wstring widePath = text::Widen(path);
         HKEY opened = nullptr;
         const LSTATUS status =
-            create ? RegCreateKeyExW(RootOf(hive), widePath.c_str(), 0, nullptr, 0, rights,
-                                     nullptr, &opened, nullptr)
+            create ? RegCreateKeyExW(RootOf(hive), widePath.c_str(), 0, nullptr, 0, rights, nullptr,
+                                     &opened, nullptr)
                    : RegOpenKeyExW(RootOf(hive), widePath.c_str(), 0, rights, &opened);
         if (status != ERROR_SUCCESS) {
             return nullptr;
@@ -118,7 +116,7 @@ public:
         return DeleteTree(hive, text::Widen(path));
     }
 
-private:
+  private:
     static bool DeleteTree(Hive hive, const std::wstring& path) {
         {
             HKEY opened = nullptr;

@@ -8,7 +8,7 @@ namespace brevolt::resources {
 std::string LoadText(TextId id) {
     switch (id) {
 #define BREVOLT_TEXT(name, number, text) \
-    case TextId::name:                  \
+    case TextId::name:                   \
         return text;
 #include "resources/Texts.def"
 #undef BREVOLT_TEXT

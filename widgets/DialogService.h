@@ -12,7 +12,7 @@ enum class MessageKind {
 
 // Modal message boxes. The Win32 build shows real ones; tests answer them from a script.
 class DialogService {
-public:
+  public:
     virtual ~DialogService() = default;
     // Shows the box and waits; true when the user answered "&Ja" (always true for the others).
     virtual bool ShowMessage(MessageKind kind, const std::string& caption,

@@ -15,8 +15,8 @@ MainWindowView::MainWindowView(TfrmMain& model) : model_(model) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
     const int x = desktop.left + (desktop.right - desktop.left - kWidth) / 2;
     const int y = desktop.top + (desktop.bottom - desktop.top - kHeight) / 2;
-    create(L"TfrmMain", text::Widen(model_.Caption()).c_str(), WS_OVERLAPPEDWINDOW, 0, x, y,
-           kWidth, kHeight, nullptr);
+    create(L"TfrmMain", text::Widen(model_.Caption()).c_str(), WS_OVERLAPPEDWINDOW, 0, x, y, kWidth,
+           kHeight, nullptr);
 }
 
 LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -8,13 +8,13 @@ namespace brevolt::win32 {
 // The main window on screen: 651 x 540, centred, sizeable. It hands the user's requests to the
 // TfrmMain model and takes no decision of its own.
 class MainWindowView : public Window {
-public:
+  public:
     explicit MainWindowView(TfrmMain& model);
 
-protected:
+  protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     TfrmMain& model_;
 };
 

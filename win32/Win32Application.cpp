@@ -55,9 +55,9 @@ bool Win32Application::SaveTextLines(const std::string& path,
     for (const auto& line : lines) {
         contents += text::Utf8ToCp1252(line) + "\r\n";
     }
-    const UniqueHandle<HANDLE, CloseFile> file(
-        CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueHandle<HANDLE, CloseFile> file(CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE,
+                                                           0, nullptr, CREATE_ALWAYS,
+                                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         return false;
     }

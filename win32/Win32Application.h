@@ -7,19 +7,19 @@
 namespace brevolt::win32 {
 
 class MessageBoxes : public widgets::DialogService {
-public:
+  public:
     bool ShowMessage(widgets::MessageKind kind, const std::string& caption,
                      const std::string& text) override;
     // The window the boxes are modal to; none before the main window exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
-private:
+  private:
     HWND owner_ = nullptr;
 };
 
 // The application object on Windows: the executable's path, files, message boxes and the loop.
 class Win32Application : public Application {
-public:
+  public:
     std::string ExecutablePath() const override;
     bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) override;
     widgets::DialogService& Dialogs() override { return dialogs_; }
@@ -27,7 +27,7 @@ public:
     void Run(TfrmMain& mainWindow) override;
     void Terminate() override;
 
-private:
+  private:
     MessageBoxes dialogs_;
 };
 

@@ -14,7 +14,7 @@ using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 // Base of the program's window classes: the window procedure finds the object through the
 // pointer stored at WM_NCCREATE, and no exception ever crosses back into Win32.
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -22,7 +22,7 @@ public:
 
     HWND handle() const { return window_.get(); }
 
-protected:
+  protected:
     // Registers the class once and creates the window with this object behind it.
     void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x,
                 int y, int width, int height, HWND parent);
@@ -30,7 +30,7 @@ protected:
     // Lets the window go without destroying it (Windows destroys it itself).
     void forget() { window_.release(); }
 
-private:
+  private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UniqueWindow window_;

@@ -14,7 +14,7 @@ using registry::Hive;
 using widgets::MessageKind;
 
 class Startup : public ::testing::Test {
-protected:
+  protected:
     Startup() {
         app.executablePath = dir.File("brevolt.exe");
         ResetGlobals();
@@ -54,10 +54,12 @@ TEST_F(Startup, AFailedProbeAsksForWriteRightsAndEndsBeforeAnyWindow) {
     ASSERT_EQ(app.dialogs.shown.size(), 1u);
     EXPECT_EQ(app.dialogs.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(app.dialogs.shown[0].caption, "Fehler");
-    EXPECT_EQ(app.dialogs.shown[0].text,
-              "Fehler beim Schreiben der Einstellungen!\r\n"
-              "Bitte überprüfen Sie ob Sie die Berechtigungen \"Schreiben\" und \"Ändern\" auf das\r\n"
-              "Verzeichnis \"" + dir.Path() + "\" haben!");
+    EXPECT_EQ(
+        app.dialogs.shown[0].text,
+        "Fehler beim Schreiben der Einstellungen!\r\n"
+        "Bitte überprüfen Sie ob Sie die Berechtigungen \"Schreiben\" und \"Ändern\" auf das\r\n"
+        "Verzeichnis \"" +
+            dir.Path() + "\" haben!");
     EXPECT_EQ(app.runs, 0);
     EXPECT_EQ(uGlobalVar::SavedVersion, "");  // "main.ini" was not read
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");

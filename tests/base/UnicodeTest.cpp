@@ -21,11 +21,14 @@ TEST(Unicode, MalformedInputBecomesReplacementCharacters) {
         std::u16string utf16;
     };
     for (const auto& c : std::initializer_list<Case>{
-             {"\xC3", u"\xFFFD"},                    // cut short
-             {"\xC0\xAF", u"\xFFFD\xFFFD"},          // overlong
-             {"\xED\xA0\x80", u"\xFFFD\xFFFD\xFFFD"},  // surrogate
+             {"\xC3", u"\xFFFD"},                                // cut short
+             {"\xC0\xAF", u"\xFFFD\xFFFD"},                      // overlong
+             {"\xED\xA0\x80", u"\xFFFD\xFFFD\xFFFD"},            // surrogate
              {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD\xFFFD"},  // above U+10FFFF
-             {"a\xFF" "b", u"a\xFFFD" "b"},
+             {"a\xFF"
+              "b",
+              u"a\xFFFD"
+              "b"},
          }) {
         EXPECT_EQ(Utf8ToUtf16(c.utf8), c.utf16);
     }

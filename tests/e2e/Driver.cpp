@@ -53,8 +53,8 @@ Installation::Installation() {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     static int counter = 0;
-    folder_ = std::wstring(temp) + L"brevolt-e2e-" + std::to_wstring(GetCurrentProcessId()) +
-              L"-" + std::to_wstring(++counter) + L"\\";
+    folder_ = std::wstring(temp) + L"brevolt-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(++counter) + L"\\";
     CreateDirectoryW(folder_.c_str(), nullptr);
     if (!CopyFileW(BrevoltExecutable().c_str(), Executable().c_str(), FALSE)) {
         throw std::runtime_error("cannot copy brevolt.exe");
@@ -70,8 +70,8 @@ Program::Program(const std::wstring& executable) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     std::wstring commandLine = L"\"" + executable + L"\"";
-    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &process_)) {
+    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process_)) {
         throw std::runtime_error("cannot start brevolt.exe");
     }
     WaitForInputIdle(process_.hProcess, 10000);

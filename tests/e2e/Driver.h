@@ -14,7 +14,7 @@ std::wstring BrevoltExecutable();
 
 // A copy of brevolt.exe in a folder of its own, which goes when the copy does.
 class Installation {
-public:
+  public:
     Installation();
     ~Installation();
     Installation(const Installation&) = delete;
@@ -24,13 +24,13 @@ public:
     std::wstring Executable() const { return folder_ + L"brevolt.exe"; }
     std::wstring File(const std::wstring& name) const { return folder_ + name; }
 
-private:
+  private:
     std::wstring folder_;
 };
 
 // One run of the program, watched and driven from outside as a user would.
 class Program {
-public:
+  public:
     explicit Program(const std::wstring& executable);
     ~Program();  // ends the program if it still runs
     Program(const Program&) = delete;
@@ -45,7 +45,7 @@ public:
     bool HasWindow(const wchar_t* className) const;
     bool WaitForExit(std::chrono::milliseconds timeout = 20s) const;
 
-private:
+  private:
     PROCESS_INFORMATION process_{};
 };
 

@@ -17,10 +17,12 @@ TEST(StartupEndToEnd, AnUnwritableFolderIsReportedAndTheProgramEndsWithoutAWindo
     const HWND box = program.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(Utf8(WindowText(box)), "Fehler");
-    EXPECT_EQ(Utf8(MessageBoxText(box)),
-              "Fehler beim Schreiben der Einstellungen!\r\n"
-              "Bitte überprüfen Sie ob Sie die Berechtigungen \"Schreiben\" und \"Ändern\" auf das\r\n"
-              "Verzeichnis \"" + Utf8(installation.Folder()) + "\" haben!");
+    EXPECT_EQ(
+        Utf8(MessageBoxText(box)),
+        "Fehler beim Schreiben der Einstellungen!\r\n"
+        "Bitte überprüfen Sie ob Sie die Berechtigungen \"Schreiben\" und \"Ändern\" auf das\r\n"
+        "Verzeichnis \"" +
+            Utf8(installation.Folder()) + "\" haben!");
     EXPECT_FALSE(program.HasWindow(kMainWindow));
     PressButton(box, IDOK);
 

@@ -13,7 +13,7 @@ namespace {
 using registry::TIniFile;
 
 class IniFileBehaviour : public ::testing::Test {
-protected:
+  protected:
     testing::RegistrySandbox sandbox;  // installs the platform's settings-file backend
     testing::TempDir dir;
     std::string path = dir.File("main.ini");

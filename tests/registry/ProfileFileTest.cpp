@@ -34,12 +34,14 @@ TEST(ProfileFile, LookupFindsTheFirstMatchOfTheFirstMatchingSection) {
 TEST(ProfileFile, ByteOrderMarksChooseTheEncodingAndWritesKeepIt) {
     testing::TempDir dir;
     ProfileFile profiles;
-    const std::string utf16 = std::string("\xFF\xFE", 2) + std::string("[\0B\0]\0\r\0\n\0X\0=\0\xC4\0", 16);
+    const std::string utf16 =
+        std::string("\xFF\xFE", 2) + std::string("[\0B\0]\0\r\0\n\0X\0=\0\xC4\0", 16);
     testing::WriteFileBytes(dir.File("u16.ini"), utf16);
     EXPECT_EQ(profiles.read(dir.File("u16.ini"), "B", "X", ""), "Ä");
     ASSERT_TRUE(profiles.write(dir.File("u16.ini"), "B", "X", "€"));
-    EXPECT_EQ(testing::ReadFileBytes(dir.File("u16.ini")),
-              std::string("\xFF\xFE", 2) + std::string("[\0B\0]\0\r\0\n\0X\0=\0\xAC\x20\r\0\n\0", 20));
+    EXPECT_EQ(
+        testing::ReadFileBytes(dir.File("u16.ini")),
+        std::string("\xFF\xFE", 2) + std::string("[\0B\0]\0\r\0\n\0X\0=\0\xAC\x20\r\0\n\0", 20));
 
     testing::WriteFileBytes(dir.File("u8.ini"), "\xEF\xBB\xBF[B]\nX=\xC3\x84\n");
     EXPECT_EQ(profiles.read(dir.File("u8.ini"), "B", "X", ""), "Ä");

@@ -36,7 +36,7 @@ RawValue Bytes(ValueType type, std::vector<std::uint8_t> data) {
 }
 
 class RegistryBehaviour : public ::testing::Test {
-protected:
+  protected:
     testing::RegistrySandbox sandbox;
     TRegistry reg;
 };
@@ -140,7 +140,9 @@ TEST_F(RegistryBehaviour, ReadTextDecodesTextValuesSafely) {
         {"UpToZero", Bytes(ValueType::Text, {'A', 0, 0, 0, 'B', 0, 0, 0}), "A"},
         {"Expandable", Bytes(ValueType::ExpandText, {'%', 0, 'X', 0, '%', 0, 0, 0}), "%X%"},
         {"Surrogates", Bytes(ValueType::Text, {0x3D, 0xD8, 0x00, 0xDE, 0, 0}), "\xF0\x9F\x98\x80"},
-        {"LoneSurrogate", Bytes(ValueType::Text, {0x3D, 0xD8, 'A', 0}), "\xEF\xBF\xBD" "A"},
+        {"LoneSurrogate", Bytes(ValueType::Text, {0x3D, 0xD8, 'A', 0}),
+         "\xEF\xBF\xBD"
+         "A"},
     };
     for (const auto& c : cases) {
         sandbox.Put(Hive::CurrentUser, "T", c.name, c.stored);
@@ -172,10 +174,12 @@ TEST_F(RegistryBehaviour, ReadDwordAcceptsOnlyFourByteNumbers) {
         {"Zero", registry::EncodeDword(0), "", 0},
         {"Big", registry::EncodeDword(0xFFFFFFFEu), "", 0xFFFFFFFEu},
         {"Short", Bytes(ValueType::Dword, {1, 0}), "Fehler beim Holen der Daten für 'Short'", 0},
-        {"Long", Bytes(ValueType::Dword, {1, 0, 0, 0, 0}), "Fehler beim Holen der Daten für 'Long'", 0},
+        {"Long", Bytes(ValueType::Dword, {1, 0, 0, 0, 0}), "Fehler beim Holen der Daten für 'Long'",
+         0},
         {"Text", registry::EncodeText("1"), "Ungültiger Datentyp für 'Text'", 0},
         {"Binary", Bytes(ValueType::Binary, {1, 0, 0, 0}), "Ungültiger Datentyp für 'Binary'", 0},
-        {"Qword", Bytes(ValueType::Qword, {1, 0, 0, 0, 0, 0, 0, 0}), "Ungültiger Datentyp für 'Qword'", 0},
+        {"Qword", Bytes(ValueType::Qword, {1, 0, 0, 0, 0, 0, 0, 0}),
+         "Ungültiger Datentyp für 'Qword'", 0},
     };
     for (const auto& c : cases) {
         sandbox.Put(Hive::CurrentUser, "D", c.name, c.stored);
@@ -205,7 +209,8 @@ TEST_F(RegistryBehaviour, WritesStoreTextWithItsZeroAndNumbersAsFourBytes) {
     reg.WriteText("Replaced", "Ä");
     reg.WriteText("Empty", "");
     reg.WriteDword("Number", 0x01020304);
-    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, "W", "Replaced"), Bytes(ValueType::Text, {0xC4, 0, 0, 0}));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, "W", "Replaced"),
+              Bytes(ValueType::Text, {0xC4, 0, 0, 0}));
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, "W", "Empty"), Bytes(ValueType::Text, {0, 0}));
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, "W", "Number"), Bytes(ValueType::Dword, {4, 3, 2, 1}));
 }
@@ -241,7 +246,8 @@ TEST_F(RegistryBehaviour, SetRootSwitchesHiveAndClosesTheKey) {
     ASSERT_TRUE(reg.OpenPath("Software\\Shared", true));
     reg.SetRoot(Hive::LocalMachine);
     EXPECT_FALSE(reg.HasValue("Anything"));
-    EXPECT_EQ(RaisedMessage([&] { reg.WriteText("V", "x"); }), "Fehler beim Setzen der Daten für 'V'");
+    EXPECT_EQ(RaisedMessage([&] { reg.WriteText("V", "x"); }),
+              "Fehler beim Setzen der Daten für 'V'");
     ASSERT_TRUE(reg.OpenPath("Software\\Machine", true));
     reg.WriteDword("V", 5);
     EXPECT_EQ(sandbox.Get(Hive::LocalMachine, "Software\\Machine", "V"), registry::EncodeDword(5));

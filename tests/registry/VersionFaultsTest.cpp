@@ -11,7 +11,7 @@ namespace {
 using registry::Hive;
 
 class VersionFaults : public ::testing::Test {
-protected:
+  protected:
     registry::MemoryRegistry memory;
     registry::BackendScope scope{memory};
 };

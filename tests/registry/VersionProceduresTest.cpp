@@ -9,7 +9,7 @@ namespace {
 using registry::Hive;
 
 class VersionProcedures : public ::testing::Test {
-protected:
+  protected:
     testing::RegistrySandbox sandbox;
 };
 
@@ -38,12 +38,13 @@ TEST_F(VersionProcedures, TheWriteTestLeavesNoOfficeKeyBehind) {
 
 TEST_F(VersionProcedures, TheOutlook2000SecurityKeyIsCreatedOnce) {
     uRegProc::EnsureOutlook9SecurityKey();
-    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security"));
+    EXPECT_TRUE(
+        sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security"));
     sandbox.PutText(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security",
                     "Level1Remove", "CHM");
     uRegProc::EnsureOutlook9SecurityKey();
-    EXPECT_TRUE(sandbox.Get(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security",
-                            "Level1Remove"));
+    EXPECT_TRUE(sandbox.Get(Hive::CurrentUser,
+                            "Software\\Microsoft\\Office\\9.0\\Outlook\\Security", "Level1Remove"));
     EXPECT_TRUE(uRegProc::IsOutlookInstalled("9.0"));
 }
 

@@ -18,7 +18,7 @@ struct ShownMessage {
 
 // Answers message boxes from a script and records them.
 class ScriptedDialogs : public widgets::DialogService {
-public:
+  public:
     bool ShowMessage(widgets::MessageKind kind, const std::string& caption,
                      const std::string& text) override {
         shown.push_back({kind, caption, text});
@@ -36,7 +36,7 @@ public:
 
 // The application object without a screen: files are recorded, the message loop is a script.
 class FakeApplication : public Application {
-public:
+  public:
     std::string ExecutablePath() const override { return executablePath; }
     bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) override {
         savedFiles.push_back({path, lines});

@@ -12,7 +12,7 @@ namespace brevolt::testing {
 // registry, on Windows the real one with HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE redirected to
 // scratch keys, so that no real setting changes.
 class RegistrySandbox {
-public:
+  public:
     RegistrySandbox();
     ~RegistrySandbox();
     RegistrySandbox(const RegistrySandbox&) = delete;
@@ -35,7 +35,7 @@ public:
 
     registry::RegistryBackend& Backend();
 
-private:
+  private:
     struct Platform;
     std::unique_ptr<Platform> platform_;
 };

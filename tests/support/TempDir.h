@@ -7,7 +7,7 @@ namespace brevolt::testing {
 
 // A fresh directory for one test, removed with everything in it when the test ends.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,7 +21,7 @@ public:
     // The directory's path with a trailing separator.
     std::string Path() const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <sddl.h>
+#include <windows.h>
 
 #include <stdexcept>
 #include <vector>
@@ -52,8 +52,8 @@ struct RegistrySandbox::Platform {
 
 RegistrySandbox::RegistrySandbox() : platform_(std::make_unique<Platform>()) {
     static int counter = 0;
-    platform_->scratch =
-        kScratchRoot + L"\\" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+    platform_->scratch = kScratchRoot + L"\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                         std::to_wstring(++counter);
     platform_->currentUser = CreateScratchKey(platform_->scratch + L"\\HKCU");
     platform_->localMachine = CreateScratchKey(platform_->scratch + L"\\HKLM");
     RegOverridePredefKey(HKEY_CURRENT_USER, platform_->currentUser);
