@@ -1,5 +1,5 @@
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "app/Startup.h"
 #include "win32/Win32Application.h"

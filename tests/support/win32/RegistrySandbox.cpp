@@ -1,5 +1,5 @@
-#include <sddl.h>
 #include <windows.h>
+#include <sddl.h>
 
 #include <stdexcept>
 #include <vector>
