@@ -1,13 +1,12 @@
 #include "e2e/Driver.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 #include <vector>
 
 #include "base/WideText.h"
+#include "support/TempDir.h"
 
 namespace brevolt::e2e {
 namespace {
@@ -126,17 +125,11 @@ void PressButton(HWND box, int id) {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    if (!in) {
-        return "<missing>";
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return testing::ReadFileBytes(Utf8(path));
 }
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(path.c_str(), std::ios::binary) << bytes;
+    testing::WriteFileBytes(Utf8(path), bytes);
 }
 
 std::string Utf8(const std::wstring& text) {
