@@ -1,0 +1,35 @@
+#include "base/UpperCase.h"
+
+#include "base/Unicode.h"
+
+namespace brevolt::text {
+namespace {
+
+char16_t Upper(char16_t c) {
+    if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
+        return static_cast<char16_t>(c - 0x20);
+    }
+    switch (c) {
+        case 0x0161:  // š
+        case 0x0153:  // œ
+        case 0x017E:  // ž
+            return static_cast<char16_t>(c - 1);
+        case 0x00FF:  // ÿ
+            return 0x0178;
+        default:
+            return c;
+    }
+}
+
+}  // namespace
+
+// The portable build's rules; the Windows build asks the system (win32/SystemUpperCase.cpp).
+std::string UpperCase(std::string_view utf8) {
+    std::u16string units = Utf8ToUtf16(utf8);
+    for (auto& unit : units) {
+        unit = Upper(unit);
+    }
+    return Utf16ToUtf8(units);
+}
+
+}  // namespace brevolt::text

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include "app/uGlobalVar.h"
+#include "registry/MemoryRegistry.h"
+#include "registry/TRegistry.h"
+#include "registry/uRegProc.h"
+#include "support/FakeApplication.h"
+#include "support/RecordingRegistry.h"
+#include "support/SharedState.h"
+#include "unblock/UnblockPage.h"
+#include "unblock/uExtentions.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+using widgets::MessageKind;
+
+const std::string kOutlook11 = "Software\\Microsoft\\Office\\11.0\\Outlook\\Security";
+const std::string kOffice11 = "Software\\Microsoft\\Office\\11.0\\Security";
+
+// Every catalogue extension but those given, in catalogue order.
+std::string CatalogueWithout(const std::set<std::string>& left) {
+    std::string list;
+    for (const auto& row : uExtentions::ExtCatalogue) {
+        if (left.count(row.Extension) == 0) {
+            list += (list.empty() ? "" : ";") + row.Extension;
+        }
+    }
+    return list;
+}
+
+class UnblockPageTest : public ::testing::Test {
+  protected:
+    // What a version switch does for the page, its write test passing.
+    void Switch(const std::string& ver) {
+        page.ConfirmPendingExtChanges();
+        page.ClearExtGrid();
+        uGlobalVar::CurrentVersion = ver;
+        uRegProc::ReadUnblockedExts(ver);
+        uRegProc::ReadBlockedExts(ver);
+        uRegProc::ReadOwnExts(ver);
+        page.SetUpExtGrid();
+        page.FillExtGrid();
+        recorder.changes.clear();
+    }
+
+    int RowOf(const std::string& extension) const {
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            if (grid.CellText(1, row) == extension) {
+                return row;
+            }
+        }
+        return -1;
+    }
+
+    void Tick(const std::string& extension) { grid.ToggleCheckBoxByUser(0, RowOf(extension)); }
+    bool Ticked(const std::string& extension) const { return grid.IsChecked(0, RowOf(extension)); }
+
+    std::vector<std::string> TickedRows() const {
+        std::vector<std::string> ticked;
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            if (grid.IsChecked(0, row)) {
+                ticked.push_back(grid.CellText(1, row));
+            }
+        }
+        return ticked;
+    }
+
+    void Store(const std::string& key, const std::string& name, const std::string& text) {
+        registry::TRegistry reg(memory);
+        ASSERT_TRUE(reg.OpenPath(key, true));
+        reg.WriteText(name, text);
+    }
+
+    std::string Stored(const std::string& key, const std::string& name) {
+        registry::TRegistry reg(memory);
+        return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadText(name) : "<none>";
+    }
+
+    testing::FreshSharedState state;
+    registry::MemoryRegistry memory;
+    testing::RecordingRegistry recorder{memory};
+    registry::BackendScope scope{recorder};
+    testing::ScriptedDialogs dialogs;
+    widgets::ColumnGrid grid;
+    unblock::UnblockPage page{grid, dialogs};
+
+    UnblockPageTest() {
+        grid.OnCheckBoxClick = [this](int col, int row) {
+            page.AdvColumnGrid1CheckBoxClick(col, row);
+        };
+        page.SetUpExtGrid();
+    }
+};
+
+TEST_F(UnblockPageTest, SetUpBuildsTheEmptyGridWithItsHeaders) {
+    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.RowCount(), 39);
+    EXPECT_EQ(grid.CellText(0, 0), "Freigeschalten         ");
+    EXPECT_EQ(grid.CellText(0, 0).size(), 23u);
+    EXPECT_EQ(grid.CellText(1, 0), "Erweiterung");
+    EXPECT_EQ(grid.CellText(2, 0), "Programm");
+    EXPECT_EQ(grid.CellText(3, 0), "Einstufung");
+    EXPECT_EQ(grid.ColumnWidth(0), 160);
+    EXPECT_EQ(grid.ColumnWidth(3), 100);
+    EXPECT_EQ(grid.ColumnAlignment(0), widgets::Alignment::Centre);
+    EXPECT_FALSE(grid.IsReadOnly(0));
+    EXPECT_TRUE(grid.IsReadOnly(1) && grid.IsReadOnly(2) && grid.IsReadOnly(3));
+    EXPECT_FALSE(grid.HasCheckBox(0, 1));
+    EXPECT_TRUE(grid.SortingEnabled());
+    EXPECT_EQ(grid.SortColumn(), 0);
+}
+
+TEST_F(UnblockPageTest, FillShowsTheCatalogueWithTicksAndRatings) {
+    Store(kOutlook11, "Level1Remove", "chm");
+    Switch("11.0");
+    EXPECT_EQ(TickedRows(), std::vector<std::string>{"CHM"});
+    EXPECT_EQ(grid.CellText(1, 1), "ADE");
+    EXPECT_EQ(grid.CellText(2, 1), "Microsoft Access Projekt Erweiterung");
+    EXPECT_EQ(grid.CellText(3, 1), "<font color=\"clBlue\">Normal</font>");
+    EXPECT_EQ(grid.CellText(3, RowOf("BAT")), "<font color=\"clRed\">Gefährlich</font>");
+    EXPECT_EQ(grid.CellText(1, 38), "WSH");
+    EXPECT_EQ(grid.ColumnWidth(3), 100);
+    EXPECT_NE(grid.ColumnWidth(2), 100);  // fitted to the descriptions
+    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+}
+
+TEST_F(UnblockPageTest, ASaveWritesItsValuesInTheirOrder) {
+    Store(kOutlook11, "Level1Remove", "CHM");
+    Store(kOutlook11, "Level1RemoveUser", "OWN");
+    Store(kOffice11, "Level1Add", "EXE");
+    Store(kOffice11, "Level1Remove", "EXE");
+    Switch("11.0");
+    Tick("HLP");
+    EXPECT_TRUE(uGlobalVar::ExtListChanged);
+
+    EXPECT_TRUE(page.SaveExtLists("11.0").empty());
+
+    const std::string resetAdd[] = {"delete " + kOffice11 + "\\Level1Add",
+                                    "set " + kOffice11 + "\\Level1Add=\" \""};
+    std::vector<std::string> expected = {
+        resetAdd[0],
+        resetAdd[1],
+        "delete " + kOffice11 + "\\Level1Remove",
+        "set " + kOffice11 + "\\Level1Remove=\" \"",
+        "set " + kOutlook11 + "\\Level1Remove=\"CHM;HLP\"",
+        resetAdd[0],
+        resetAdd[1],
+        "set " + kOutlook11 + "\\Level1Add=\"" + CatalogueWithout({"CHM", "HLP"}) + "\"",
+        resetAdd[0],
+        resetAdd[1],
+        "set " + kOutlook11 + "\\Level1RemoveUser=\"OWN\"",
+        resetAdd[0],
+        resetAdd[1]};
+    EXPECT_EQ(recorder.changes, expected);
+    EXPECT_EQ(Stored(kOffice11, "Level1Add"), " ");
+    EXPECT_EQ(Stored(kOffice11, "Level1Remove"), " ");
+}
+
+TEST_F(UnblockPageTest, NoneOrAllTickedWriteOneListEmptyAndTheOtherWhole) {
+    Switch("11.0");
+    page.SaveExtLists("11.0");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({}));
+
+    page.Alle1Click();
+    page.SaveExtLists("11.0");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), CatalogueWithout({}));
+    EXPECT_EQ(Stored(kOutlook11, "Level1Add"), "");
+}
+
+TEST_F(UnblockPageTest, WholeEntriesTickRowsNotPartsOfLongerNames) {
+    Store(kOutlook11, "Level1Remove", "jse;ADEX; .chm ;");
+    Switch("11.0");
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "JSE"}));
+    EXPECT_FALSE(Ticked("JS"));
+    EXPECT_FALSE(Ticked("ADE"));
+}
+
+TEST_F(UnblockPageTest, EntriesTheCatalogueDoesNotKnowAreWrittenBack) {
+    Store(kOutlook11, "Level1Remove", "EXE;CHM;; ;VBS");
+    Store(kOutlook11, "Level1Add", "ADE;XYZ");
+    Switch("11.0");
+    Tick("HLP");
+    page.SaveExtLists("11.0");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;HLP;EXE;VBS");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({"CHM", "HLP"}) + ";XYZ");
+}
+
+TEST_F(UnblockPageTest, TheUsersOwnListIsWrittenBackAsRead) {
+    Store(kOutlook11, "Level1RemoveUser", ";own;");
+    Switch("11.0");
+    page.SaveExtLists("11.0");
+    EXPECT_EQ(Stored(kOutlook11, "Level1RemoveUser"), "OWN");
+}
+
+TEST_F(UnblockPageTest, SortedDescendingWritesDescendingLists) {
+    Store(kOutlook11, "Level1Remove", "ADE;WSH");
+    Switch("11.0");
+    grid.HeaderClick(1);
+    grid.HeaderClick(1);
+    EXPECT_EQ(grid.CellText(1, 1), "WSH");
+    page.SaveExtLists("11.0");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "WSH;ADE");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Add").substr(0, 12), "WSF;WSC;SHS;");
+}
+
+TEST_F(UnblockPageTest, TogglingABoxBackStillAsks) {
+    Switch("11.0");
+    Tick("CHM");
+    Tick("CHM");
+    dialogs.answers = {false};
+    Switch("10.0");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(dialogs.shown[0].caption, "Bestätigung");
+    EXPECT_EQ(dialogs.shown[0].text, "Wollen Sie die Änderungen übernehmen?");
+    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+}
+
+TEST_F(UnblockPageTest, KeptTicksGoToTheVersionLeftAndOnlyItsUnblockedList) {
+    Store("Software\\Microsoft\\Office\\10.0\\Outlook\\Security", "Level1Remove", "HLP");
+    Store(kOutlook11, "Level1Add", "STORED");
+    Store(kOutlook11, "Level1RemoveUser", "MINE");
+    Switch("11.0");
+    page.Alle1Click();
+    dialogs.answers = {true};
+    page.ConfirmPendingExtChanges();
+
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), CatalogueWithout({}));
+    EXPECT_EQ(Stored(kOutlook11, "Level1Add"), "STORED");
+    EXPECT_EQ(Stored(kOutlook11, "Level1RemoveUser"), "MINE");
+    EXPECT_EQ(Stored(kOffice11, "Level1Add"), " ");
+    EXPECT_EQ(Stored(kOffice11, "Level1Remove"), "<none>");
+}
+
+TEST_F(UnblockPageTest, TicksNotKeptAreLostAndTheNewVersionShowsItsOwn) {
+    Store("Software\\Microsoft\\Office\\10.0\\Outlook\\Security", "Level1Remove", "HLP");
+    Switch("11.0");
+    page.Alle1Click();
+    dialogs.answers = {false};
+    Switch("10.0");
+    EXPECT_EQ(recorder.changes, std::vector<std::string>{});
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "<none>");
+    EXPECT_EQ(TickedRows(), std::vector<std::string>{"HLP"});
+}
+
+TEST_F(UnblockPageTest, PendingTicksGoToTheVersionTheyWereMadeFor) {
+    Switch("10.0");
+    Tick("CHM");
+    uGlobalVar::CurrentVersion = "6.0";  // a visit to Outlook Express mode
+    dialogs.answers = {true};
+    Switch("11.0");
+    EXPECT_EQ(Stored("Software\\Microsoft\\Office\\10.0\\Outlook\\Security", "Level1Remove"),
+              "CHM");
+    EXPECT_EQ(Stored("Software\\Microsoft\\Office\\6.0\\Outlook\\Security", "Level1Remove"),
+              "<none>");
+}
+
+TEST_F(UnblockPageTest, AnUnfilledGridWritesNothingAndAsksNothing) {
+    Store(kOutlook11, "Level1Remove", "CHM");
+    Switch("11.0");
+    page.ClearExtGrid();  // a switch whose write test failed
+    page.Alle1Click();
+    page.Keine1Click();
+    EXPECT_TRUE(uGlobalVar::ExtListChanged);
+    EXPECT_FALSE(grid.HasCheckBox(0, 1));
+
+    EXPECT_TRUE(page.SaveExtLists("11.0").empty());
+    page.ConfirmPendingExtChanges();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+    EXPECT_EQ(recorder.changes, std::vector<std::string>{});
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM");
+}
+
+TEST_F(UnblockPageTest, ASaveNamesTheListsItCouldNotWrite) {
+    Switch("11.0");
+    memory.DenyFullAccess(Hive::CurrentUser, kOutlook11);
+    EXPECT_EQ(page.SaveExtLists("11.0"),
+              (std::vector<std::string>{"Level1Remove", "Level1Add", "Level1RemoveUser"}));
+    memory.DenyFullAccess(Hive::CurrentUser, kOffice11);
+    EXPECT_EQ(page.SaveExtLists("11.0"),
+              (std::vector<std::string>{"Level1Add", "Level1Remove", "Level1RemoveUser"}));
+}
+
+}  // namespace
+}  // namespace brevolt

@@ -1,0 +1,60 @@
+#include "unblock/ExtensionList.h"
+
+#include <algorithm>
+
+namespace brevolt::unblock {
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::string TrimListEnds(std::string list) {
+    if (!list.empty() && list.front() == ';') {
+        list.erase(0, 1);
+    }
+    if (!list.empty() && list.back() == ';') {
+        list.pop_back();
+    }
+    return list;
+}
+
+std::vector<std::string> ListEntries(std::string_view list) {
+    std::vector<std::string> entries;
+    for (std::size_t start = 0; start <= list.size();) {
+        const auto end = std::min(list.find(';', start), list.size());
+        std::string_view entry = TrimBlanks(list.substr(start, end - start));
+        if (!entry.empty() && entry.front() == '.') {
+            entry = TrimBlanks(entry.substr(1));
+        }
+        if (!entry.empty()) {
+            entries.emplace_back(entry);
+        }
+        start = end + 1;
+    }
+    return entries;
+}
+
+bool ListContains(std::string_view list, std::string_view extension) {
+    const auto entries = ListEntries(list);
+    return std::find(entries.begin(), entries.end(), extension) != entries.end();
+}
+
+std::string JoinList(const std::vector<std::string>& entries) {
+    std::string list;
+    for (const auto& entry : entries) {
+        if (!list.empty()) {
+            list += ';';
+        }
+        list += entry;
+    }
+    return list;
+}
+
+}  // namespace brevolt::unblock

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Extension lists as stored in the registry: extensions without dots separated by ";"
+// (ADE;BAT;CHM).
+namespace brevolt::unblock {
+
+// The list as read: at most one ";" removed at its start and one at its end, nothing else.
+std::string TrimListEnds(std::string list);
+
+// The list's entries: what stands between the separators, without surrounding blanks and
+// without one leading dot. Empty entries are left out.
+std::vector<std::string> ListEntries(std::string_view list);
+
+// True when one entry of the list is exactly the extension.
+bool ListContains(std::string_view list, std::string_view extension);
+
+// Joins with ";" between entries.
+std::string JoinList(const std::vector<std::string>& entries);
+
+}  // namespace brevolt::unblock

@@ -1,0 +1,166 @@
+#include "unblock/UnblockPage.h"
+
+#include <algorithm>
+
+#include "app/uGlobalVar.h"
+#include "base/UpperCase.h"
+#include "registry/uRegProc.h"
+#include "resources/Texts.h"
+#include "unblock/ExtensionList.h"
+#include "unblock/uExtentions.h"
+#include "widgets/CellMarkup.h"
+
+namespace brevolt::unblock {
+namespace {
+
+using resources::LoadText;
+using resources::TextId;
+using uExtentions::ExtCatalogue;
+
+constexpr int kCheckColumn = 0;
+constexpr int kExtensionColumn = 1;
+constexpr int kDescriptionColumn = 2;
+constexpr int kRatingColumn = 3;
+constexpr int kRows = static_cast<int>(uExtentions::kCatalogueSize) + 1;
+
+std::string RatingMarkup(const std::string& extension) {
+    const auto rating = uExtentions::RateExtension(extension);
+    return widgets::ColouredText(
+        rating.Word, rating.Colour == uExtentions::TRatingColour::clRed ? "clRed" : "clBlue");
+}
+
+bool InCatalogue(const std::string& entry) {
+    return std::any_of(ExtCatalogue.begin(), ExtCatalogue.end(),
+                       [&](const auto& row) { return row.Extension == entry; });
+}
+
+// The entries of a stored list that no catalogue row shows, in their order.
+std::vector<std::string> EntriesOutsideCatalogue(const std::string& list) {
+    std::vector<std::string> kept = ListEntries(list);
+    kept.erase(std::remove_if(kept.begin(), kept.end(), InCatalogue), kept.end());
+    return kept;
+}
+
+std::string WithKept(std::vector<std::string> entries, const std::vector<std::string>& kept) {
+    entries.insert(entries.end(), kept.begin(), kept.end());
+    return JoinList(entries);
+}
+
+}  // namespace
+
+UnblockPage::UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dialogs)
+    : grid_(grid), dialogs_(dialogs) {}
+
+void UnblockPage::SetUpExtGrid() {
+    filledVersion_.clear();
+    grid_.Reset(4, kRows);
+    grid_.SetCellText(kCheckColumn, 0, LoadText(TextId::ExtHeaderUnblocked));
+    grid_.SetCellText(kExtensionColumn, 0, LoadText(TextId::ExtHeaderExtension));
+    grid_.SetCellText(kDescriptionColumn, 0, LoadText(TextId::ExtHeaderProgram));
+    grid_.SetCellText(kRatingColumn, 0, LoadText(TextId::ExtHeaderRating));
+    grid_.SetColumnWidth(kCheckColumn, 160);
+    grid_.SetColumnWidth(kExtensionColumn, 100);
+    grid_.SetColumnWidth(kDescriptionColumn, 100);
+    grid_.SetColumnWidth(kRatingColumn, 100);
+    grid_.SetColumnAlignment(kCheckColumn, widgets::Alignment::Centre);
+    grid_.EnableSorting(kCheckColumn);
+    grid_.SetColumnComparison(kExtensionColumn, [](const auto& a, const auto& b) {
+        return text::UpperCase(a.text) < text::UpperCase(b.text);
+    });
+    for (const int col : {kExtensionColumn, kDescriptionColumn, kRatingColumn}) {
+        grid_.SetReadOnly(col, true);
+    }
+}
+
+void UnblockPage::ClearExtGrid() {
+    filledVersion_.clear();
+    grid_.ClearCells();
+}
+
+void UnblockPage::FillExtGrid() {
+    for (int row = 1; row < kRows; ++row) {
+        const auto& entry = ExtCatalogue[row - 1];
+        grid_.AddCheckBox(kCheckColumn, row,
+                          ListContains(uGlobalVar::UnblockedExts, entry.Extension));
+        grid_.SetCellText(kExtensionColumn, row, entry.Extension);
+        grid_.SetCellText(kDescriptionColumn, row, entry.Description);
+        grid_.SetCellText(kRatingColumn, row, RatingMarkup(entry.Extension));
+    }
+    for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
+        grid_.FitColumnToContent(col);
+    }
+    filledVersion_ = uGlobalVar::CurrentVersion;
+    keptUnblocked_ = EntriesOutsideCatalogue(uGlobalVar::UnblockedExts);
+    keptBlocked_ = EntriesOutsideCatalogue(uGlobalVar::BlockedExts);
+}
+
+bool UnblockPage::HarvestExtGrid() {
+    if (filledVersion_.empty()) {
+        return false;
+    }
+    std::vector<std::string> unblocked;
+    std::vector<std::string> blocked;
+    for (int row = 1; row < grid_.RowCount(); ++row) {
+        auto& list = grid_.IsChecked(kCheckColumn, row) ? unblocked : blocked;
+        list.push_back(grid_.CellText(kExtensionColumn, row));
+    }
+    uGlobalVar::UnblockedExts = WithKept(std::move(unblocked), keptUnblocked_);
+    uGlobalVar::BlockedExts = WithKept(std::move(blocked), keptBlocked_);
+    return true;
+}
+
+void UnblockPage::SetAllExtChecks(bool checked) {
+    for (int row = 1; row < grid_.RowCount(); ++row) {
+        grid_.SetChecked(kCheckColumn, row, checked);
+    }
+}
+
+void UnblockPage::ConfirmPendingExtChanges() {
+    if (!uGlobalVar::ExtListChanged) {
+        return;
+    }
+    // Ticks of an unfilled grid are no choice of the user's: nothing to offer.
+    if (!filledVersion_.empty() && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
+                                                        LoadText(TextId::CaptionConfirmation),
+                                                        LoadText(TextId::ExtKeepChanges))) {
+        const std::string ver = filledVersion_;
+        uRegProc::ResetOfficeLevel1Add(ver);
+        HarvestExtGrid();
+        uRegProc::WriteUnblockedExts(ver);
+    }
+    uGlobalVar::ExtListChanged = false;
+}
+
+std::vector<std::string> UnblockPage::SaveExtLists(const std::string& ver) {
+    std::vector<std::string> notSaved;
+    if (!HarvestExtGrid()) {
+        return notSaved;
+    }
+    const auto note = [&](bool written, const std::string& valueName) {
+        if (!written && std::find(notSaved.begin(), notSaved.end(), valueName) == notSaved.end()) {
+            notSaved.push_back(valueName);
+        }
+    };
+    note(uRegProc::ResetOfficeLevel1Add(ver), "Level1Add");
+    note(uRegProc::ResetOfficeLevel1Remove(ver), "Level1Remove");
+    note(uRegProc::WriteUnblockedExts(ver), "Level1Remove");
+    note(uRegProc::WriteBlockedExts(ver), "Level1Add");
+    note(uRegProc::WriteOwnExts(ver), "Level1RemoveUser");
+    return notSaved;
+}
+
+void UnblockPage::AdvColumnGrid1CheckBoxClick(int /*col*/, int /*row*/) {
+    uGlobalVar::ExtListChanged = true;
+}
+
+void UnblockPage::Alle1Click() {
+    SetAllExtChecks(true);
+    uGlobalVar::ExtListChanged = true;
+}
+
+void UnblockPage::Keine1Click() {
+    SetAllExtChecks(false);
+    uGlobalVar::ExtListChanged = true;
+}
+
+}  // namespace brevolt::unblock

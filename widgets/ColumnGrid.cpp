@@ -1,0 +1,144 @@
+#include "widgets/ColumnGrid.h"
+
+#include <algorithm>
+
+#include "base/Unicode.h"
+#include "widgets/CellMarkup.h"
+
+namespace brevolt::widgets {
+namespace {
+
+// Without a view: a rough width of 8 pixels a character and room for the cell's margins.
+int EstimateWidth(const std::string& text, bool header) {
+    return static_cast<int>(text::CodePointCount(text)) * (header ? 8 : 7) + 12;
+}
+
+// The grid's own order: ticked boxes after unticked ones, otherwise the visible text as it is.
+bool DefaultLess(const ColumnGrid::Cell& a, const ColumnGrid::Cell& b) {
+    if (a.checkBox || b.checkBox) {
+        return a.checkBox.value_or(false) < b.checkBox.value_or(false);
+    }
+    return ParseCellMarkup(a.text).text < ParseCellMarkup(b.text).text;
+}
+
+}  // namespace
+
+ColumnGrid::ColumnGrid() : measure_(EstimateWidth) {}
+
+void ColumnGrid::Reset(int columns, int rows) {
+    rows_.assign(rows, std::vector<Cell>(columns));
+    widths_.assign(columns, 64);
+    alignments_.assign(columns, Alignment::Left);
+    readOnly_.assign(columns, false);
+    comparisons_.assign(columns, nullptr);
+    sortingEnabled_ = false;
+    sortColumn_ = 0;
+    sortAscending_ = true;
+    changed();
+}
+
+void ColumnGrid::SetCellText(int col, int row, std::string text) {
+    rows_.at(row).at(col).text = std::move(text);
+    changed();
+}
+
+std::string ColumnGrid::DisplayText(int col, int row) const {
+    return ParseCellMarkup(CellText(col, row)).text;
+}
+
+void ColumnGrid::AddCheckBox(int col, int row, bool checked) {
+    rows_.at(row).at(col).checkBox = checked;
+    changed();
+}
+
+void ColumnGrid::SetChecked(int col, int row, bool checked) {
+    auto& box = rows_.at(row).at(col).checkBox;
+    if (box) {
+        box = checked;
+        changed();
+    }
+}
+
+void ColumnGrid::ToggleCheckBoxByUser(int col, int row) {
+    if (row <= 0 || row >= RowCount() || col < 0 || col >= ColCount()) {
+        return;
+    }
+    auto& box = rows_[row][col].checkBox;
+    if (!box) {
+        return;
+    }
+    box = !*box;
+    changed();
+    if (OnCheckBoxClick) {
+        OnCheckBoxClick(col, row);
+    }
+}
+
+void ColumnGrid::ClearCells() {
+    for (auto& row : rows_) {
+        for (auto& cell : row) {
+            cell = Cell{};
+        }
+    }
+    changed();
+}
+
+void ColumnGrid::SetColumnWidth(int col, int width) {
+    widths_.at(col) = width;
+    changed();
+}
+
+void ColumnGrid::FitColumnToContent(int col) {
+    int widest = 0;
+    for (int row = 0; row < RowCount(); ++row) {
+        widest = std::max(widest, measure_(DisplayText(col, row), row == 0));
+    }
+    SetColumnWidth(col, widest);
+}
+
+void ColumnGrid::SetColumnAlignment(int col, Alignment alignment) {
+    alignments_.at(col) = alignment;
+    changed();
+}
+
+void ColumnGrid::SetReadOnly(int col, bool readOnly) {
+    readOnly_.at(col) = readOnly;
+}
+
+void ColumnGrid::EnableSorting(int initialColumn) {
+    sortingEnabled_ = true;
+    sortColumn_ = initialColumn;
+    sortAscending_ = true;
+    changed();
+}
+
+void ColumnGrid::SetColumnComparison(int col, RowLess less) {
+    comparisons_.at(col) = std::move(less);
+}
+
+ColumnGrid::RowLess ColumnGrid::comparisonOf(int col) const {
+    return comparisons_.at(col) ? comparisons_[col] : RowLess(DefaultLess);
+}
+
+void ColumnGrid::HeaderClick(int col) {
+    if (!sortingEnabled_ || col < 0 || col >= ColCount() || RowCount() < 2) {
+        return;
+    }
+    sortAscending_ = col == sortColumn_ ? !sortAscending_ : true;
+    sortColumn_ = col;
+    const RowLess less = comparisonOf(col);
+    const bool ascending = sortAscending_;
+    // Stable, so that equal rows keep the order they stand in.
+    std::stable_sort(rows_.begin() + 1, rows_.end(), [&](const auto& a, const auto& b) {
+        return ascending ? less(a[col], b[col]) : less(b[col], a[col]);
+    });
+    changed();
+}
+
+void ColumnGrid::changed() const {
+    if (OnChanged) {
+        OnChanged();
+    }
+}
+
+}  // namespace brevolt::widgets

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brevolt::widgets {
+
+enum class Alignment { Left, Centre };
+
+// A grid of text cells with one fixed header row (row 0); any cell may hold a check box. It
+// sorts its other rows by a column on a header click, and tells its view when it changed.
+class ColumnGrid {
+  public:
+    struct Cell {
+        std::string text;
+        std::optional<bool> checkBox;  // empty: no check box; else whether it is ticked
+    };
+
+    // Measures a cell's text in pixels (the view installs the real one).
+    using TextMeasure = std::function<int(const std::string& text, bool header)>;
+
+    ColumnGrid();
+
+    // Discards every column and cell, then makes an empty grid of this size.
+    void Reset(int columns, int rows);
+    int ColCount() const { return static_cast<int>(widths_.size()); }
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+
+    const std::string& CellText(int col, int row) const { return rows_.at(row).at(col).text; }
+    void SetCellText(int col, int row, std::string text);
+    // The cell's visible text: its mark-up removed.
+    std::string DisplayText(int col, int row) const;
+
+    bool HasCheckBox(int col, int row) const { return rows_.at(row).at(col).checkBox.has_value(); }
+    bool IsChecked(int col, int row) const {
+        return rows_.at(row).at(col).checkBox.value_or(false);
+    }
+    void AddCheckBox(int col, int row, bool checked);
+    // Sets the tick as the program does: no check-box event.
+    void SetChecked(int col, int row, bool checked);
+    // The user toggled the box (click or space bar): raises the check-box event.
+    void ToggleCheckBoxByUser(int col, int row);
+    // Empties every cell, header included, and removes every check box; the size stays.
+    void ClearCells();
+
+    int ColumnWidth(int col) const { return widths_.at(col); }
+    void SetColumnWidth(int col, int width);
+    // Fits the column to its widest cell, header included.
+    void FitColumnToContent(int col);
+    void SetMeasure(TextMeasure measure) { measure_ = std::move(measure); }
+
+    Alignment ColumnAlignment(int col) const { return alignments_.at(col); }
+    void SetColumnAlignment(int col, Alignment alignment);
+    bool IsReadOnly(int col) const { return readOnly_.at(col); }
+    void SetReadOnly(int col, bool readOnly);
+
+    // Sorting by header click: ascending, or the other way round when the column is the one
+    // sorted last. `compare` is the column's "less than" over two rows' cells.
+    using RowLess = std::function<bool(const Cell& a, const Cell& b)>;
+    void EnableSorting(int initialColumn);
+    void SetColumnComparison(int col, RowLess less);
+    void HeaderClick(int col);
+    bool SortingEnabled() const { return sortingEnabled_; }
+    int SortColumn() const { return sortColumn_; }
+    bool SortAscending() const { return sortAscending_; }
+
+    // Raised when the user toggles a check box.
+    std::function<void(int col, int row)> OnCheckBoxClick;
+    // Raised after every change, for the view.
+    std::function<void()> OnChanged;
+
+  private:
+    void changed() const;
+    RowLess comparisonOf(int col) const;
+
+    std::vector<std::vector<Cell>> rows_;
+    std::vector<int> widths_;
+    std::vector<Alignment> alignments_;
+    std::vector<bool> readOnly_;
+    std::vector<RowLess> comparisons_;
+    bool sortingEnabled_ = false;
+    int sortColumn_ = 0;
+    bool sortAscending_ = true;
+    TextMeasure measure_;
+};
+
+}  // namespace brevolt::widgets
