@@ -1,0 +1,38 @@
+#include "widgets/CheckList.h"
+
+namespace brevolt::widgets {
+
+void CheckList::SetItems(const std::vector<std::string>& captions) {
+    items_.clear();
+    for (const auto& caption : captions) {
+        items_.push_back({caption, false, true});
+    }
+    changed();
+}
+
+void CheckList::SetChecked(int index, bool checked) {
+    items_.at(index).checked = checked;
+    changed();
+}
+
+void CheckList::SetEnabled(int index, bool enabled) {
+    items_.at(index).enabled = enabled;
+    changed();
+}
+
+bool CheckList::ToggleByUser(int index) {
+    if (index < 0 || index >= Count() || !items_[index].enabled) {
+        return false;
+    }
+    items_[index].checked = !items_[index].checked;
+    changed();
+    return true;
+}
+
+void CheckList::changed() const {
+    if (OnChanged) {
+        OnChanged();
+    }
+}
+
+}  // namespace brevolt::widgets

@@ -1,0 +1,61 @@
+#include "widgets/PageControl.h"
+
+namespace brevolt::widgets {
+
+void PageControl::AddPage(std::string name, std::string caption) {
+    pages_.push_back({std::move(name), std::move(caption), true, nullptr});
+    if (active_ < 0) {
+        active_ = 0;
+    }
+    changed();
+}
+
+void PageControl::SetOnShow(int index, std::function<void()> onShow) {
+    pages_.at(index).OnShow = std::move(onShow);
+}
+
+void PageControl::SetTabVisible(int index, bool visible) {
+    pages_.at(index).tabVisible = visible;
+    if (!visible && index == active_) {
+        active_ = -1;
+    }
+    changed();
+}
+
+void PageControl::SetActivePage(int index) {
+    if (index == active_ || index < 0 || index >= Count()) {
+        return;
+    }
+    active_ = index;
+    changed();
+    if (shown_) {
+        showActive();
+    }
+}
+
+void PageControl::SelectTabByUser(int index) {
+    if (index >= 0 && index < Count() && pages_[index].tabVisible) {
+        SetActivePage(index);
+    }
+}
+
+void PageControl::Shown() {
+    if (!shown_) {
+        shown_ = true;
+        showActive();
+    }
+}
+
+void PageControl::showActive() const {
+    if (active_ >= 0 && pages_[active_].OnShow) {
+        pages_[active_].OnShow();
+    }
+}
+
+void PageControl::changed() const {
+    if (OnChanged) {
+        OnChanged();
+    }
+}
+
+}  // namespace brevolt::widgets
