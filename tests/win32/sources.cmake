@@ -1,0 +1,2 @@
+# In-process tests of the Windows side (real controls, input sent as window messages).
+set(BREVOLT_WIN32_TESTS)

@@ -1,0 +1,24 @@
+#include "win32/Gdi.h"
+
+namespace brevolt::win32 {
+
+int Scale(HWND window, int pixels) {
+    const HDC dc = GetDC(window);
+    const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc != nullptr) {
+        ReleaseDC(window, dc);
+    }
+    return MulDiv(pixels, dpi, 96);
+}
+
+UniqueFont CreateUiFont(HWND window, const wchar_t* face, int height, bool bold) {
+    LOGFONTW font{};
+    font.lfHeight = Scale(window, height);
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return UniqueFont(CreateFontIndirectW(&font));
+}
+
+}  // namespace brevolt::win32

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/UniqueHandle.h"
+
+namespace brevolt::win32 {
+
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+
+// A font by face name and height in the platform's font model (negative: character height in
+// pixels at 96 dots per inch), scaled to the window's DPI.
+UniqueFont CreateUiFont(HWND window, const wchar_t* face, int height, bool bold);
+
+// Pixels at 96 dots per inch scaled to the window's DPI.
+int Scale(HWND window, int pixels);
+
+}  // namespace brevolt::win32
