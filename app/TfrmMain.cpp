@@ -2,24 +2,186 @@
 
 #include "app/ErrorReport.h"
 #include "app/uGlobalVar.h"
+#include "registry/uRegProc.h"
 #include "resources/Texts.h"
+#include "versions/uOutlookVersions.h"
 
 namespace brevolt {
+namespace {
 
-TfrmMain::TfrmMain(Application& app) : app_(app) {
+using resources::LoadText;
+using resources::TextId;
+using widgets::MenuItem;
+
+const std::string kExpressVersion = "6.0";
+constexpr int kExpressTag = -1;
+constexpr int kSeparatorTag = -2;
+
+bool InExpressMode() {
+    return uGlobalVar::CurrentVersion == kExpressVersion;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(Application& app)
+    : lblMain(LoadText(TextId::MainHeaderDesign)),
+      B_Senden(LoadText(TextId::ButtonSave), LoadText(TextId::ButtonSave)),
+      B_Empfangen(LoadText(TextId::ButtonExit), LoadText(TextId::ButtonExit)),
+      app_(app),
+      unblockPage_(AdvColumnGrid1, app.Dialogs()) {
+    AdvPageContr.AddPage("AdvTabSheet1", LoadText(TextId::PageUnblock));
+    AdvPageContr.AddPage("AdvTabSheet2", LoadText(TextId::PageOptions));
+    AdvPageContr.AddPage("AdvTabSheet4", LoadText(TextId::PageIdentities));
+    AdvPageContr.AddPage("AdvTabSheet3", LoadText(TextId::PageExpress));
+
+    B_Senden.OnClick = Handler(&TfrmMain::B_SendenClick);
+    B_Empfangen.OnClick = Handler(&TfrmMain::B_EmpfangenClick);
+    AdvColumnGrid1.OnCheckBoxClick = [this](int col, int row) {
+        RunHandler(app_, [&] { unblockPage_.AdvColumnGrid1CheckBoxClick(col, row); });
+    };
+
+    auto& file = MainMenu1.Add({"Datei1", LoadText(TextId::MenuFile)});
+    file.Add({"Beenden1", LoadText(TextId::MenuFileExit)}).OnClick = [this](MenuItem&) {
+        RunHandler(app_, [this] { Beenden1Click(); });
+    };
+    MainMenu1.Add({"Outlookwechseln1", LoadText(TextId::MenuSwitch)});
+    auto& help = MainMenu1.Add({"Hilfe1", LoadText(TextId::MenuHelp)});
+    help.Add({"Bedienung1", LoadText(TextId::MenuHelpManual)});
+    help.Add({"Homepage1", LoadText(TextId::MenuHelpHomepage)});
+    help.Add({"Kontakt1", LoadText(TextId::MenuHelpAbout)});
+
+    PopupMenu1.Add({"Alle1", LoadText(TextId::ExtMenuAll)}).OnClick = [this](MenuItem&) {
+        RunHandler(app_, [this] { unblockPage_.Alle1Click(); });
+    };
+    PopupMenu1.Add({"Keine1", LoadText(TextId::ExtMenuNone)}).OnClick = [this](MenuItem&) {
+        RunHandler(app_, [this] { unblockPage_.Keine1Click(); });
+    };
+
     RunHandler(app_, [this] { FormCreate(); });
 }
 
+std::function<void()> TfrmMain::Handler(void (TfrmMain::*handler)()) {
+    return [this, handler] { RunHandler(app_, [&] { (this->*handler)(); }); };
+}
+
 void TfrmMain::FormCreate() {
-    caption_ = resources::LoadText(resources::TextId::MainTitlePrefix) + uGlobalVar::EditionLabel;
+    caption_ = LoadText(TextId::MainTitlePrefix) + uGlobalVar::EditionLabel;
+    BuildVersionMenu();
+    unblockPage_.SetUpExtGrid();
+    SelectStartVersion();
+}
+
+void TfrmMain::BuildVersionMenu() {
+    auto& menu = *MainMenu1.Find("Outlookwechseln1");
+    const auto onClick = [this](MenuItem& sender) {
+        RunHandler(app_, [&] { VersionMenuClick(sender); });
+    };
+    menu.Add({"OutlookExpress1", LoadText(TextId::MenuSwitchExpress), kExpressTag}).OnClick =
+        onClick;
+    menu.Add({"N1", "-", kSeparatorTag});
+    for (const auto& row : uOutlookVersions::OutlookVersions) {
+        menu.Add({"Version" + std::to_string(row.Tag), row.Caption, row.Tag}).OnClick = onClick;
+    }
+}
+
+void TfrmMain::SelectStartVersion() {
+    using namespace uGlobalVar;
+    if (!SavedVersion.empty()) {
+        SwitchVersion(SavedVersion);
+    } else if (Installed2000) {
+        SwitchVersion("9.0");
+    } else if (Installed2002) {
+        SwitchVersion("10.0");
+    } else if (Installed2003) {
+        SwitchVersion("11.0");
+    }
+    if (!Installed2000 && !Installed2002 && !Installed2003) {
+        SwitchVersion("9.0");
+    }
+}
+
+void TfrmMain::SwitchVersion(const std::string& key) {
+    unblockPage_.ConfirmPendingExtChanges();
+    unblockPage_.ClearExtGrid();
+    if (uRegProc::CanWriteOfficeKey()) {
+        uGlobalVar::CurrentVersion = key;
+        if (key == "9.0") {
+            uRegProc::EnsureOutlook9SecurityKey();
+        }
+        std::string caption;
+        uOutlookVersions::CaptionOfVersionKey(key, caption);
+        lblMain.SetText(caption);
+        uRegProc::ReadUnblockedExts(key);
+        uRegProc::ReadOwnExts(key);
+        uRegProc::ReadBlockedExts(key);
+        unblockPage_.SetUpExtGrid();
+        unblockPage_.FillExtGrid();
+    }
+    ApplyMode();
+}
+
+void TfrmMain::ApplyMode() {
+    if (InExpressMode()) {
+        AdvPageContr.SetTabVisible(AdvTabSheet1, false);
+        AdvPageContr.SetTabVisible(AdvTabSheet2, false);
+        AdvPageContr.SetTabVisible(AdvTabSheet3, true);
+        AdvPageContr.SetTabVisible(AdvTabSheet4, true);
+        lblMain.SetText(LoadText(TextId::MainHeaderExpress));
+        AdvPageContr.SetActivePage(AdvTabSheet4);
+    } else {
+        AdvPageContr.SetActivePage(AdvTabSheet1);
+        AdvPageContr.SetTabVisible(AdvTabSheet1, true);
+        AdvPageContr.SetTabVisible(AdvTabSheet2, true);
+        AdvPageContr.SetTabVisible(AdvTabSheet3, false);
+        AdvPageContr.SetTabVisible(AdvTabSheet4, false);
+    }
+}
+
+void TfrmMain::VersionMenuClick(MenuItem& sender) {
+    if (sender.Tag >= 0) {
+        std::string key;
+        uOutlookVersions::VersionKeyOfTag(sender.Tag, key);
+        SwitchVersion(key);
+    } else if (sender.Tag == kExpressTag) {
+        uGlobalVar::CurrentVersion = kExpressVersion;
+        ApplyMode();
+    }
+}
+
+void TfrmMain::B_SendenClick() {
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
+                               LoadText(TextId::CaptionInformation),
+                               LoadText(TextId::SaveTakesEffectLater));
+    std::vector<std::string> notSaved;
+    if (!InExpressMode()) {
+        notSaved = unblockPage_.SaveExtLists(uGlobalVar::CurrentVersion);
+        uGlobalVar::ExtListChanged = false;
+    }
+    ReportNotSaved(notSaved);
+    app_.Terminate();
+}
+
+void TfrmMain::ReportNotSaved(const std::vector<std::string>& notSaved) {
+    if (notSaved.empty()) {
+        return;
+    }
+    std::string text = LoadText(TextId::SaveFailed);
+    for (const auto& name : notSaved) {
+        text += "\r\n" + name;
+    }
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
 }
 
 void TfrmMain::B_EmpfangenClick() {
-    RunHandler(app_, [this] { ExitProgram(); });
+    ExitProgram();
 }
 
 void TfrmMain::Beenden1Click() {
-    RunHandler(app_, [this] { ExitProgram(); });
+    ExitProgram();
+}
+
+void TfrmMain::FormShow() {
+    RunHandler(app_, [this] { AdvPageContr.Shown(); });
 }
 
 void TfrmMain::FormCloseQuery(bool& canClose) {

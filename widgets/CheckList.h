@@ -8,7 +8,7 @@ namespace brevolt::widgets {
 
 // A list of check items; an item can be disabled (greyed, and the user cannot change it).
 class CheckList {
-public:
+  public:
     struct Item {
         std::string caption;
         bool checked = false;
@@ -29,7 +29,7 @@ public:
     // Raised after every change, for the view.
     std::function<void()> OnChanged;
 
-private:
+  private:
     void changed() const;
 
     std::vector<Item> items_;

@@ -7,7 +7,7 @@
 namespace brevolt::widgets {
 
 class Label {
-public:
+  public:
     explicit Label(std::string text = {}) : text_(std::move(text)) {}
     const std::string& Text() const { return text_; }
     void SetText(std::string text) {
@@ -18,13 +18,13 @@ public:
     }
     std::function<void()> OnChanged;
 
-private:
+  private:
     std::string text_;
 };
 
 // A flat button with a caption and a hint (shown as a tooltip).
 class FlatButton {
-public:
+  public:
     FlatButton(std::string caption, std::string hint)
         : caption_(std::move(caption)), hint_(std::move(hint)) {}
     const std::string& Caption() const { return caption_; }
@@ -37,17 +37,17 @@ public:
     }
     std::function<void()> OnClick;
 
-private:
+  private:
     std::string caption_;
     std::string hint_;
 };
 
 // A status bar without panels; nothing writes it.
 class StatusBar {
-public:
+  public:
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

@@ -8,7 +8,7 @@ namespace brevolt::widgets {
 
 // A drop-down list the user can only choose from (no typing); entries stay in the order given.
 class DropDownList {
-public:
+  public:
     void Clear();  // no entries, nothing selected
     void Append(const std::string& text);
     void Insert(int index, const std::string& text);
@@ -25,7 +25,7 @@ public:
     std::function<void()> OnChange;   // the user's choice
     std::function<void()> OnChanged;  // every change, for the view
 
-private:
+  private:
     void changed() const;
 
     std::vector<std::string> entries_;

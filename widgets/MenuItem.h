@@ -8,7 +8,7 @@ namespace brevolt::widgets {
 
 // A menu item with its sub-items: a menu bar, a drop-down menu or a context menu.
 class MenuItem {
-public:
+  public:
     MenuItem() = default;
     MenuItem(std::string name, std::string caption, int tag = 0)
         : Name(std::move(name)), Caption(std::move(caption)), Tag(tag) {}

@@ -10,7 +10,7 @@ namespace brevolt::widgets {
 // the visible page: when it is made active while the control is on screen, and for the active page
 // when the control first appears.
 class PageControl {
-public:
+  public:
     struct Page {
         std::string name;
         std::string caption;
@@ -36,7 +36,7 @@ public:
 
     std::function<void()> OnChanged;  // for the view
 
-private:
+  private:
     void showActive() const;
     void changed() const;
 

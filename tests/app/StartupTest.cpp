@@ -90,8 +90,8 @@ TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
 
 TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
     const std::vector<std::function<void(TfrmMain&)>> waysOut = {
-        [](TfrmMain& frm) { frm.B_EmpfangenClick(); },
-        [](TfrmMain& frm) { frm.Beenden1Click(); },
+        [](TfrmMain& frm) { frm.B_Empfangen.Click(); },
+        [](TfrmMain& frm) { frm.MainMenu1.Find("Beenden1")->Click(); },
         [](TfrmMain& frm) {
             bool canClose = false;
             frm.FormCloseQuery(canClose);
@@ -111,11 +111,11 @@ TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
     }
 }
 
-TEST_F(Startup, ANeverSwitchedRunStoresAnEmptyVersion) {
-    testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=11.0\r\n");
+TEST_F(Startup, WithoutOutlookTheStartEndsOnOutlook2000AndStoresIt) {
+    testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=6.0\r\n");
     app.whileRunning = [](TfrmMain& frm) { frm.Beenden1Click(); };
     RunProgram(app);
-    EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=\r\n");
+    EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
 TEST_F(Startup, AnUnwritableSettingsFileRefusesTheCloseAndKeepsTheProgramRunning) {

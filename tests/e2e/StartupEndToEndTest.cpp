@@ -44,7 +44,7 @@ TEST(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
         PostMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(program.WaitForExit());
     }
-    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=\r\n");
+    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
 TEST(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
@@ -67,7 +67,7 @@ TEST(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
     RemoveDirectoryW(installation.File(L"main.ini").c_str());
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit());
-    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=\r\n");
+    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
 TEST(StartupEndToEnd, TheEndOfTheSessionIsNeverRefused) {

@@ -22,6 +22,9 @@ class ScriptedDialogs : public widgets::DialogService {
     bool ShowMessage(widgets::MessageKind kind, const std::string& caption,
                      const std::string& text) override {
         shown.push_back({kind, caption, text});
+        if (onShow) {
+            onShow(shown.back());
+        }
         if (kind != widgets::MessageKind::Confirmation || answers.empty()) {
             return true;
         }
@@ -32,6 +35,7 @@ class ScriptedDialogs : public widgets::DialogService {
 
     std::vector<ShownMessage> shown;
     std::vector<bool> answers;  // for confirmations, in order; "&Ja" once they run out
+    std::function<void(const ShownMessage&)> onShow;
 };
 
 // The application object without a screen: files are recorded, the message loop is a script.

@@ -1,0 +1,305 @@
+// The main window's logic over its control models, on the in-memory registry.
+#include <gtest/gtest.h>
+
+#include "app/TfrmMain.h"
+#include "app/uGlobalVar.h"
+#include "registry/MemoryRegistry.h"
+#include "registry/TRegistry.h"
+#include "support/FakeApplication.h"
+#include "support/RecordingRegistry.h"
+#include "support/SharedState.h"
+#include "support/TempDir.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+using widgets::MessageKind;
+
+std::string SecurityKey(const std::string& ver) {
+    return "Software\\Microsoft\\Office\\" + ver + "\\Outlook\\Security";
+}
+
+class MainWindow : public ::testing::Test {
+  protected:
+    MainWindow() {
+        app.executablePath = dir.File("brevolt.exe");
+        dialogs().onShow = [this](const testing::ShownMessage& box) {
+            recorder.changes.push_back("box " + box.text);
+        };
+    }
+
+    // Starts as the program does, with this saved version and these installed versions.
+    TfrmMain& Start(const std::string& saved, std::initializer_list<const char*> installed = {}) {
+        for (const char* ver : installed) {
+            MakeKey("Software\\Microsoft\\Office\\" + std::string(ver) + "\\Outlook");
+        }
+        if (!saved.empty()) {
+            testing::WriteFileBytes(dir.File("main.ini"),
+                                    "[Brevolt]\r\nLastVersion=" + saved + "\r\n");
+        }
+        uGlobalVar::InitGlobals(app.executablePath);
+        frm.emplace(app);
+        frm->FormShow();
+        return *frm;
+    }
+
+    void MakeKey(const std::string& path) {
+        registry::TRegistry reg(memory);
+        reg.MakePath(path);
+    }
+    void Store(const std::string& key, const std::string& name, const std::string& text) {
+        registry::TRegistry reg(memory);
+        ASSERT_TRUE(reg.OpenPath(key, true));
+        reg.WriteText(name, text);
+    }
+    std::string Stored(const std::string& key, const std::string& name) {
+        registry::TRegistry reg(memory);
+        return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadText(name) : "<none>";
+    }
+    bool KeyExists(const std::string& path) {
+        registry::TRegistry reg(memory);
+        return reg.PathExists(path);
+    }
+
+    std::vector<bool> VisibleTabs() const {
+        std::vector<bool> visible;
+        for (int i = 0; i < frm->AdvPageContr.Count(); ++i) {
+            visible.push_back(frm->AdvPageContr.PageAt(i).tabVisible);
+        }
+        return visible;
+    }
+    void ChooseMenu(const std::string& name) { frm->MainMenu1.Find(name)->Click(); }
+    std::string Ini() const { return testing::ReadFileBytes(dir.File("main.ini")); }
+    testing::ScriptedDialogs& dialogs() { return app.dialogs; }
+
+    testing::FreshSharedState state;
+    registry::MemoryRegistry memory;
+    testing::RecordingRegistry recorder{memory};
+    registry::BackendScope scope{recorder};
+    testing::TempDir dir;
+    testing::FakeApplication app;
+    std::optional<TfrmMain> frm;
+};
+
+TEST_F(MainWindow, CreationSetsTitleMenusPagesAndHeader) {
+    Start("", {"11.0"});
+    EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
+    std::vector<std::string> menus;
+    for (const auto& item : frm->MainMenu1.Items) {
+        menus.push_back(item.Caption);
+    }
+    EXPECT_EQ(menus, (std::vector<std::string>{"&Datei", "Outlook wechseln", "Hilfe"}));
+    const auto& versions = frm->MainMenu1.Find("Outlookwechseln1")->Items;
+    std::vector<std::pair<std::string, int>> items;
+    for (const auto& item : versions) {
+        items.push_back({item.Caption, item.Tag});
+    }
+    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"Outlook Express", -1},
+                                                               {"-", -2},
+                                                               {"Outlook 2000 (SP3)", 0},
+                                                               {"Outlook 2002 (XP)", 1},
+                                                               {"Outlook 2003", 2}}));
+    EXPECT_EQ(frm->MainMenu1.Find("Beenden1")->Caption, "&Beenden");
+    EXPECT_EQ(frm->AdvPageContr.PageAt(2).caption, "Identitäten");
+    EXPECT_EQ(frm->B_Senden.Caption(), "Speichern");
+    EXPECT_EQ(frm->B_Empfangen.Hint(), "Beenden");
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
+    EXPECT_EQ(frm->PopupMenu1.Items[0].Caption, "Alle");
+    EXPECT_EQ(frm->PopupMenu1.Items[1].Caption, "Keine");
+}
+
+TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
+    struct Case {
+        const char* saved;
+        std::vector<const char*> installed;
+        const char* finalVersion;
+        std::vector<const char*> switchedTo;  // keys whose lists were read, in any order
+    };
+    const std::vector<Case> cases = {
+        {"", {"10.0", "11.0"}, "10.0", {"10.0"}}, {"", {"11.0"}, "11.0", {"11.0"}},
+        {"11.0", {"9.0"}, "11.0", {"11.0"}},      {"", {}, "9.0", {"9.0"}},
+        {"6.0", {}, "9.0", {"6.0", "9.0"}},       {"7.5", {"10.0"}, "7.5", {"7.5"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("saved '") + c.saved + "'");
+        testing::FreshSharedState::Reset();
+        registry::MemoryRegistry fresh;
+        registry::BackendScope inner(fresh);
+        registry::TRegistry reg(fresh);
+        for (const char* ver : c.installed) {
+            reg.MakePath("Software\\Microsoft\\Office\\" + std::string(ver) + "\\Outlook");
+        }
+        testing::WriteFileBytes(dir.File("main.ini"),
+                                std::string("[Brevolt]\r\nLastVersion=") + c.saved + "\r\n");
+        uGlobalVar::InitGlobals(app.executablePath);
+        TfrmMain window(app);
+        EXPECT_EQ(uGlobalVar::CurrentVersion, c.finalVersion);
+        for (const char* ver : c.switchedTo) {
+            EXPECT_TRUE(reg.PathExists("\\" + SecurityKey(ver))) << ver;
+        }
+    }
+}
+
+TEST_F(MainWindow, AStartInExpressModeShowsItsPages) {
+    Start("6.0", {"11.0"});
+    EXPECT_EQ(uGlobalVar::CurrentVersion, "6.0");
+    EXPECT_TRUE(KeyExists(SecurityKey("6.0")));  // the full switch ran with "6.0"
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
+    EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+}
+
+TEST_F(MainWindow, ModesSwitchTabsHeaderAndActivePage) {
+    Start("", {"10.0"});
+    EXPECT_EQ(VisibleTabs(), (std::vector<bool>{true, true, false, false}));
+    frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2);
+
+    ChooseMenu("OutlookExpress1");
+    EXPECT_EQ(uGlobalVar::CurrentVersion, "6.0");
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
+    EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+    EXPECT_FALSE(KeyExists(SecurityKey("6.0")));  // the item reads nothing
+
+    frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet3);
+    ChooseMenu("OutlookExpress1");
+    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+
+    ChooseMenu("Version2");
+    EXPECT_EQ(uGlobalVar::CurrentVersion, "11.0");
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
+    EXPECT_EQ(VisibleTabs(), (std::vector<bool>{true, true, false, false}));
+    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
+}
+
+TEST_F(MainWindow, TheSeparatorDoesNothing) {
+    Start("", {"10.0"});
+    recorder.changes.clear();
+    ChooseMenu("N1");
+    EXPECT_EQ(uGlobalVar::CurrentVersion, "10.0");
+    EXPECT_TRUE(recorder.changes.empty());
+}
+
+TEST_F(MainWindow, AFailedWriteTestKeepsVersionAndHeaderAndLeavesTheGridEmpty) {
+    Start("", {"10.0"});
+    Store(SecurityKey("11.0"), "Level1Remove", "CHM");
+    memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
+    ChooseMenu("OutlookExpress1");
+    ChooseMenu("Version2");
+    EXPECT_EQ(uGlobalVar::CurrentVersion, "6.0");
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
+    EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(frm->AdvColumnGrid1.CellText(0, 0), "");
+    EXPECT_FALSE(frm->AdvColumnGrid1.HasCheckBox(0, 1));
+    EXPECT_TRUE(dialogs().shown.empty());
+}
+
+TEST_F(MainWindow, AFailedWriteTestAtStartLeavesNoVersionAndAnEmptyGrid) {
+    memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
+    Start("11.0", {"11.0"});
+    EXPECT_EQ(uGlobalVar::CurrentVersion, "");
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook XP");
+    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
+
+    frm->B_Senden.Click();  // an empty grid and no version: nothing to write
+    EXPECT_EQ(recorder.changes,
+              std::vector<std::string>{
+                  "box Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert."});
+    EXPECT_EQ(app.terminations, 1);
+
+    frm->B_Empfangen.Click();
+    EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=\r\n");
+}
+
+TEST_F(MainWindow, AnErrorInCreationIsReportedAndTheWindowStillOpens) {
+    registry::TRegistry reg(memory);
+    ASSERT_TRUE(reg.OpenPath(SecurityKey("11.0"), true));
+    reg.WriteDword("Level1Remove", 1);
+    Start("", {"11.0"});
+    ASSERT_EQ(dialogs().shown.size(), 1u);
+    EXPECT_EQ(dialogs().shown[0].caption, "brevolt");
+    EXPECT_EQ(dialogs().shown[0].text, "Ungültiger Datentyp für 'Level1Remove'");
+    EXPECT_EQ(uGlobalVar::CurrentVersion, "11.0");
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
+    EXPECT_FALSE(frm->AdvColumnGrid1.HasCheckBox(0, 1));
+    EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
+}
+
+TEST_F(MainWindow, TheSaveInOutlookModeAsksFirstThenWritesTheListsAndEnds) {
+    Start("", {"11.0"});
+    Store(SecurityKey("11.0"), "Level1Remove", "CHM");
+    ChooseMenu("Version2");
+    frm->AdvColumnGrid1.ToggleCheckBoxByUser(0, 14);  // HLP
+    EXPECT_TRUE(uGlobalVar::ExtListChanged);
+    recorder.changes.clear();
+
+    frm->B_Senden.Click();
+
+    ASSERT_GE(recorder.changes.size(), 2u);
+    EXPECT_EQ(recorder.changes[0],
+              "box Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.");
+    EXPECT_EQ(dialogs().shown.back().kind, MessageKind::Information);
+    EXPECT_EQ(dialogs().shown.back().caption, "Informationen");
+    EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Remove"), "CHM;HLP");
+    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+    EXPECT_EQ(app.terminations, 1);
+    EXPECT_EQ(Ini(), "<missing>");  // "Speichern" does not store the version
+}
+
+TEST_F(MainWindow, TheSaveInExpressModeWritesNoLists) {
+    Start("6.0", {"11.0"});
+    recorder.changes.clear();
+    frm->B_Senden.Click();
+    EXPECT_EQ(recorder.changes,
+              std::vector<std::string>{
+                  "box Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert."});
+    EXPECT_EQ(app.terminations, 1);
+}
+
+TEST_F(MainWindow, TheSaveReportsWhatItCouldNotWriteAndStillEnds) {
+    Start("", {"11.0"});
+    memory.DenyFullAccess(Hive::CurrentUser, SecurityKey("11.0"));
+    frm->B_Senden.Click();
+    ASSERT_EQ(dialogs().shown.size(), 2u);
+    EXPECT_EQ(dialogs().shown[1].kind, MessageKind::Error);
+    EXPECT_EQ(dialogs().shown[1].caption, "Fehler");
+    EXPECT_EQ(dialogs().shown[1].text,
+              "Folgende Einstellungen konnten nicht gespeichert werden:\r\n"
+              "Level1Remove\r\nLevel1Add\r\nLevel1RemoveUser");
+    EXPECT_EQ(app.terminations, 1);
+}
+
+TEST_F(MainWindow, PendingTicksAreOfferedOnASwitch) {
+    Start("", {"10.0", "11.0"});
+    frm->PopupMenu1.Items[0].Click();  // "Alle"
+    dialogs().answers = {true};
+    ChooseMenu("Version2");
+    ASSERT_EQ(dialogs().shown.size(), 1u);
+    EXPECT_EQ(dialogs().shown[0].text, "Wollen Sie die Änderungen übernehmen?");
+    EXPECT_EQ(Stored(SecurityKey("10.0"), "Level1Remove").substr(0, 8), "ADE;ADP;");
+    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+}
+
+TEST_F(MainWindow, EveryWayOutButTheSaveStoresTheVersionOnce) {
+    Start("", {"10.0"});
+    const std::vector<std::function<void()>> ways = {
+        [&] { frm->B_Empfangen.Click(); },
+        [&] { ChooseMenu("Beenden1"); },
+        [&] {
+            bool canClose = false;
+            frm->FormCloseQuery(canClose);
+            EXPECT_TRUE(canClose);
+        },
+    };
+    for (const auto& leave : ways) {
+        dir.RemoveFile("main.ini");
+        app.terminations = 0;
+        leave();
+        EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");
+        EXPECT_EQ(app.terminations, 1);
+    }
+}
+
+}  // namespace
+}  // namespace brevolt
