@@ -28,12 +28,14 @@ TfrmMain::TfrmMain(Application& app)
       B_Senden(LoadText(TextId::ButtonSave), LoadText(TextId::ButtonSave)),
       B_Empfangen(LoadText(TextId::ButtonExit), LoadText(TextId::ButtonExit)),
       app_(app),
-      unblockPage_(AdvColumnGrid1, app.Dialogs()) {
+      unblockPage_(AdvColumnGrid1, app.Dialogs()),
+      optionsPage_(chList) {
     AdvPageContr.AddPage("AdvTabSheet1", LoadText(TextId::PageUnblock));
     AdvPageContr.AddPage("AdvTabSheet2", LoadText(TextId::PageOptions));
     AdvPageContr.AddPage("AdvTabSheet4", LoadText(TextId::PageIdentities));
     AdvPageContr.AddPage("AdvTabSheet3", LoadText(TextId::PageExpress));
 
+    AdvPageContr.SetOnShow(AdvTabSheet2, Handler(&TfrmMain::AdvTabSheet2Show));
     B_Senden.OnClick = Handler(&TfrmMain::B_SendenClick);
     B_Empfangen.OnClick = Handler(&TfrmMain::B_EmpfangenClick);
     AdvColumnGrid1.OnCheckBoxClick = [this](int col, int row) {
@@ -105,6 +107,7 @@ void TfrmMain::SwitchVersion(const std::string& key) {
     unblockPage_.ClearExtGrid();
     if (uRegProc::CanWriteOfficeKey()) {
         uGlobalVar::CurrentVersion = key;
+        optionsPage_.VersionSwitched();
         if (key == "9.0") {
             uRegProc::EnsureOutlook9SecurityKey();
         }
@@ -155,6 +158,8 @@ void TfrmMain::B_SendenClick() {
     std::vector<std::string> notSaved;
     if (!InExpressMode()) {
         notSaved = unblockPage_.SaveExtLists(uGlobalVar::CurrentVersion);
+        const auto optionsNotSaved = optionsPage_.SaveOutlookOptions();
+        notSaved.insert(notSaved.end(), optionsNotSaved.begin(), optionsNotSaved.end());
         uGlobalVar::ExtListChanged = false;
     }
     ReportNotSaved(notSaved);
@@ -170,6 +175,10 @@ void TfrmMain::ReportNotSaved(const std::vector<std::string>& notSaved) {
         text += "\r\n" + name;
     }
     app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
+}
+
+void TfrmMain::AdvTabSheet2Show() {
+    optionsPage_.LoadOutlookOptions();
 }
 
 void TfrmMain::B_EmpfangenClick() {

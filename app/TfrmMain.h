@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "options/OptionsPage.h"
 #include "unblock/UnblockPage.h"
 #include "widgets/CheckList.h"
 #include "widgets/ColumnGrid.h"
@@ -55,6 +56,7 @@ class TfrmMain {
     void B_SendenClick();
     void B_EmpfangenClick();
     void Beenden1Click();
+    void AdvTabSheet2Show();
 
     // Window events, each inside the general error report.
     // The window appears for the first time.
@@ -65,6 +67,7 @@ class TfrmMain {
     void FormEndSession();
 
     unblock::UnblockPage& UnblockingPage() { return unblockPage_; }
+    options::OptionsPage& OutlookOptionsPage() { return optionsPage_; }
 
   private:
     void FormCreate();
@@ -77,6 +80,7 @@ class TfrmMain {
     Application& app_;
     std::string caption_;
     unblock::UnblockPage unblockPage_;
+    options::OptionsPage optionsPage_;
 };
 
 }  // namespace brevolt

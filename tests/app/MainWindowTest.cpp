@@ -1,86 +1,16 @@
 // The main window's logic over its control models, on the in-memory registry.
 #include <gtest/gtest.h>
 
-#include "app/TfrmMain.h"
-#include "app/uGlobalVar.h"
-#include "registry/MemoryRegistry.h"
-#include "registry/TRegistry.h"
-#include "support/FakeApplication.h"
-#include "support/RecordingRegistry.h"
-#include "support/SharedState.h"
-#include "support/TempDir.h"
+#include "support/MainWindowFixture.h"
 
 namespace brevolt {
 namespace {
 
 using registry::Hive;
+using testing::SecurityKey;
 using widgets::MessageKind;
 
-std::string SecurityKey(const std::string& ver) {
-    return "Software\\Microsoft\\Office\\" + ver + "\\Outlook\\Security";
-}
-
-class MainWindow : public ::testing::Test {
-  protected:
-    MainWindow() {
-        app.executablePath = dir.File("brevolt.exe");
-        dialogs().onShow = [this](const testing::ShownMessage& box) {
-            recorder.changes.push_back("box " + box.text);
-        };
-    }
-
-    // Starts as the program does, with this saved version and these installed versions.
-    TfrmMain& Start(const std::string& saved, std::initializer_list<const char*> installed = {}) {
-        for (const char* ver : installed) {
-            MakeKey("Software\\Microsoft\\Office\\" + std::string(ver) + "\\Outlook");
-        }
-        if (!saved.empty()) {
-            testing::WriteFileBytes(dir.File("main.ini"),
-                                    "[Brevolt]\r\nLastVersion=" + saved + "\r\n");
-        }
-        uGlobalVar::InitGlobals(app.executablePath);
-        frm.emplace(app);
-        frm->FormShow();
-        return *frm;
-    }
-
-    void MakeKey(const std::string& path) {
-        registry::TRegistry reg(memory);
-        reg.MakePath(path);
-    }
-    void Store(const std::string& key, const std::string& name, const std::string& text) {
-        registry::TRegistry reg(memory);
-        ASSERT_TRUE(reg.OpenPath(key, true));
-        reg.WriteText(name, text);
-    }
-    std::string Stored(const std::string& key, const std::string& name) {
-        registry::TRegistry reg(memory);
-        return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadText(name) : "<none>";
-    }
-    bool KeyExists(const std::string& path) {
-        registry::TRegistry reg(memory);
-        return reg.PathExists(path);
-    }
-
-    std::vector<bool> VisibleTabs() const {
-        std::vector<bool> visible;
-        for (int i = 0; i < frm->AdvPageContr.Count(); ++i) {
-            visible.push_back(frm->AdvPageContr.PageAt(i).tabVisible);
-        }
-        return visible;
-    }
-    void ChooseMenu(const std::string& name) { frm->MainMenu1.Find(name)->Click(); }
-    std::string Ini() const { return testing::ReadFileBytes(dir.File("main.ini")); }
-    testing::ScriptedDialogs& dialogs() { return app.dialogs; }
-
-    testing::FreshSharedState state;
-    registry::MemoryRegistry memory;
-    testing::RecordingRegistry recorder{memory};
-    registry::BackendScope scope{recorder};
-    testing::TempDir dir;
-    testing::FakeApplication app;
-    std::optional<TfrmMain> frm;
-};
+class MainWindow : public testing::MainWindowFixture {};
 
 TEST_F(MainWindow, CreationSetsTitleMenusPagesAndHeader) {
     Start("", {"11.0"});

@@ -1,0 +1,87 @@
+#include "options/OptionsPage.h"
+
+#include <array>
+#include <set>
+
+#include "app/uGlobalVar.h"
+#include "registry/uRegProc.h"
+#include "resources/Texts.h"
+
+namespace brevolt::options {
+namespace {
+
+struct OptionItem {
+    bool (*read)(const std::string&);
+    bool (*write)(const std::string&, bool);
+    bool inverted;  // the item's tick is the opposite of the write's argument
+};
+
+using namespace uRegProc;
+
+const std::array<OptionItem, 14> kItems = {{
+    {GetMinToTray, SetMinToTray, false},
+    {GetShowBcc, SetShowBcc, false},
+    {GetAdaptiveMenus, SetAdaptiveMenus, false},
+    {GetErrorReports, SetErrorReports, false},
+    {GetIMEnabled, SetIMEnabled, false},
+    {GetReadAsPlain, SetReadAsPlain, false},
+    {GetEnablePresence, SetEnablePresence, false},
+    {GetDoAging, SetDoAging, true},
+    {GetWarnDelete, SetWarnDelete, false},
+    {GetCheckDefaultClient, SetCheckDefaultClient, false},
+    {GetSharedFolderScript, SetSharedFolderScript, false},
+    {GetPublicFolderScript, SetPublicFolderScript, false},
+    {GetPontString, SetPontString, false},
+    {GetBlockExtContent, SetBlockExtContent, false},
+}};
+
+// The options an older Outlook does not have.
+std::set<int> DisabledItems(const std::string& ver) {
+    if (ver == "9.0") {
+        return {0, 5, 6, 12, 13};
+    }
+    if (ver == "10.0") {
+        return {6, 12, 13};
+    }
+    return {};
+}
+
+}  // namespace
+
+OptionsPage::OptionsPage(widgets::CheckList& list) : list_(list) {
+    std::vector<std::string> captions;
+    for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
+        captions.push_back(resources::LoadText(static_cast<resources::TextId>(
+            static_cast<int>(resources::TextId::OutlookOption0) + i)));
+    }
+    list_.SetItems(captions);
+}
+
+void OptionsPage::LoadOutlookOptions() {
+    const std::string ver = uGlobalVar::CurrentVersion;
+    const auto disabled = DisabledItems(ver);
+    for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
+        list_.SetEnabled(i, disabled.count(i) == 0);
+    }
+    for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
+        list_.SetChecked(i, kItems[i].read(ver));
+    }
+    loadedVersion_ = ver;
+}
+
+std::vector<std::string> OptionsPage::SaveOutlookOptions() {
+    std::vector<std::string> notSaved;
+    const std::string ver = uGlobalVar::CurrentVersion;
+    if (ver.empty() || loadedVersion_ != ver) {
+        return notSaved;  // no version, or options the user was not shown: nothing to write
+    }
+    for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
+        const bool ticked = list_.Checked(i);
+        if (!kItems[i].write(ver, kItems[i].inverted ? !ticked : ticked)) {
+            notSaved.push_back(list_.ItemAt(i).caption);
+        }
+    }
+    return notSaved;
+}
+
+}  // namespace brevolt::options

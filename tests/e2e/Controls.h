@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Reading and working another process's controls, as a user (or a screen reader) would.
+namespace brevolt::e2e {
+
+// The first descendant of this class (and, if given, this text).
+HWND FindChild(HWND parent, const wchar_t* className, const std::wstring& text = L"");
+std::vector<HWND> FindChildren(HWND parent, const wchar_t* className);
+
+// A left click in the middle of the window.
+void Click(HWND window);
+// The menu command with this id, as if chosen from the menu bar.
+void ChooseMenuCommand(HWND window, UINT id);
+
+// List views.
+int ItemCount(HWND listView);
+std::wstring ItemText(HWND listView, int item, int column = 0);
+bool IsItemChecked(HWND listView, int item);
+// Gives the item the focus and presses the space bar on it.
+void ToggleWithSpaceBar(HWND listView, int item);
+// The item whose column 0 or 1 holds this text; -1 when there is none.
+int FindItem(HWND listView, const std::wstring& text, int column);
+
+// Tab controls.
+std::vector<std::wstring> TabTexts(HWND tabControl);
+std::wstring SelectedTab(HWND tabControl);
+
+}  // namespace brevolt::e2e

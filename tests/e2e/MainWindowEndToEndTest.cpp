@@ -1,0 +1,162 @@
+// The main window of the real program under Wine, driven from outside as a user would.
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <thread>
+
+#include "e2e/Controls.h"
+#include "e2e/Driver.h"
+#include "e2e/Seed.h"
+
+namespace brevolt::e2e {
+namespace {
+
+// The main window's menu commands: numbered from 100 in the order the items stand in the menus.
+constexpr UINT kMenuFileExit = 101;
+constexpr UINT kMenuOutlook2002 = 106;
+
+const std::string kOutlook2003Security = "Software\\Microsoft\\Office\\11.0\\Outlook\\Security";
+const std::string kOffice2003Security = "Software\\Microsoft\\Office\\11.0\\Security";
+
+const char* const kOutlook2003WithChm =
+    "Windows Registry Editor Version 5.00\r\n\r\n"
+    "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Outlook\\Security]\r\n"
+    "\"Level1Remove\"=\"CHM\"\r\n\r\n";
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s) {
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > until) {
+            return false;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+// One scenario: the program's keys cleared and seeded, a fresh copy of the program started.
+class MainWindowEndToEnd : public ::testing::Test {
+protected:
+    void Start(const std::string& seed, const std::string& settings = "") {
+        program.reset();
+        installation.emplace();
+        ClearProgramKeys();
+        ImportReg(seed);
+        if (!settings.empty()) {
+            WriteFileBytes(installation->File(L"main.ini"), settings);
+        }
+        program.emplace(installation->Executable());
+        window = program->WaitForWindow(L"TfrmMain");
+        ASSERT_NE(window, nullptr);
+        for (HWND list : FindChildren(window, L"SysListView32")) {
+            if (ItemCount(list) == 38) {
+                grid = list;
+            }
+        }
+        tabs = FindChild(window, L"SysTabControl32");
+    }
+
+    bool HeaderShows(const std::wstring& text) {
+        return WaitUntil([&] { return FindChild(window, L"Static", text) != nullptr; });
+    }
+    int Row(const wchar_t* extension) { return FindItem(grid, extension, 1); }
+    void PressButton(const wchar_t* caption) {
+        Click(FindChild(window, L"BrevoltFlatButton", caption));
+    }
+    HWND AnswerBox(const char* caption, const char* text, int button) {
+        const HWND box = program->WaitForMessageBox();
+        EXPECT_NE(box, nullptr);
+        if (box != nullptr) {
+            EXPECT_EQ(Utf8(WindowText(box)), caption);
+            EXPECT_EQ(Utf8(MessageBoxText(box)), text);
+            e2e::PressButton(box, button);
+        }
+        return box;
+    }
+
+    std::optional<Installation> installation;
+    std::optional<Program> program;  // ends before its installation goes
+    HWND window = nullptr;
+    HWND grid = nullptr;
+    HWND tabs = nullptr;
+};
+
+TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeAndSaving) {
+    Start(kOutlook2003WithChm);
+    EXPECT_TRUE(HeaderShows(L"Outlook 2003"));
+    EXPECT_FALSE(KeyExists("Software\\Microsoft\\Office\\0.0"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(ItemText(grid, 0, 1), L"ADE");
+    EXPECT_EQ(ItemText(grid, 5, 3), L"Gefährlich");
+    for (int row = 0; row < 38; ++row) {
+        EXPECT_EQ(IsItemChecked(grid, row), ItemText(grid, row, 1) == L"CHM") << row;
+    }
+    EXPECT_EQ(TabTexts(tabs), (std::vector<std::wstring>{L"Dateien freischalten",
+                                                         L"Weitere Einstellungen"}));
+
+    ToggleWithSpaceBar(grid, Row(L"HLP"));
+    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(grid, Row(L"HLP")); }));
+    PressButton(L"Speichern");
+    AnswerBox("Informationen",
+              "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
+    ASSERT_TRUE(program->WaitForExit());
+
+    EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "CHM;HLP");
+    const auto blocked = StoredText(kOutlook2003Security, "Level1Add");
+    ASSERT_TRUE(blocked.has_value());
+    EXPECT_EQ(blocked->substr(0, 24), "ADE;ADP;APP;ASX;BAS;BAT;");
+    EXPECT_EQ(blocked->find("CHM"), std::string::npos);
+    EXPECT_EQ(blocked->find("HLP"), std::string::npos);
+    EXPECT_EQ(StoredText(kOutlook2003Security, "Level1RemoveUser"), "");
+    EXPECT_EQ(StoredText(kOffice2003Security, "Level1Add"), " ");
+    EXPECT_EQ(StoredText(kOffice2003Security, "Level1Remove"), " ");
+    EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")), "<missing>");
+}
+
+TEST_F(MainWindowEndToEnd, AStartInOutlookExpressMode) {
+    Start(kOutlook2003WithChm, "[Brevolt]\r\nLastVersion=6.0\r\n");
+    EXPECT_TRUE(HeaderShows(L"Outlook Express"));
+    EXPECT_EQ(TabTexts(tabs), (std::vector<std::wstring>{L"Identitäten", L"Outlook Express"}));
+    EXPECT_EQ(SelectedTab(tabs), L"Identitäten");
+    EXPECT_TRUE(KeyExists("Software\\Microsoft\\Office\\6.0\\Outlook\\Security"));
+
+    PressButton(L"Beenden");
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")), "[Brevolt]\r\nLastVersion=6.0\r\n");
+}
+
+TEST_F(MainWindowEndToEnd, PendingTicksAreKeptOrDroppedAsAnswered) {
+    for (const int answer : {IDYES, IDNO}) {
+        SCOPED_TRACE(answer == IDYES ? "Ja" : "Nein");
+        Start(std::string(kOutlook2003WithChm) +
+              "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\10.0\\Outlook\\Security]\r\n"
+              "\"Level1Remove\"=\"HLP\"\r\n");
+        ToggleWithSpaceBar(grid, Row(L"HLP"));
+        ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(grid, Row(L"HLP")); }));
+
+        ChooseMenuCommand(window, kMenuOutlook2002);
+        const HWND box = program->WaitForMessageBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(Utf8(WindowText(box)), "Bestätigung");
+        EXPECT_EQ(Utf8(WindowText(GetDlgItem(box, IDYES))), "&Ja");
+        EXPECT_EQ(Utf8(WindowText(GetDlgItem(box, IDNO))), "&Nein");
+        EXPECT_EQ(Utf8(MessageBoxText(box)), "Wollen Sie die Änderungen übernehmen?");
+        e2e::PressButton(box, answer);
+
+        EXPECT_TRUE(HeaderShows(L"Outlook 2002 (XP)"));
+        EXPECT_TRUE(WaitUntil([&] {
+            return IsItemChecked(grid, Row(L"HLP")) && !IsItemChecked(grid, Row(L"CHM"));
+        }));
+        ChooseMenuCommand(window, kMenuFileExit);
+        ASSERT_TRUE(program->WaitForExit());
+        EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"),
+                  answer == IDYES ? "CHM;HLP" : "CHM");
+        EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")),
+                  "[Brevolt]\r\nLastVersion=10.0\r\n");
+    }
+}
+
+}  // namespace
+}  // namespace brevolt::e2e

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The registry of the Wine prefix the program runs in, around each scenario.
+namespace brevolt::e2e {
+
+// Removes every key the program reads or writes, so that a scenario starts from its seed alone.
+void ClearProgramKeys();
+// Imports registry text in the .reg format (UTF-8 here) with the system's "reg import".
+void ImportReg(const std::string& regText);
+
+// Reading back after the program ended; empty when the key or value is missing.
+std::optional<std::string> StoredText(const std::string& path, const std::string& name);
+bool KeyExists(const std::string& path);
+
+}  // namespace brevolt::e2e

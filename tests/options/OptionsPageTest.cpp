@@ -1,0 +1,181 @@
+// The page "Weitere Einstellungen" in the main window, on the in-memory registry.
+#include <gtest/gtest.h>
+
+#include "registry/ValueCodec.h"
+#include "registry/uRegProc.h"
+#include "support/MainWindowFixture.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+
+class OptionsPage : public testing::MainWindowFixture {
+  protected:
+    void ShowOptionsPage() {
+        frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet1);
+        frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2);
+    }
+    std::vector<int> DisabledItems() const {
+        std::vector<int> disabled;
+        for (int i = 0; i < frm->chList.Count(); ++i) {
+            if (!frm->chList.Enabled(i)) {
+                disabled.push_back(i);
+            }
+        }
+        return disabled;
+    }
+    void PutDword(const std::string& key, const std::string& name, std::uint32_t number) {
+        registry::TRegistry reg(memory);
+        ASSERT_TRUE(reg.OpenPath(key, true));
+        reg.WriteDword(name, number);
+    }
+    std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name) {
+        registry::TRegistry reg(memory);
+        if (!reg.OpenPath(key, false) || !reg.HasValue(name)) {
+            return std::nullopt;
+        }
+        return reg.ReadDword(name);
+    }
+    static std::string Preferences(const std::string& ver) {
+        return "Software\\Microsoft\\Office\\" + ver + "\\Outlook\\Preferences";
+    }
+};
+
+TEST_F(OptionsPage, TheListHoldsTheFourteenOptionsUntickedAtStart) {
+    Start("", {"11.0"});
+    ASSERT_EQ(frm->chList.Count(), 14);
+    EXPECT_EQ(frm->chList.ItemAt(0).caption, "Outlook beim minimieren in die Taskleiste");
+    EXPECT_EQ(frm->chList.ItemAt(6).caption, "Messenger-Status im Feld \"Von\" anzeigen (2003)");
+    EXPECT_EQ(frm->chList.ItemAt(7).caption, "Autoarchivierung abschalten");
+    EXPECT_EQ(frm->chList.ItemAt(13).caption,
+              "Bilder oder anderen externen Inhalt in HTML-Nachrichten nicht automatisch "
+              "downloaden");
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_FALSE(frm->chList.Checked(i));
+        EXPECT_TRUE(frm->chList.Enabled(i));
+    }
+}
+
+TEST_F(OptionsPage, EachVersionDisablesTheOptionsItLacks) {
+    struct Case {
+        const char* version;
+        std::vector<int> disabled;
+    };
+    Start("", {"9.0", "10.0", "11.0"});
+    for (const auto& c : std::initializer_list<Case>{
+             {"9.0", {0, 5, 6, 12, 13}}, {"10.0", {6, 12, 13}}, {"11.0", {}}, {"7.5", {}}}) {
+        frm->SwitchVersion(c.version);
+        ShowOptionsPage();
+        EXPECT_EQ(DisabledItems(), c.disabled) << c.version;
+    }
+}
+
+TEST_F(OptionsPage, EveryShowReplacesTheTicksWithTheStoredStates) {
+    PutDword(Preferences("9.0"), "MinToTray", 1);
+    PutDword(Preferences("10.0"), "ShowBcc", 1);
+    Start("", {"9.0", "10.0"});
+    ShowOptionsPage();
+    EXPECT_TRUE(frm->chList.Checked(0));  // disabled for 9.0, still read
+    EXPECT_FALSE(frm->chList.Checked(1));
+    frm->chList.SetChecked(1, true);
+    ShowOptionsPage();
+    EXPECT_FALSE(frm->chList.Checked(1));
+
+    frm->chList.SetChecked(4, true);
+    frm->MainMenu1.Find("Version1")->Click();
+    EXPECT_TRUE(app.dialogs.shown.empty());  // no question about this page
+    ShowOptionsPage();
+    EXPECT_FALSE(frm->chList.Checked(0));
+    EXPECT_TRUE(frm->chList.Checked(1));
+    EXPECT_FALSE(frm->chList.Checked(4));
+}
+
+TEST_F(OptionsPage, AutoArchivingIsSavedInverted) {
+    struct Case {
+        std::optional<std::uint32_t> stored;
+        std::optional<bool> tick;  // empty: saved as shown
+        std::uint32_t saved;
+    };
+    for (const auto& c : std::initializer_list<Case>{
+             {1, true, 0}, {0, false, 1}, {std::nullopt, std::nullopt, 0}, {1, std::nullopt, 1}}) {
+        testing::FreshSharedState::Reset();
+        registry::TRegistry(memory).RemovePath("Software");
+        if (c.stored) {
+            PutDword(Preferences("11.0"), "DoAging", *c.stored);
+        }
+        Start("", {"11.0"});
+        ShowOptionsPage();
+        if (c.tick) {
+            frm->chList.SetChecked(7, *c.tick);
+        }
+        frm->B_Senden.Click();
+        EXPECT_EQ(Dword(Preferences("11.0"), "DoAging"), c.saved);
+    }
+}
+
+TEST_F(OptionsPage, TheSaveWritesAllFourteenAsShownAfterTheLists) {
+    Start("", {"11.0"});
+    ShowOptionsPage();
+    frm->chList.SetChecked(0, true);
+    recorder.changes.clear();
+    frm->B_Senden.Click();
+    const auto& log = recorder.changes;
+    const auto lists = std::find(log.begin(), log.end(),
+                                 "set " + testing::SecurityKey("11.0") + "\\Level1RemoveUser=\"\"");
+    const auto option =
+        std::find(log.begin(), log.end(), "set " + Preferences("11.0") + "\\MinToTray=1");
+    ASSERT_NE(lists, log.end());
+    ASSERT_NE(option, log.end());
+    EXPECT_LT(lists, option);
+    EXPECT_EQ(Dword("Software\\Microsoft\\Office\\11.0\\Outlook\\IM", "Enabled"), 0u);  // created
+    EXPECT_EQ(Dword(Preferences("11.0"), "ShowBcc"), std::nullopt);  // off: no value
+}
+
+TEST_F(OptionsPage, ASaveWithoutShowingThePageWritesNoneOfTheOptions) {
+    PutDword(Preferences("11.0"), "MinToTray", 1);
+    Start("", {"10.0", "11.0"});
+    frm->MainMenu1.Find("Version2")->Click();
+    frm->PopupMenu1.Items[0].Click();  // "Alle"
+    frm->B_Senden.Click();
+    EXPECT_EQ(Dword(Preferences("11.0"), "MinToTray"), 1u);
+    EXPECT_EQ(Dword("Software\\Microsoft\\Office\\11.0\\Outlook\\IM", "Enabled"), std::nullopt);
+    EXPECT_EQ(Stored(testing::SecurityKey("11.0"), "Level1Remove").substr(0, 8), "ADE;ADP;");
+}
+
+TEST_F(OptionsPage, OptionsShownForAnotherVersionAreNotWritten) {
+    Start("", {"10.0", "11.0"});
+    ShowOptionsPage();  // 10.0
+    frm->chList.SetChecked(4, true);
+    frm->MainMenu1.Find("Version2")->Click();
+    frm->B_Senden.Click();
+    EXPECT_EQ(Dword("Software\\Microsoft\\Office\\11.0\\Outlook\\IM", "Enabled"), std::nullopt);
+    EXPECT_EQ(Dword("Software\\Microsoft\\Office\\10.0\\Outlook\\IM", "Enabled"), std::nullopt);
+}
+
+TEST_F(OptionsPage, OptionsThatCouldNotBeWrittenAreNamed) {
+    Start("", {"11.0"});
+    ShowOptionsPage();
+    memory.DenyFullAccess(Hive::CurrentUser, Preferences("11.0"));
+    frm->B_Senden.Click();
+    ASSERT_EQ(app.dialogs.shown.size(), 2u);
+    EXPECT_EQ(app.dialogs.shown[1].text,
+              "Folgende Einstellungen konnten nicht gespeichert werden:\r\n"
+              "Outlook beim minimieren in die Taskleiste\r\n"
+              "Die BCC-Zeile immer anzeigen\r\n"
+              "Autoarchivierung abschalten");
+}
+
+TEST_F(OptionsPage, AFailingErrorReportWriteLeavesTheLaterValues) {
+    const std::string common = "Software\\Microsoft\\Office\\11.0\\Common";
+    PutDword(common, "DWNoSecondLevelCollection", 7);
+    memory.FailSetValue(Hive::CurrentUser, common, "DWNoFileCollection");
+    EXPECT_FALSE(uRegProc::SetErrorReports("11.0", true));
+    EXPECT_EQ(Dword(common, "DWNeverUpload"), 1u);
+    EXPECT_EQ(Dword(common, "DWNoExternalURL"), 1u);
+    EXPECT_EQ(Dword(common, "DWNoFileCollection"), std::nullopt);
+    EXPECT_EQ(Dword(common, "DWNoSecondLevelCollection"), 7u);
+}
+
+}  // namespace
+}  // namespace brevolt
