@@ -27,15 +27,21 @@ TfrmMain::TfrmMain(Application& app)
     : lblMain(LoadText(TextId::MainHeaderDesign)),
       B_Senden(LoadText(TextId::ButtonSave), LoadText(TextId::ButtonSave)),
       B_Empfangen(LoadText(TextId::ButtonExit), LoadText(TextId::ButtonExit)),
+      Label1(LoadText(TextId::IdentityChoose)),
       app_(app),
       unblockPage_(AdvColumnGrid1, app.Dialogs()),
-      optionsPage_(chList) {
+      optionsPage_(chList),
+      expressPage_(pmckOE),
+      identitiesPage_(cbIdent, pmCheckId) {
     AdvPageContr.AddPage("AdvTabSheet1", LoadText(TextId::PageUnblock));
     AdvPageContr.AddPage("AdvTabSheet2", LoadText(TextId::PageOptions));
     AdvPageContr.AddPage("AdvTabSheet4", LoadText(TextId::PageIdentities));
     AdvPageContr.AddPage("AdvTabSheet3", LoadText(TextId::PageExpress));
 
     AdvPageContr.SetOnShow(AdvTabSheet2, Handler(&TfrmMain::AdvTabSheet2Show));
+    AdvPageContr.SetOnShow(AdvTabSheet3, Handler(&TfrmMain::AdvTabSheet3Show));
+    AdvPageContr.SetOnShow(AdvTabSheet4, Handler(&TfrmMain::AdvTabSheet4Show));
+    cbIdent.OnChange = Handler(&TfrmMain::cbIdentChange);
     B_Senden.OnClick = Handler(&TfrmMain::B_SendenClick);
     B_Empfangen.OnClick = Handler(&TfrmMain::B_EmpfangenClick);
     AdvColumnGrid1.OnCheckBoxClick = [this](int col, int row) {
@@ -156,10 +162,15 @@ void TfrmMain::B_SendenClick() {
                                LoadText(TextId::CaptionInformation),
                                LoadText(TextId::SaveTakesEffectLater));
     std::vector<std::string> notSaved;
-    if (!InExpressMode()) {
-        notSaved = unblockPage_.SaveExtLists(uGlobalVar::CurrentVersion);
-        const auto optionsNotSaved = optionsPage_.SaveOutlookOptions();
-        notSaved.insert(notSaved.end(), optionsNotSaved.begin(), optionsNotSaved.end());
+    const auto note = [&notSaved](const std::vector<std::string>& more) {
+        notSaved.insert(notSaved.end(), more.begin(), more.end());
+    };
+    if (InExpressMode()) {
+        note(expressPage_.SaveExpressOptions());
+        note(identitiesPage_.SaveIdentityOptions());
+    } else {
+        note(unblockPage_.SaveExtLists(uGlobalVar::CurrentVersion));
+        note(optionsPage_.SaveOutlookOptions());
         uGlobalVar::ExtListChanged = false;
     }
     ReportNotSaved(notSaved);
@@ -179,6 +190,18 @@ void TfrmMain::ReportNotSaved(const std::vector<std::string>& notSaved) {
 
 void TfrmMain::AdvTabSheet2Show() {
     optionsPage_.LoadOutlookOptions();
+}
+
+void TfrmMain::AdvTabSheet3Show() {
+    expressPage_.LoadExpressOptions();
+}
+
+void TfrmMain::AdvTabSheet4Show() {
+    identitiesPage_.AdvTabSheet4Show();
+}
+
+void TfrmMain::cbIdentChange() {
+    identitiesPage_.cbIdentChange();
 }
 
 void TfrmMain::B_EmpfangenClick() {

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "express/ExpressPage.h"
+#include "express/IdentitiesPage.h"
 #include "options/OptionsPage.h"
 #include "unblock/UnblockPage.h"
 #include "widgets/CheckList.h"
@@ -37,6 +39,7 @@ class TfrmMain {
     widgets::PageControl AdvPageContr;
     widgets::ColumnGrid AdvColumnGrid1;
     widgets::CheckList chList;
+    widgets::Label Label1;
     widgets::DropDownList cbIdent;
     widgets::CheckList pmCheckId;
     widgets::CheckList pmckOE;
@@ -57,6 +60,9 @@ class TfrmMain {
     void B_EmpfangenClick();
     void Beenden1Click();
     void AdvTabSheet2Show();
+    void AdvTabSheet3Show();
+    void AdvTabSheet4Show();
+    void cbIdentChange();
 
     // Window events, each inside the general error report.
     // The window appears for the first time.
@@ -68,6 +74,7 @@ class TfrmMain {
 
     unblock::UnblockPage& UnblockingPage() { return unblockPage_; }
     options::OptionsPage& OutlookOptionsPage() { return optionsPage_; }
+    express::IdentitiesPage& IdentityPage() { return identitiesPage_; }
 
   private:
     void FormCreate();
@@ -81,6 +88,8 @@ class TfrmMain {
     std::string caption_;
     unblock::UnblockPage unblockPage_;
     options::OptionsPage optionsPage_;
+    express::ExpressPage expressPage_;
+    express::IdentitiesPage identitiesPage_;
 };
 
 }  // namespace brevolt

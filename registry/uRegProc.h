@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "widgets/DropDownList.h"
+
 // Every registry procedure of the program, one section per subsystem. Each creates its own
 // TRegistry, opens one key, and releases both before it returns.
 namespace brevolt::uRegProc {
@@ -72,5 +74,47 @@ bool SetSharedFolderScript(const std::string& ver, bool on);
 bool SetPublicFolderScript(const std::string& ver, bool on);
 bool SetPontString(const std::string& ver, bool on);
 bool SetBlockExtContent(const std::string& ver, bool on);
+
+// --- Outlook Express
+// -------------------------------------------------------------------------------- Five
+// machine-wide values under HKEY_LOCAL_MACHINE\Software\Microsoft\Outlook Express (32-bit view) and
+// "UseOutlook" under HKEY_CURRENT_USER\Software\Microsoft\WAB\WAB4. A read creates the key when it
+// is missing and gives the item's tick; any failure reads as unticked. A write stores the value for
+// the tick and gives whether it did; it never raises.
+
+bool ReadBlockExeAttachments();
+bool ReadNoModifyAccts();
+bool ReadHttpMailEnabled();
+bool ReadDisableHotmail();
+bool ReadHideMessenger();
+bool ReadUseOutlookContacts();
+
+bool WriteBlockExeAttachments(bool ticked);
+bool WriteNoModifyAccts(bool ticked);
+bool WriteHttpMailEnabled(bool ticked);
+bool WriteDisableHotmail(bool ticked);
+bool WriteHideMessenger(bool ticked);
+bool WriteUseOutlookContacts(bool ticked);
+
+// --- Mail identities
+// -------------------------------------------------------------------------------
+
+// Lists the identities of "Identities" into Idents (in enumeration order) and the drop-down list
+// (the one with "Identity Ordinal" 1 first). A value of the wrong type or a missing ordinal raises
+// the access layer's error and ends the listing with what was added so far.
+void LoadIdentities(widgets::DropDownList& dropDown);
+
+// The four options of the identity CurrentIdent names. Reads create the identity's mail or
+// browser key; writes never create it. An identity id that is empty or holds a backslash names
+// no key of its own: reads give the value-missing state and touch nothing, writes write nothing.
+bool ReadDisableScriptDebugger();
+bool ReadShowAdvMailSend();
+bool ReadSafeAttachments();
+bool ReadWarnOnMapiSend();
+
+bool WriteDisableScriptDebugger(bool ticked);
+bool WriteShowAdvMailSend(bool ticked);
+bool WriteSafeAttachments(bool ticked);
+bool WriteWarnOnMapiSend(bool ticked);
 
 }  // namespace brevolt::uRegProc

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace brevolt::resources {
 
@@ -12,5 +13,8 @@ enum class TextId : int {
 
 // The text of the program's string table (UTF-8).
 std::string LoadText(TextId id);
+
+// `count` texts that follow each other in the string table, from `first` on.
+std::vector<std::string> LoadTexts(TextId first, std::size_t count);
 
 }  // namespace brevolt::resources

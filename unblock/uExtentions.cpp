@@ -13,13 +13,11 @@ constexpr std::array<int, kCatalogueSize> kNumbers = {
     20, 21, 22, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 48, 49, 50};
 
 std::array<TExtensionEntry, kCatalogueSize> LoadCatalogue() {
+    const auto extensions = resources::LoadTexts(TextId::CatalogueExtension0, kCatalogueSize);
+    const auto descriptions = resources::LoadTexts(TextId::CatalogueDescription0, kCatalogueSize);
     std::array<TExtensionEntry, kCatalogueSize> catalogue;
-    const auto firstExtension = static_cast<int>(TextId::CatalogueExtension0);
-    const auto firstDescription = static_cast<int>(TextId::CatalogueDescription0);
     for (std::size_t i = 0; i < kCatalogueSize; ++i) {
-        const int offset = static_cast<int>(i);
-        catalogue[i] = {kNumbers[i], LoadText(static_cast<TextId>(firstDescription + offset)),
-                        LoadText(static_cast<TextId>(firstExtension + offset)), ""};
+        catalogue[i] = {kNumbers[i], descriptions[i], extensions[i], ""};
     }
     return catalogue;
 }

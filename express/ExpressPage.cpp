@@ -1,0 +1,38 @@
+#include "express/ExpressPage.h"
+
+#include <array>
+
+#include "express/PageItems.h"
+#include "registry/uRegProc.h"
+#include "resources/Texts.h"
+
+namespace brevolt::express {
+namespace {
+
+using namespace uRegProc;
+
+const std::array<CheckItem, 6> kItems = {{
+    {ReadBlockExeAttachments, WriteBlockExeAttachments},
+    {ReadNoModifyAccts, WriteNoModifyAccts},
+    {ReadHttpMailEnabled, WriteHttpMailEnabled},
+    {ReadDisableHotmail, WriteDisableHotmail},
+    {ReadHideMessenger, WriteHideMessenger},
+    {ReadUseOutlookContacts, WriteUseOutlookContacts},
+}};
+
+}  // namespace
+
+ExpressPage::ExpressPage(widgets::CheckList& list) : list_(list) {
+    list_.SetItems(resources::LoadTexts(resources::TextId::ExpressOption0, kItems.size()));
+}
+
+void ExpressPage::LoadExpressOptions() {
+    LoadTicks(list_, kItems);
+    loaded_ = true;
+}
+
+std::vector<std::string> ExpressPage::SaveExpressOptions() {
+    return loaded_ ? SaveTicks(list_, kItems) : std::vector<std::string>{};
+}
+
+}  // namespace brevolt::express

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "widgets/CheckList.h"
+#include "widgets/DropDownList.h"
+
+namespace brevolt::express {
+
+// The page "Identitäten": the user's Outlook Express mail identities to choose from, and four
+// settings of the chosen one.
+class IdentitiesPage {
+  public:
+    IdentitiesPage(widgets::DropDownList& identities, widgets::CheckList& options);
+
+    // Lists the identities again and selects the first.
+    void AdvTabSheet4Show();
+    // The user chose an identity.
+    void cbIdentChange();
+    // Makes the first identity of this user name current and reads its settings.
+    void SelectIdentity(const std::string& userName);
+    void LoadIdentityOptions();
+    // Writes the four ticks for the current identity; nothing while none is selected. Returns
+    // the captions of those not written.
+    std::vector<std::string> SaveIdentityOptions();
+
+  private:
+    widgets::DropDownList& identities_;
+    widgets::CheckList& options_;
+};
+
+}  // namespace brevolt::express

@@ -1,0 +1,206 @@
+// The two Outlook Express pages in the main window, on the in-memory registry.
+#include <gtest/gtest.h>
+
+#include "registry/ValueCodec.h"
+#include "support/MainWindowFixture.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+using widgets::MessageKind;
+
+const std::string kExpress = "Software\\Microsoft\\Outlook Express";
+
+class ExpressPages : public testing::MainWindowFixture {
+  protected:
+    void AddIdentity(const std::string& subkey, const std::string& userName,
+                     std::optional<std::uint32_t> ordinal, const std::string& userId = "") {
+        registry::TRegistry reg(memory);
+        ASSERT_TRUE(reg.OpenPath("Identities\\" + subkey, true));
+        reg.WriteText("Username", userName);
+        reg.WriteText("User ID", userId.empty() ? subkey : userId);
+        if (ordinal) {
+            reg.WriteDword("Identity Ordinal", *ordinal);
+        }
+    }
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> entries;
+        for (int i = 0; i < frm->cbIdent.Count(); ++i) {
+            entries.push_back(frm->cbIdent.Entry(i));
+        }
+        return entries;
+    }
+    std::vector<bool> Ticks(const widgets::CheckList& list) const {
+        std::vector<bool> ticks;
+        for (int i = 0; i < list.Count(); ++i) {
+            ticks.push_back(list.Checked(i));
+        }
+        return ticks;
+    }
+    static std::string MailKey(const std::string& id) {
+        return "Identities\\" + id + "\\Software\\Microsoft\\Outlook Express\\5.0\\Mail";
+    }
+    // Read with read access only, so that keys the user may not change can be checked too.
+    std::optional<std::uint32_t> Dword(Hive hive, const std::string& key, const std::string& name) {
+        const auto opened = memory.openKey(hive, key, registry::Access::Read, false);
+        const auto value = opened ? opened->queryValue(name) : std::nullopt;
+        if (!value || value->type != registry::ValueType::Dword) {
+            return std::nullopt;
+        }
+        return registry::DecodeDword(*value);
+    }
+    void ShowPage(TfrmMain::Page page) { frm->AdvPageContr.SelectTabByUser(page); }
+};
+
+TEST_F(ExpressPages, TheListsHoldTheirCaptions) {
+    Start("6.0", {"11.0"});
+    ASSERT_EQ(frm->pmckOE.Count(), 6);
+    EXPECT_EQ(frm->pmckOE.ItemAt(5).caption,
+              "Kontakte in  Outlook Express und MS Outlook gemeinsam verwenden");
+    ASSERT_EQ(frm->pmCheckId.Count(), 4);
+    EXPECT_EQ(frm->pmCheckId.ItemAt(2).caption, "E-Mailanhänge speicherbar machen");
+    EXPECT_EQ(frm->Label1.Text(), "Identität wählen:");
+}
+
+TEST_F(ExpressPages, TheIdentityWithOrdinalOneComesFirstAndIsSelected) {
+    AddIdentity("{1}", "Anna", 0);
+    AddIdentity("{2}", "Max", 1);
+    AddIdentity("{3}", "Lea", 0);
+    {
+        registry::TRegistry reg(memory);
+        ASSERT_TRUE(reg.OpenPath(MailKey("{2}"), true));
+        reg.WriteDword("Show Adv Mail Send", 1);
+    }
+    Start("6.0", {"11.0"});
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Max", "Anna", "Lea"}));
+    EXPECT_EQ(frm->cbIdent.SelectedIndex(), 0);
+    EXPECT_EQ(uGlobalVar::CurrentIdent, "{2}");
+    EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, true, false, true}));
+    ASSERT_EQ(uGlobalVar::Idents.size(), 3u);
+    EXPECT_EQ(uGlobalVar::Idents[0].UserName, "Anna");  // enumeration order
+}
+
+TEST_F(ExpressPages, OfTwoEqualNamesTheFirstEnumeratedIsChosen) {
+    AddIdentity("{1}", "Büro", 0);
+    AddIdentity("{2}", "Büro", 0);
+    Start("6.0", {"11.0"});
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Büro", "Büro"}));
+    frm->cbIdent.ChooseByUser(1);
+    EXPECT_EQ(uGlobalVar::CurrentIdent, "{1}");
+}
+
+TEST_F(ExpressPages, AnIdentityWithoutOrdinalEndsTheListingWithAnError) {
+    AddIdentity("{1}", "Anna", 0);
+    AddIdentity("{2}", "Max", 0);
+    AddIdentity("{3}", "Lea", std::nullopt);
+    Start("6.0", {"11.0"});
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Anna", "Max"}));
+    EXPECT_EQ(frm->cbIdent.SelectedIndex(), -1);
+    EXPECT_EQ(uGlobalVar::CurrentIdent, "");
+    ASSERT_EQ(app.dialogs.shown.size(), 1u);
+    EXPECT_EQ(app.dialogs.shown[0].caption, "brevolt");
+    EXPECT_EQ(app.dialogs.shown[0].text, "Fehler beim Holen der Daten für 'Identity Ordinal'");
+    EXPECT_FALSE(KeyExists(MailKey("{1}")));  // the check list was not read
+}
+
+TEST_F(ExpressPages, WithoutIdentitiesNothingIsSelectedOrSaved) {
+    Start("6.0", {"11.0"});
+    EXPECT_EQ(frm->cbIdent.Count(), 0);
+    recorder.changes.clear();
+    frm->B_Senden.Click();
+    for (const auto& change : recorder.changes) {
+        EXPECT_EQ(change.find("Identities"), std::string::npos) << change;
+    }
+}
+
+TEST_F(ExpressPages, ShowingThePageAgainSelectsTheFirstIdentityAgain) {
+    AddIdentity("{1}", "Anna", 1);
+    AddIdentity("{2}", "Max", 0);
+    Start("6.0", {"11.0"});
+    frm->cbIdent.ChooseByUser(1);
+    EXPECT_EQ(uGlobalVar::CurrentIdent, "{2}");
+    ShowPage(TfrmMain::AdvTabSheet3);
+    ShowPage(TfrmMain::AdvTabSheet4);
+    EXPECT_EQ(frm->cbIdent.SelectedIndex(), 0);
+    EXPECT_EQ(uGlobalVar::CurrentIdent, "{1}");
+}
+
+TEST_F(ExpressPages, OnlyTheIdentityChosenWhenSavingIsWritten) {
+    AddIdentity("{1}", "Anna", 1);
+    AddIdentity("{2}", "Max", 0);
+    Start("6.0", {"11.0"});
+    frm->pmCheckId.ToggleByUser(1);
+    frm->cbIdent.ChooseByUser(1);
+    EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, false, false, true}));
+    frm->pmCheckId.ToggleByUser(2);
+    frm->B_Senden.Click();
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{1}"), "Show Adv Mail Send"), std::nullopt);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Show Adv Mail Send"), 0u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Safe Attachments"), 0u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Warn on Mapi Send"), 1u);
+}
+
+TEST_F(ExpressPages, NamesOutsideCodePage1252ShowAndSelect) {
+    AddIdentity("{1}", "Anna", 1);
+    AddIdentity("{2}", "Łukasz 中文", 0);
+    Start("6.0", {"11.0"});
+    EXPECT_EQ(Entries()[1], "Łukasz 中文");
+    frm->cbIdent.ChooseByUser(1);
+    EXPECT_EQ(uGlobalVar::CurrentIdent, "{2}");
+}
+
+TEST_F(ExpressPages, TheExpressPageIsReadOnEveryShowAndSavedOnlyOnceShown) {
+    Start("6.0", {"11.0"});
+    {
+        registry::TRegistry reg(memory);
+        reg.SetRoot(Hive::LocalMachine);
+        ASSERT_TRUE(reg.OpenPath(kExpress, true));
+        reg.WriteDword("Hide Messenger", 2);
+    }
+    frm->B_Senden.Click();  // the page was never shown: none of the six is written
+    EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), std::nullopt);
+    EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"),
+              std::nullopt);
+
+    ShowPage(TfrmMain::AdvTabSheet3);
+    EXPECT_EQ(Ticks(frm->pmckOE), (std::vector<bool>{false, false, false, false, true, true}));
+    frm->pmckOE.ToggleByUser(0);
+    ShowPage(TfrmMain::AdvTabSheet4);
+    ShowPage(TfrmMain::AdvTabSheet3);
+    EXPECT_FALSE(frm->pmckOE.Checked(0));  // ticks not saved are replaced
+    frm->B_Senden.Click();
+    EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 1u);
+    EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "Disable Hotmail"), 2u);
+    EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "Hide Messenger"), 2u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"), 1u);
+}
+
+TEST_F(ExpressPages, AReadOnlyMachineKeyIsReportedAndItsValuesKept) {
+    {
+        registry::TRegistry reg(memory);
+        reg.SetRoot(Hive::LocalMachine);
+        ASSERT_TRUE(reg.OpenPath(kExpress, true));
+        reg.WriteDword("BlockExeAttachments", 0);
+    }
+    memory.DenyFullAccess(Hive::LocalMachine, kExpress);
+    Start("6.0", {"11.0"});
+    ShowPage(TfrmMain::AdvTabSheet3);
+    EXPECT_EQ(Ticks(frm->pmckOE), (std::vector<bool>{false, false, false, false, false, true}));
+    frm->pmckOE.ToggleByUser(5);
+    frm->B_Senden.Click();
+    EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 0u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"), 0u);
+    ASSERT_EQ(app.dialogs.shown.size(), 2u);
+    EXPECT_EQ(app.dialogs.shown[1].kind, MessageKind::Error);
+    EXPECT_EQ(app.dialogs.shown[1].text,
+              "Folgende Einstellungen konnten nicht gespeichert werden:\r\n"
+              "Alle E-Mail-Anhänge freischalten\r\n"
+              "Durch Ausblenden der Menüs die E-Mail-Konten schützen\r\n"
+              "HTTP-Mailkonten deaktivieren\r\n"
+              "Hotmail deaktivieren\r\n"
+              "Microsoft Messenger deaktivieren");
+}
+
+}  // namespace
+}  // namespace brevolt

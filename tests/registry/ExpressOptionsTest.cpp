@@ -1,0 +1,259 @@
+// The six Outlook Express settings and the four identity settings, on every backend.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/uGlobalVar.h"
+#include "registry/TRegistry.h"
+#include "registry/ValueCodec.h"
+#include "registry/uRegProc.h"
+#include "support/RegistrySandbox.h"
+#include "support/SharedState.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+using registry::RawValue;
+using namespace uRegProc;
+
+const std::string kExpress = "Software\\Microsoft\\Outlook Express";
+const std::string kWab = "Software\\Microsoft\\WAB\\WAB4";
+
+struct Setting {
+    const char* name;
+    bool (*read)();
+    bool (*write)(bool);
+    Hive hive;
+    const std::string& key;
+    std::vector<std::pair<std::optional<RawValue>, bool>> reads;  // stored value -> ticked
+    std::uint32_t whenTicked;
+    std::uint32_t whenUnticked;
+};
+
+RawValue Dword(std::uint32_t n) {
+    return registry::EncodeDword(n);
+}
+RawValue Text(const char* text) {
+    return registry::EncodeText(text);
+}
+
+const std::vector<Setting> kSettings = {
+    {"BlockExeAttachments",
+     ReadBlockExeAttachments,
+     WriteBlockExeAttachments,
+     Hive::LocalMachine,
+     kExpress,
+     {{std::nullopt, false},
+      {Dword(0), true},
+      {Dword(1), false},
+      {Dword(5), false},
+      {Text("0"), false}},
+     0,
+     1},
+    {"No Modify Accts",
+     ReadNoModifyAccts,
+     WriteNoModifyAccts,
+     Hive::LocalMachine,
+     kExpress,
+     {{std::nullopt, false},
+      {Dword(1), true},
+      {Dword(0), false},
+      {Dword(2), false},
+      {Text("1"), false}},
+     1,
+     0},
+    {"HTTP Mail Enabled",
+     ReadHttpMailEnabled,
+     WriteHttpMailEnabled,
+     Hive::LocalMachine,
+     kExpress,
+     {{std::nullopt, false},
+      {Dword(0), true},
+      {Dword(7), true},
+      {Dword(1), false},
+      {Text("0"), false}},
+     0,
+     1},
+    {"Disable Hotmail",
+     ReadDisableHotmail,
+     WriteDisableHotmail,
+     Hive::LocalMachine,
+     kExpress,
+     {{std::nullopt, false},
+      {Dword(1), true},
+      {Dword(0), false},
+      {Dword(2), false},
+      {Text("1"), false}},
+     1,
+     2},
+    {"Hide Messenger",
+     ReadHideMessenger,
+     WriteHideMessenger,
+     Hive::LocalMachine,
+     kExpress,
+     {{std::nullopt, false},
+      {Dword(2), true},
+      {Dword(0), false},
+      {Dword(1), false},
+      {Text("2"), false}},
+     2,
+     1},
+    {"UseOutlook",
+     ReadUseOutlookContacts,
+     WriteUseOutlookContacts,
+     Hive::CurrentUser,
+     kWab,
+     {{std::nullopt, true}, {Dword(1), true}, {Dword(0), false}, {Text("1"), false}},
+     1,
+     0},
+};
+
+class ExpressOptions : public ::testing::Test {
+  protected:
+    testing::FreshSharedState state;
+    testing::RegistrySandbox sandbox;
+};
+
+TEST_F(ExpressOptions, EachStoredStateGivesItsTick) {
+    for (const auto& setting : kSettings) {
+        for (const auto& [stored, ticked] : setting.reads) {
+            SCOPED_TRACE(std::string(setting.name) + (stored ? "" : " missing"));
+            registry::TRegistry reg;
+            reg.SetRoot(setting.hive);
+            reg.RemovePath("Software");
+            if (stored) {
+                sandbox.Put(setting.hive, setting.key, setting.name, *stored);
+            }
+            EXPECT_EQ(setting.read(), ticked);
+        }
+    }
+}
+
+TEST_F(ExpressOptions, EachTickStoresItsNumber) {
+    for (const auto& setting : kSettings) {
+        sandbox.Put(setting.hive, setting.key, setting.name, Text("old"));
+        EXPECT_TRUE(setting.write(true));
+        EXPECT_EQ(sandbox.Get(setting.hive, setting.key, setting.name), Dword(setting.whenTicked))
+            << setting.name;
+        EXPECT_TRUE(setting.write(false));
+        EXPECT_EQ(sandbox.Get(setting.hive, setting.key, setting.name), Dword(setting.whenUnticked))
+            << setting.name;
+    }
+}
+
+TEST_F(ExpressOptions, ReadingCreatesTheTwoKeysAndNoValue) {
+    for (const auto& setting : kSettings) {
+        setting.read();
+    }
+    EXPECT_TRUE(sandbox.Exists(Hive::LocalMachine, kExpress));
+    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kWab));
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kExpress));
+    EXPECT_FALSE(sandbox.Get(Hive::CurrentUser, kWab, "UseOutlook"));
+}
+
+TEST_F(ExpressOptions, AMachineKeyTheUserMayOnlyReadShowsUntickedAndIsNotWritten) {
+    sandbox.PutDword(Hive::LocalMachine, kExpress, "BlockExeAttachments", 0);
+    sandbox.DenyFullAccess(Hive::LocalMachine, kExpress);
+    EXPECT_FALSE(ReadBlockExeAttachments());
+    EXPECT_FALSE(WriteBlockExeAttachments(false));
+    EXPECT_EQ(sandbox.Get(Hive::LocalMachine, kExpress, "BlockExeAttachments"), Dword(0));
+    EXPECT_TRUE(ReadUseOutlookContacts());
+    EXPECT_TRUE(WriteUseOutlookContacts(false));
+}
+
+// --- identities -------------------------------------------------------------------------------
+
+const std::string kIdent = "{0000-AAAA}";
+const std::string kMail =
+    "Identities\\" + kIdent + "\\Software\\Microsoft\\Outlook Express\\5.0\\Mail";
+const std::string kBrowser =
+    "Identities\\" + kIdent + "\\Software\\Microsoft\\Outlook Express\\5.0\\Trident\\Main";
+
+struct IdentitySetting {
+    const char* name;
+    bool (*read)();
+    bool (*write)(bool);
+    const std::string& key;
+    std::vector<std::pair<std::optional<RawValue>, bool>> reads;
+    std::uint32_t whenTicked;
+    std::uint32_t whenUnticked;
+};
+
+const std::vector<IdentitySetting> kIdentitySettings = {
+    {"Disable Script Debugger",
+     ReadDisableScriptDebugger,
+     WriteDisableScriptDebugger,
+     kBrowser,
+     {{std::nullopt, true}, {Dword(0), false}, {Dword(1), true}, {Text("1"), false}},
+     1,
+     0},
+    {"Show Adv Mail Send",
+     ReadShowAdvMailSend,
+     WriteShowAdvMailSend,
+     kMail,
+     {{std::nullopt, false}, {Dword(0), false}, {Dword(5), true}, {Text("1"), false}},
+     1,
+     0},
+    {"Safe Attachments",
+     ReadSafeAttachments,
+     WriteSafeAttachments,
+     kMail,
+     {{std::nullopt, false}, {Dword(0), true}, {Dword(1), false}, {Text("0"), false}},
+     0,
+     1},
+    {"Warn on Mapi Send",
+     ReadWarnOnMapiSend,
+     WriteWarnOnMapiSend,
+     kMail,
+     {{std::nullopt, true}, {Dword(0), false}, {Dword(1), true}, {Text("1"), false}},
+     1,
+     0},
+};
+
+TEST_F(ExpressOptions, IdentitySettingsReadAndWriteByTheirRules) {
+    uGlobalVar::CurrentIdent = kIdent;
+    for (const auto& setting : kIdentitySettings) {
+        for (const auto& [stored, ticked] : setting.reads) {
+            SCOPED_TRACE(std::string(setting.name) + (stored ? "" : " missing"));
+            registry::TRegistry().RemovePath("Identities");
+            if (stored) {
+                sandbox.Put(Hive::CurrentUser, setting.key, setting.name, *stored);
+            }
+            EXPECT_EQ(setting.read(), ticked);
+        }
+        EXPECT_TRUE(setting.write(true));
+        EXPECT_EQ(sandbox.Get(Hive::CurrentUser, setting.key, setting.name),
+                  Dword(setting.whenTicked));
+        EXPECT_TRUE(setting.write(false));
+        EXPECT_EQ(sandbox.Get(Hive::CurrentUser, setting.key, setting.name),
+                  Dword(setting.whenUnticked));
+    }
+}
+
+TEST_F(ExpressOptions, ReadsCreateTheIdentitysKeysAndWritesNever) {
+    uGlobalVar::CurrentIdent = kIdent;
+    EXPECT_FALSE(WriteShowAdvMailSend(true));
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Identities"));
+    EXPECT_TRUE(ReadDisableScriptDebugger());
+    EXPECT_FALSE(ReadShowAdvMailSend());
+    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kMail));
+    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kBrowser));
+    EXPECT_FALSE(sandbox.Get(Hive::CurrentUser, kMail, "Show Adv Mail Send"));
+}
+
+TEST_F(ExpressOptions, AnIdentityIdThatNamesNoKeyOfItsOwnTouchesNothing) {
+    for (const char* id : {"", "..\\Other", "a\\b"}) {
+        SCOPED_TRACE(id);
+        uGlobalVar::CurrentIdent = id;
+        EXPECT_TRUE(ReadDisableScriptDebugger());
+        EXPECT_FALSE(ReadShowAdvMailSend());
+        EXPECT_FALSE(ReadSafeAttachments());
+        EXPECT_TRUE(ReadWarnOnMapiSend());
+        EXPECT_FALSE(WriteSafeAttachments(true));
+        EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Identities"));
+    }
+}
+
+}  // namespace
+}  // namespace brevolt
