@@ -7,6 +7,7 @@
 
 namespace brevolt {
 
+class TfrmAbout;
 class TfrmMain;
 
 // What the program needs of the platform's application object.
@@ -23,6 +24,10 @@ class Application {
     virtual void Run(TfrmMain& mainWindow) = 0;
     // Ends the message loop after the current event.
     virtual void Terminate() = 0;
+    // The shell's "open" of a file or web address; what the shell makes of it is its own business.
+    virtual void ShellOpen(const std::string& target) = 0;
+    // Shows the about dialog modally over the main window, until it is closed.
+    virtual void ShowModal(TfrmAbout& dialog) = 0;
 };
 
 }  // namespace brevolt

@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 
 #include "app/ErrorReport.h"
+#include "app/TfrmAbout.h"
 #include "app/uGlobalVar.h"
 #include "registry/uRegProc.h"
 #include "resources/Texts.h"
@@ -49,14 +50,16 @@ TfrmMain::TfrmMain(Application& app)
     };
 
     auto& file = MainMenu1.Add({"Datei1", LoadText(TextId::MenuFile)});
-    file.Add({"Beenden1", LoadText(TextId::MenuFileExit)}).OnClick = [this](MenuItem&) {
-        RunHandler(app_, [this] { Beenden1Click(); });
-    };
+    file.Add({"Beenden1", LoadText(TextId::MenuFileExit)}).OnClick =
+        MenuHandler(&TfrmMain::Beenden1Click);
     MainMenu1.Add({"Outlookwechseln1", LoadText(TextId::MenuSwitch)});
     auto& help = MainMenu1.Add({"Hilfe1", LoadText(TextId::MenuHelp)});
-    help.Add({"Bedienung1", LoadText(TextId::MenuHelpManual)});
-    help.Add({"Homepage1", LoadText(TextId::MenuHelpHomepage)});
-    help.Add({"Kontakt1", LoadText(TextId::MenuHelpAbout)});
+    help.Add({"Bedienung1", LoadText(TextId::MenuHelpManual)}).OnClick =
+        MenuHandler(&TfrmMain::Bedienung1Click);
+    help.Add({"Homepage1", LoadText(TextId::MenuHelpHomepage)}).OnClick =
+        MenuHandler(&TfrmMain::Homepage1Click);
+    help.Add({"Kontakt1", LoadText(TextId::MenuHelpAbout)}).OnClick =
+        MenuHandler(&TfrmMain::Kontakt1Click);
 
     PopupMenu1.Add({"Alle1", LoadText(TextId::ExtMenuAll)}).OnClick = [this](MenuItem&) {
         RunHandler(app_, [this] { unblockPage_.Alle1Click(); });
@@ -70,6 +73,10 @@ TfrmMain::TfrmMain(Application& app)
 
 std::function<void()> TfrmMain::Handler(void (TfrmMain::*handler)()) {
     return [this, handler] { RunHandler(app_, [&] { (this->*handler)(); }); };
+}
+
+std::function<void(MenuItem&)> TfrmMain::MenuHandler(void (TfrmMain::*handler)()) {
+    return [this, handler](MenuItem&) { RunHandler(app_, [&] { (this->*handler)(); }); };
 }
 
 void TfrmMain::FormCreate() {
@@ -202,6 +209,19 @@ void TfrmMain::AdvTabSheet4Show() {
 
 void TfrmMain::cbIdentChange() {
     identitiesPage_.cbIdentChange();
+}
+
+void TfrmMain::Bedienung1Click() {
+    app_.ShellOpen(uGlobalVar::AppDir + LoadText(TextId::HelpFileName));
+}
+
+void TfrmMain::Homepage1Click() {
+    app_.ShellOpen(LoadText(TextId::HomepageAddress));
+}
+
+void TfrmMain::Kontakt1Click() {
+    TfrmAbout about;
+    app_.ShowModal(about);
 }
 
 void TfrmMain::B_EmpfangenClick() {

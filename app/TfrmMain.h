@@ -63,6 +63,9 @@ class TfrmMain {
     void AdvTabSheet3Show();
     void AdvTabSheet4Show();
     void cbIdentChange();
+    void Bedienung1Click();
+    void Homepage1Click();
+    void Kontakt1Click();
 
     // Window events, each inside the general error report.
     // The window appears for the first time.
@@ -83,6 +86,7 @@ class TfrmMain {
     void ReportNotSaved(const std::vector<std::string>& notSaved);
     // Wraps a handler for a control's event: it runs inside the general error report.
     std::function<void()> Handler(void (TfrmMain::*handler)());
+    std::function<void(widgets::MenuItem&)> MenuHandler(void (TfrmMain::*handler)());
 
     Application& app_;
     std::string caption_;

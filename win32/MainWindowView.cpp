@@ -1,5 +1,7 @@
 #include "win32/MainWindowView.h"
 
+#include <commctrl.h>
+
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
@@ -7,20 +9,144 @@ namespace {
 
 constexpr int kWidth = 651;
 constexpr int kHeight = 540;
+constexpr int kHeaderHeight = 49;
+constexpr COLORREF kButtonColour = RGB(173, 173, 214);
+
+void FillParent(Panel& panel, HWND child) {
+    panel.OnSize = [child](int width, int height) { MoveWindow(child, 0, 0, width, height, TRUE); };
+}
 
 }  // namespace
 
 MainWindowView::MainWindowView(TfrmMain& model) : model_(model) {
     RECT desktop{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
-    const int x = desktop.left + (desktop.right - desktop.left - kWidth) / 2;
-    const int y = desktop.top + (desktop.bottom - desktop.top - kHeight) / 2;
-    create(L"TfrmMain", text::Widen(model_.Caption()).c_str(), WS_OVERLAPPEDWINDOW, 0, x, y, kWidth,
-           kHeight, nullptr);
+    const int width = Scale(nullptr, kWidth);
+    const int height = Scale(nullptr, kHeight);
+    create(L"TfrmMain", text::Widen(model_.Caption()).c_str(),
+           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+           desktop.left + (desktop.right - desktop.left - width) / 2,
+           desktop.top + (desktop.bottom - desktop.top - height) / 2, width, height, nullptr);
+    font_ = CreateUiFont(handle(), L"MS Sans Serif", -11, false);
+    headerFont_ = CreateUiFont(handle(), L"MS Sans Serif", -24, true);
+
+    SetMenu(handle(), buildMenu(model_.MainMenu1, false));
+    createHeader();
+    createPages();
+    statusBar_ = UniqueWindow(
+        CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
+                        0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    SendMessageW(statusBar_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    layout();
+}
+
+void MainWindowView::createHeader() {
+    header_ = std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE));
+    label_ = UniqueWindow(CreateWindowExW(
+        0, L"STATIC", text::Widen(model_.lblMain.Text()).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0,
+        0, header_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    SendMessageW(label_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
+    model_.lblMain.OnChanged = [this] {
+        SetWindowTextW(label_.get(), text::Widen(model_.lblMain.Text()).c_str());
+    };
+    save_ = std::make_unique<FlatButtonView>(model_.B_Senden, header_->handle(), kButtonColour);
+    exit_ = std::make_unique<FlatButtonView>(model_.B_Empfangen, header_->handle(), kButtonColour);
+    // The buttons lie over the label, which fills the header.
+    SetWindowPos(label_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    header_->OnSize = [this](int width, int height) { layoutHeader(width, height); };
+}
+
+void MainWindowView::layoutHeader(int width, int height) {
+    const HWND window = handle();
+    MoveWindow(label_.get(), 0, 0, width, height, TRUE);
+    const int buttonWidth = Scale(window, 97);
+    const int buttonHeight = Scale(window, 20);
+    const int top = Scale(window, 11);
+    const int margin = Scale(window, 7);
+    MoveWindow(save_->handle(), margin, top, buttonWidth, buttonHeight, TRUE);
+    // "Beenden" keeps to the right edge as the window is resized.
+    MoveWindow(exit_->handle(), width - margin - buttonWidth, top, buttonWidth, buttonHeight, TRUE);
+}
+
+void MainWindowView::createPages() {
+    pages_ = std::make_unique<TabView>(model_.AdvPageContr, handle());
+
+    auto& unblockPage = pages_->Page(TfrmMain::AdvTabSheet1);
+    grid_ = std::make_unique<GridView>(model_.AdvColumnGrid1, unblockPage.handle());
+    grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
+    FillParent(unblockPage, grid_->handle());
+
+    auto& optionsPage = pages_->Page(TfrmMain::AdvTabSheet2);
+    options_ = std::make_unique<CheckListView>(model_.chList, optionsPage.handle());
+    FillParent(optionsPage, options_->handle());
+}
+
+HMENU MainWindowView::buildMenu(widgets::MenuItem& parent, bool popup) {
+    const HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
+    for (auto& item : parent.Items) {
+        if (item.IsSeparator()) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            commands_.push_back(&item);
+            continue;
+        }
+        const std::wstring caption = text::Widen(item.Caption);
+        const auto id = static_cast<UINT_PTR>(kFirstMenuCommand + commands_.size());
+        commands_.push_back(&item);
+        if (item.Items.empty()) {
+            AppendMenuW(menu, MF_STRING, id, caption.c_str());
+        } else {
+            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(buildMenu(item, true)),
+                        caption.c_str());
+        }
+    }
+    return menu;
+}
+
+void MainWindowView::showGridMenu(POINT screen) {
+    const auto first = static_cast<UINT>(kFirstMenuCommand + commands_.size());
+    UniqueMenu menu(CreatePopupMenu());
+    for (std::size_t i = 0; i < model_.PopupMenu1.Items.size(); ++i) {
+        AppendMenuW(menu.get(), MF_STRING, first + i,
+                    text::Widen(model_.PopupMenu1.Items[i].Caption).c_str());
+    }
+    const auto chosen = static_cast<UINT>(TrackPopupMenu(
+        menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, handle(), nullptr));
+    if (chosen >= first && chosen < first + model_.PopupMenu1.Items.size()) {
+        model_.PopupMenu1.Items[chosen - first].Click();
+    }
+}
+
+void MainWindowView::layout() {
+    if (!statusBar_) {
+        return;  // still being created
+    }
+    RECT client;
+    GetClientRect(handle(), &client);
+    SendMessageW(statusBar_.get(), WM_SIZE, 0, 0);
+    RECT status;
+    GetWindowRect(statusBar_.get(), &status);
+    const int statusHeight = status.bottom - status.top;
+    const int headerHeight = Scale(handle(), kHeaderHeight);
+    MoveWindow(header_->handle(), 0, 0, client.right, headerHeight, TRUE);
+    MoveWindow(pages_->handle(), 0, headerHeight, client.right,
+               std::max(0L, client.bottom - headerHeight - statusHeight), TRUE);
 }
 
 LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_SIZE:
+            layout();
+            return 0;
+        case WM_COMMAND: {
+            const UINT id = LOWORD(wParam);
+            if (HIWORD(wParam) == 0 && lParam == 0 && id >= kFirstMenuCommand &&
+                id < kFirstMenuCommand + commands_.size()) {
+                commands_[id - kFirstMenuCommand]->Click();
+                return 0;
+            }
+            break;
+        }
         case WM_CLOSE: {
             bool canClose = true;
             model_.FormCloseQuery(canClose);
@@ -40,8 +166,9 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             PostQuitMessage(0);
             return 0;
         default:
-            return Window::handleMessage(message, wParam, lParam);
+            break;
     }
+    return Window::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace brevolt::win32

@@ -1,8 +1,6 @@
 // The main window of the real program under Wine, driven from outside as a user would.
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include <functional>
 #include <thread>
 

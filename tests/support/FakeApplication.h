@@ -55,6 +55,13 @@ class FakeApplication : public Application {
         }
     }
     void Terminate() override { ++terminations; }
+    void ShellOpen(const std::string& target) override { shellOpened.push_back(target); }
+    void ShowModal(TfrmAbout& dialog) override {
+        ++dialogsShown;
+        if (whileDialogShown) {
+            whileDialogShown(dialog);
+        }
+    }
 
     struct SavedFile {
         std::string path;
@@ -68,6 +75,9 @@ class FakeApplication : public Application {
     std::function<void(TfrmMain&)> whileRunning;
     int runs = 0;
     int terminations = 0;
+    std::vector<std::string> shellOpened;
+    int dialogsShown = 0;
+    std::function<void(TfrmAbout&)> whileDialogShown;
 };
 
 }  // namespace brevolt::testing

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+
+#include "win32/Window.h"
+
+namespace brevolt::win32 {
+
+// A plain child window that holds other controls: its owner lays them out when it is resized,
+// and may paint on it.
+class Panel : public Window {
+  public:
+    Panel(HWND parent, COLORREF background);
+
+    std::function<void(int width, int height)> OnSize;
+    std::function<void(HDC dc, const RECT& client)> OnPaint;
+
+  protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    COLORREF background_;
+};
+
+}  // namespace brevolt::win32

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "widgets/PageControl.h"
+#include "win32/Gdi.h"
+#include "win32/Panel.h"
+#include "win32/Window.h"
+
+namespace brevolt::win32 {
+
+// The page control on screen: a tab control with its tabs at the bottom, showing only the tabs
+// the model keeps visible, and one panel per page of which the active one is shown.
+class TabView : public Window {
+  public:
+    TabView(widgets::PageControl& model, HWND parent);
+
+    // The panel of a page, to put the page's controls on.
+    Panel& Page(int index) { return *pages_.at(index); }
+    HWND control() const { return tabs_.get(); }
+
+  protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void refresh();
+    void layout();
+
+    widgets::PageControl& model_;
+    UniqueWindow tabs_;
+    UniqueFont font_;
+    std::vector<std::unique_ptr<Panel>> pages_;
+    std::vector<int> tabPages_;  // the page shown by each tab
+};
+
+}  // namespace brevolt::win32
