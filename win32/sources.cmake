@@ -1,6 +1,8 @@
 # The Windows side's sources, for the brevolt_win32 library.
 set(BREVOLT_WIN32_SOURCES
+    win32/CheckListView.cpp
     win32/Gdi.cpp
+    win32/GridView.cpp
     win32/MainWindowView.cpp
     win32/Win32Application.cpp
     win32/Window.cpp)

@@ -1,2 +1,4 @@
 # In-process tests of the Windows side (real controls, input sent as window messages).
-set(BREVOLT_WIN32_TESTS)
+set(BREVOLT_WIN32_TESTS
+    win32/CheckListViewTest.cpp
+    win32/GridViewTest.cpp)

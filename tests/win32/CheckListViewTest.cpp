@@ -1,0 +1,200 @@
+// The check list on screen: a real list view over a CheckList, driven with the window messages a
+// user's mouse and keyboard produce.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/WideText.h"
+#include "widgets/CheckList.h"
+#include "win32/CheckListView.h"
+
+namespace brevolt::win32 {
+namespace {
+
+std::string ItemText(HWND list, int item) {
+    wchar_t buffer[256] = {};
+    LVITEMW cell{};
+    cell.pszText = buffer;
+    cell.cchTextMax = 256;
+    SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
+    return text::Narrow(buffer);
+}
+
+// Posts the button's messages as the mouse would and handles them: a list view waits for the
+// button to come up (to tell a click from a drag) before it acts on a press.
+void ClickTheBox(HWND list, int item) {
+    // The box sits left of the item's icon (none here).
+    RECT icon{};
+    ListView_GetItemRect(list, item, &icon, LVIR_ICON);
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_STATE), &width, &height);
+    LVHITTESTINFO hit{};
+    hit.pt = {icon.left - width / 2 - 1, (icon.top + icon.bottom) / 2};
+    ASSERT_EQ(ListView_HitTest(list, &hit), item);
+    ASSERT_TRUE(hit.flags & LVHT_ONITEMSTATEICON);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+    PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void PressSpaceOn(HWND list, int item) {
+    SetFocus(list);
+    ListView_SetItemState(list, item, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    SendMessageW(list, WM_CHAR, L' ', 0x00390001);
+    SendMessageW(list, WM_KEYUP, VK_SPACE, 0xC0390001);
+}
+
+// The two ways a user toggles an item.
+struct Toggle {
+    const char* name;
+    void (*act)(HWND list, int item);
+};
+constexpr Toggle kToggles[] = {{"a click on the box", ClickTheBox},
+                               {"the space bar", PressSpaceOn}};
+
+// Three options; the second is disabled and ticked.
+class CheckListViewTest : public ::testing::Test {
+  protected:
+    CheckListViewTest() {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        host = UniqueWindow(CreateWindowExW(0, L"STATIC", L"CheckListViewTest", WS_OVERLAPPEDWINDOW,
+                                            0, 0, 400, 300, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+        items.SetItems({"Anlagen freigeben", "Vorschau ausschalten", "Nur-Text lesen"});
+        items.SetChecked(1, true);
+        items.SetEnabled(1, false);
+        view = std::make_unique<CheckListView>(items, host.get());
+        view->SetBounds({10, 10, 310, 210});
+        list = view->control();
+        items.OnChanged = [this, binding = items.OnChanged] {
+            ++changes;
+            binding();
+        };
+    }
+
+    std::vector<bool> Ticks() const {
+        std::vector<bool> ticks;
+        for (int item = 0; item < ListView_GetItemCount(list); ++item) {
+            ticks.push_back(ListView_GetCheckState(list, item) != FALSE);
+        }
+        return ticks;
+    }
+
+    widgets::CheckList items;
+    UniqueWindow host;
+    std::unique_ptr<CheckListView> view;
+    HWND list = nullptr;
+    int changes = 0;
+};
+
+TEST_F(CheckListViewTest, ShowsTheItemsInOneColumnWithoutHeader) {
+    const auto style = GetWindowLongW(list, GWL_STYLE);
+    EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_TRUE(style & LVS_NOCOLUMNHEADER);
+    EXPECT_TRUE(ListView_GetExtendedListViewStyle(list) & LVS_EX_CHECKBOXES);
+    EXPECT_EQ(GetParent(list), view->handle());
+
+    ASSERT_EQ(ListView_GetItemCount(list), 3);
+    EXPECT_EQ(ItemText(list, 0), "Anlagen freigeben");
+    EXPECT_EQ(ItemText(list, 2), "Nur-Text lesen");
+    EXPECT_EQ(Ticks(), (std::vector<bool>{false, true, false}));
+    RECT client{};
+    GetClientRect(list, &client);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 0), client.right);
+
+    view->SetBounds({0, 0, 200, 100});
+    GetClientRect(list, &client);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 0), client.right) << "the column follows the list";
+}
+
+TEST_F(CheckListViewTest, FollowsTheModel) {
+    items.SetChecked(2, true);
+    EXPECT_EQ(Ticks(), (std::vector<bool>{false, true, true}));
+    items.SetItems({"Eins", "Zwei"});
+    ASSERT_EQ(ListView_GetItemCount(list), 2);
+    EXPECT_EQ(ItemText(list, 1), "Zwei");
+    EXPECT_EQ(Ticks(), (std::vector<bool>{false, false}));
+    EXPECT_TRUE(items.Enabled(1));
+}
+
+TEST_F(CheckListViewTest, TheUserTogglesEnabledItemsOnly) {
+    for (const auto& input : kToggles) {
+        SCOPED_TRACE(input.name);
+        const bool before = items.Checked(0);
+        input.act(list, 0);
+        EXPECT_NE(items.Checked(0), before);
+        EXPECT_EQ(ListView_GetCheckState(list, 0) != FALSE, !before);
+
+        changes = 0;
+        input.act(list, 1);
+        EXPECT_TRUE(items.Checked(1)) << "a disabled item keeps its tick";
+        EXPECT_TRUE(ListView_GetCheckState(list, 1));
+        EXPECT_EQ(changes, 0);
+    }
+}
+
+// Paints the list into a bitmap and tells whether an item shows a colour.
+bool ShowsColour(HWND list, int item, COLORREF colour) {
+    RECT client{};
+    GetClientRect(list, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    struct DeleteBitmap {
+        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+    };
+    const UniqueHandle<HBITMAP, DeleteBitmap> bitmap(
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, bitmap.get());
+    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+
+    RECT label{};
+    ListView_GetItemRect(list, item, &label, LVIR_LABEL);
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const std::uint32_t wanted =
+        (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    for (int y = label.top; y < label.bottom; ++y) {
+        for (int x = label.left; x < label.right && x < client.right; ++x) {
+            if ((pixels[y * client.right + x] & 0xFFFFFF) == wanted) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST_F(CheckListViewTest, DisabledItemsAreGreyed) {
+    const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_TRUE(ShowsColour(list, 1, grey));
+    EXPECT_FALSE(ShowsColour(list, 1, text));
+    EXPECT_TRUE(ShowsColour(list, 0, text));
+    EXPECT_FALSE(ShowsColour(list, 0, grey));
+
+    items.SetEnabled(1, true);
+    EXPECT_FALSE(ShowsColour(list, 1, grey));
+}
+
+}  // namespace
+}  // namespace brevolt::win32

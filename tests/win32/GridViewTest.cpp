@@ -1,0 +1,432 @@
+// The grid on screen: a real list view over a ColumnGrid, driven with the window messages a
+// user's mouse and keyboard produce.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/WideText.h"
+#include "widgets/CellMarkup.h"
+#include "widgets/ColumnGrid.h"
+#include "win32/Gdi.h"
+#include "win32/GridView.h"
+
+namespace brevolt::win32 {
+namespace {
+
+using widgets::ColouredText;
+
+std::string ItemText(HWND list, int item, int col) {
+    wchar_t buffer[256] = {};
+    LVITEMW cell{};
+    cell.iSubItem = col;
+    cell.pszText = buffer;
+    cell.cchTextMax = 256;
+    SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
+    return text::Narrow(buffer);
+}
+
+std::string HeaderText(HWND list, int col) {
+    wchar_t buffer[256] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = buffer;
+    item.cchTextMax = 256;
+    SendMessageW(ListView_GetHeader(list), HDM_GETITEMW, col, reinterpret_cast<LPARAM>(&item));
+    return text::Narrow(buffer);
+}
+
+int HeaderFormat(HWND list, int col) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    SendMessageW(ListView_GetHeader(list), HDM_GETITEMW, col, reinterpret_cast<LPARAM>(&item));
+    return item.fmt;
+}
+
+// 0: no box, 1: unticked, 2: ticked.
+int StateImage(HWND list, int item) {
+    return static_cast<int>(ListView_GetItemState(list, item, LVIS_STATEIMAGEMASK) >> 12);
+}
+
+LPARAM ItemParam(HWND list, int item) {
+    LVITEMW entry{};
+    entry.mask = LVIF_PARAM;
+    entry.iItem = item;
+    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+    return entry.lParam;
+}
+
+// Posts the button's messages as the mouse would and handles them: a list view waits for the
+// button to come up (to tell a click from a drag) before it acts on a press.
+void Click(HWND window, POINT at, UINT down, UINT up, WPARAM buttons) {
+    PostMessageW(window, down, buttons, MAKELPARAM(at.x, at.y));
+    PostMessageW(window, up, 0, MAKELPARAM(at.x, at.y));
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// The middle of an item's check box, which sits left of its (blank) icon.
+POINT BoxOf(HWND list, int item) {
+    RECT icon{};
+    ListView_GetItemRect(list, item, &icon, LVIR_ICON);
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_STATE), &width, &height);
+    return {icon.left - width / 2 - 1, (icon.top + icon.bottom) / 2};
+}
+
+void PressSpaceOn(HWND list, int item) {
+    SetFocus(list);
+    ListView_SetItemState(list, item, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    SendMessageW(list, WM_CHAR, L' ', 0x00390001);
+    SendMessageW(list, WM_KEYUP, VK_SPACE, 0xC0390001);
+}
+
+int TextWidth(HWND window, const std::string& text) {
+    const HDC dc = GetDC(window);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    const std::wstring wide = text::Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return size.cx;
+}
+
+void ClickTheBox(HWND list, int item) {
+    LVHITTESTINFO hit{};
+    hit.pt = BoxOf(list, item);
+    ASSERT_EQ(ListView_HitTest(list, &hit), item);
+    ASSERT_TRUE(hit.flags & LVHT_ONITEMSTATEICON);
+    Click(list, hit.pt, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+}
+
+// The two ways a user toggles a box.
+struct Toggle {
+    const char* name;
+    void (*act)(HWND list, int item);
+};
+constexpr Toggle kToggles[] = {{"a click on the box", ClickTheBox},
+                               {"the space bar", PressSpaceOn}};
+
+// The grid of the unblocking page in small: a check box column, two text columns and a rating
+// column in mark-up; the last row has no check box.
+class GridViewTest : public ::testing::Test {
+  protected:
+    GridViewTest() {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        host = UniqueWindow(CreateWindowExW(0, L"STATIC", L"GridViewTest", WS_OVERLAPPEDWINDOW, 0,
+                                            0, 700, 400, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+        grid.Reset(4, 4);
+        const char* headers[] = {"Freigegeben", "Endung", "Programm", "Bewertung"};
+        for (int col = 0; col < 4; ++col) {
+            grid.SetCellText(col, 0, headers[col]);
+            grid.SetColumnWidth(col, 100 + col);
+        }
+        grid.SetColumnAlignment(0, widgets::Alignment::Centre);
+        const Row rows[] = {{".chm", "Kompilierte Hilfe", ColouredText("Gefährlich", "clRed")},
+                            {".bat", "Stapelverarbeitung", ColouredText("Sicher", "clBlue")},
+                            {".txt", "Text", "—"}};
+        for (int row = 1; row <= 3; ++row) {
+            if (row < 3) {
+                grid.AddCheckBox(0, row, row == 2);
+            }
+            grid.SetCellText(1, row, rows[row - 1].extension);
+            grid.SetCellText(2, row, rows[row - 1].program);
+            grid.SetCellText(3, row, rows[row - 1].rating);
+        }
+        grid.EnableSorting(0);
+        grid.OnCheckBoxClick = [this](int col, int row) { clicks.emplace_back(col, row); };
+
+        view = std::make_unique<GridView>(grid, host.get());
+        view->SetBounds({0, 0, 660, 300});
+        list = view->control();
+    }
+
+    struct Row {
+        std::string extension;
+        std::string program;
+        std::string rating;
+    };
+
+    std::vector<std::string> Column(int col) const {
+        std::vector<std::string> texts;
+        for (int item = 0; item < ListView_GetItemCount(list); ++item) {
+            texts.push_back(ItemText(list, item, col));
+        }
+        return texts;
+    }
+
+    widgets::ColumnGrid grid;
+    std::vector<std::pair<int, int>> clicks;
+    UniqueWindow host;
+    std::unique_ptr<GridView> view;
+    HWND list = nullptr;
+};
+
+TEST_F(GridViewTest, ShowsTheHeaderRowAndOneItemPerRow) {
+    const auto style = GetWindowLongW(list, GWL_STYLE);
+    EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_TRUE(style & LVS_SHOWSELALWAYS);
+    EXPECT_FALSE(style & LVS_EDITLABELS);
+    const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & extended, extended);
+    EXPECT_EQ(GetParent(list), view->handle());
+
+    ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 4);
+    for (int col = 0; col < 4; ++col) {
+        EXPECT_EQ(HeaderText(list, col), grid.CellText(col, 0));
+        EXPECT_EQ(ListView_GetColumnWidth(list, col), 100 + col);
+    }
+    EXPECT_EQ(HeaderFormat(list, 0) & HDF_JUSTIFYMASK, HDF_CENTER);
+    EXPECT_EQ(HeaderFormat(list, 1) & HDF_JUSTIFYMASK, HDF_LEFT);
+
+    ASSERT_EQ(ListView_GetItemCount(list), 3);
+    EXPECT_EQ(Column(1), (std::vector<std::string>{".chm", ".bat", ".txt"}));
+    EXPECT_EQ(Column(2),
+              (std::vector<std::string>{"Kompilierte Hilfe", "Stapelverarbeitung", "Text"}));
+    EXPECT_EQ(Column(3), (std::vector<std::string>{"Gefährlich", "Sicher", "—"}));
+    for (int item = 0; item < 3; ++item) {
+        EXPECT_EQ(ItemParam(list, item), item + 1) << "the item keeps its row";
+    }
+    EXPECT_EQ(StateImage(list, 0), 1);
+    EXPECT_EQ(StateImage(list, 1), 2);
+    EXPECT_EQ(StateImage(list, 2), 0) << "a row without a box shows none";
+
+    RECT bounds{};
+    ListView_GetItemRect(list, 0, &bounds, LVIR_BOUNDS);
+    EXPECT_EQ(bounds.bottom - bounds.top, Scale(list, 21));
+    LOGFONTW headerFont{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(ListView_GetHeader(list), WM_GETFONT, 0, 0)),
+               sizeof(headerFont), &headerFont);
+    EXPECT_EQ(headerFont.lfWeight, FW_BOLD);
+}
+
+TEST_F(GridViewTest, FollowsTheModel) {
+    grid.SetCellText(2, 1, "HTML-Hilfe");
+    EXPECT_EQ(ItemText(list, 0, 2), "HTML-Hilfe");
+    grid.SetChecked(0, 1, true);
+    EXPECT_EQ(StateImage(list, 0), 2);
+    grid.AddCheckBox(0, 3, true);
+    EXPECT_EQ(StateImage(list, 2), 2);
+    EXPECT_TRUE(clicks.empty()) << "the view's own updates are no user toggles";
+    EXPECT_TRUE(grid.IsChecked(0, 1));
+
+    grid.Reset(2, 2);
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 2);
+    EXPECT_EQ(ListView_GetItemCount(list), 1);
+    EXPECT_EQ(ItemText(list, 0, 1), "");
+    EXPECT_EQ(StateImage(list, 0), 0);
+
+    grid.Reset(3, 5);
+    grid.SetCellText(2, 4, "unten");
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 3);
+    ASSERT_EQ(ListView_GetItemCount(list), 4);
+    EXPECT_EQ(ItemText(list, 3, 2), "unten");
+    EXPECT_EQ(ItemParam(list, 3), 4);
+}
+
+TEST_F(GridViewTest, TheUsersTogglesGoThroughTheModel) {
+    for (const auto& input : kToggles) {
+        SCOPED_TRACE(input.name);
+        clicks.clear();
+        const bool before = grid.IsChecked(0, 1);
+        input.act(list, 0);
+        EXPECT_NE(grid.IsChecked(0, 1), before);
+        EXPECT_EQ(StateImage(list, 0), before ? 1 : 2);
+        input.act(list, 0);
+        EXPECT_EQ(grid.IsChecked(0, 1), before);
+        EXPECT_EQ(StateImage(list, 0), before ? 2 : 1);
+        EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 1}}));
+        EXPECT_TRUE(grid.IsChecked(0, 2)) << "no other row changed";
+    }
+}
+
+TEST_F(GridViewTest, TheListShowsWhatTheModelMadeOfAToggle) {
+    // A handler that takes the tick back: the list view must not tick the box on its own.
+    grid.OnCheckBoxClick = [this](int col, int row) { grid.SetChecked(col, row, false); };
+    for (const auto& input : kToggles) {
+        SCOPED_TRACE(input.name);
+        input.act(list, 0);
+        EXPECT_FALSE(grid.IsChecked(0, 1));
+        EXPECT_EQ(StateImage(list, 0), 1);
+    }
+}
+
+TEST_F(GridViewTest, TheToggleReachesTheRowTheItemShowsAfterSorting) {
+    grid.HeaderClick(1);  // .bat, .chm, .txt
+    ASSERT_EQ(ItemText(list, 0, 1), ".bat");
+    PressSpaceOn(list, 1);
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 2}}));
+    EXPECT_EQ(grid.CellText(1, 2), ".chm");
+    EXPECT_TRUE(grid.IsChecked(0, 2));
+    EXPECT_EQ(StateImage(list, 1), 2);
+}
+
+TEST_F(GridViewTest, ARowWithoutABoxStaysWithout) {
+    PressSpaceOn(list, 2);
+    EXPECT_FALSE(grid.HasCheckBox(0, 3));
+    EXPECT_EQ(StateImage(list, 2), 0);
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(GridViewTest, HeaderClicksSortTheModelAndMarkTheColumn) {
+    EXPECT_TRUE(HeaderFormat(list, 0) & HDF_SORTUP) << "sorted by the first column at the start";
+    const HWND header = ListView_GetHeader(list);
+    const auto clickHeader = [&](int col) {
+        RECT item{};
+        Header_GetItemRect(header, col, &item);
+        Click(header, {(item.left + item.right) / 2, (item.top + item.bottom) / 2}, WM_LBUTTONDOWN,
+              WM_LBUTTONUP, MK_LBUTTON);
+    };
+
+    clickHeader(1);
+    EXPECT_EQ(grid.SortColumn(), 1);
+    EXPECT_EQ(Column(1), (std::vector<std::string>{".bat", ".chm", ".txt"}));
+    EXPECT_EQ(StateImage(list, 0), 2) << "the boxes move with their rows";
+    EXPECT_EQ(HeaderFormat(list, 1) & (HDF_SORTUP | HDF_SORTDOWN), HDF_SORTUP);
+    EXPECT_EQ(HeaderFormat(list, 0) & (HDF_SORTUP | HDF_SORTDOWN), 0);
+    EXPECT_EQ(HeaderText(list, 1), "Endung") << "the mark leaves the text alone";
+
+    clickHeader(1);
+    EXPECT_FALSE(grid.SortAscending());
+    EXPECT_EQ(Column(1), (std::vector<std::string>{".txt", ".chm", ".bat"}));
+    EXPECT_EQ(HeaderFormat(list, 1) & (HDF_SORTUP | HDF_SORTDOWN), HDF_SORTDOWN);
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST(GridViewColours, ComeFromTheCellsMarkup) {
+    EXPECT_EQ(CellTextColour(ColouredText("Gefährlich", "clRed")), RGB(255, 0, 0));
+    EXPECT_EQ(CellTextColour(ColouredText("Sicher", "clBlue")), RGB(0, 0, 255));
+    EXPECT_EQ(CellTextColour("Gefährlich"), std::nullopt);
+    EXPECT_EQ(CellTextColour(ColouredText("Grün", "clGreen")), std::nullopt);
+}
+
+// Paints the list into a bitmap and counts the pixels of a colour in a cell.
+class Painting {
+  public:
+    explicit Painting(HWND list) : list_(list) {
+        RECT client{};
+        GetClientRect(list, &client);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = client.right;
+        info.bmiHeader.biHeight = -client.bottom;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        pixels_ = static_cast<const std::uint32_t*>(bits);
+        width_ = client.right;
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ previous = SelectObject(dc, bitmap_.get());
+        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+        GdiFlush();
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+    }
+
+    int Count(int item, int col, COLORREF colour) const {
+        RECT cell{};
+        ListView_GetSubItemRect(list_, item, col, LVIR_LABEL, &cell);
+        const std::uint32_t wanted =
+            (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        int found = 0;
+        for (int y = cell.top; y < cell.bottom; ++y) {
+            for (int x = cell.left; x < cell.right && x < width_; ++x) {
+                found += (pixels_[y * width_ + x] & 0xFFFFFF) == wanted;
+            }
+        }
+        return found;
+    }
+
+  private:
+    struct DeleteBitmap {
+        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+    };
+    HWND list_;
+    UniqueHandle<HBITMAP, DeleteBitmap> bitmap_;
+    const std::uint32_t* pixels_ = nullptr;
+    int width_ = 0;
+};
+
+TEST_F(GridViewTest, DrawsEachCellInTheColourOfItsMarkup) {
+    grid.SetCellText(1, 2, ColouredText(".bat", "clRed"));  // the cell before a plain one
+    const Painting painting(list);
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF blue = RGB(0, 0, 255);
+    EXPECT_GT(painting.Count(0, 3, red), 0);
+    EXPECT_EQ(painting.Count(0, 3, blue), 0);
+    EXPECT_GT(painting.Count(1, 3, blue), 0);
+    EXPECT_GT(painting.Count(1, 1, red), 0);
+    EXPECT_EQ(painting.Count(1, 2, red), 0) << "a colour stays in its cell";
+    EXPECT_EQ(painting.Count(2, 3, red) + painting.Count(2, 3, blue), 0);
+    EXPECT_GT(painting.Count(2, 3, GetSysColor(COLOR_WINDOWTEXT)), 0);
+}
+
+TEST_F(GridViewTest, RightClickAsksForTheContextMenuWhereItHappened) {
+    std::vector<POINT> asked;
+    view->OnContextMenu = [&](POINT screen) { asked.push_back(screen); };
+    RECT item{};
+    ListView_GetItemRect(list, 1, &item, LVIR_LABEL);
+    POINT at{item.left + 5, item.top + 5};
+    Click(list, at, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
+    ClientToScreen(list, &at);
+    ASSERT_EQ(asked.size(), 1u) << "once, not again as WM_CONTEXTMENU";
+    EXPECT_EQ(asked[0].x, at.x);
+    EXPECT_EQ(asked[0].y, at.y);
+
+    // The menu key: the list view passes WM_CONTEXTMENU on without a point.
+    ListView_SetItemState(list, 2, LVIS_FOCUSED, LVIS_FOCUSED);
+    SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+    ASSERT_EQ(asked.size(), 2u);
+    ListView_GetItemRect(list, 2, &item, LVIR_LABEL);
+    POINT below{item.left, item.bottom};
+    ClientToScreen(list, &below);
+    EXPECT_EQ(asked[1].y, below.y);
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(GridViewTest, FittingAColumnMeasuresWithTheListsFonts) {
+    const std::string wide = "WWWWWWWWWWWWWWWWWWWW";
+    grid.SetCellText(2, 2, wide);
+    grid.FitColumnToContent(2);
+    const int cellText = TextWidth(list, wide);
+    EXPECT_GE(grid.ColumnWidth(2), cellText + 12);
+    EXPECT_LT(grid.ColumnWidth(2), cellText + 40);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 2), grid.ColumnWidth(2));
+
+    const std::string title = "Freigegebene Dateiendungen";  // a header wider than its cells
+    grid.SetCellText(1, 0, title);
+    grid.FitColumnToContent(1);
+    const int headerText = TextWidth(ListView_GetHeader(list), title);
+    EXPECT_GT(headerText, TextWidth(list, title)) << "the header's font is bold";
+    EXPECT_GE(grid.ColumnWidth(1), headerText + 12);
+    EXPECT_LT(grid.ColumnWidth(1), headerText + 60);
+}
+
+TEST_F(GridViewTest, TheModelOutlivesItsView) {
+    view.reset();
+    grid.SetCellText(2, 1, "weiter");
+    grid.ToggleCheckBoxByUser(0, 1);
+    grid.FitColumnToContent(2);
+    EXPECT_GT(grid.ColumnWidth(2), 0);
+    EXPECT_EQ(clicks.size(), 1u);
+}
+
+}  // namespace
+}  // namespace brevolt::win32

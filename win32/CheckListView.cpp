@@ -1,0 +1,141 @@
+#include "win32/CheckListView.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "base/WideText.h"
+
+namespace brevolt::win32 {
+namespace {
+
+// Holds the list's drawing and marks its changes as the view's own while the model is copied in.
+class Rebuild {
+  public:
+    Rebuild(HWND list, bool& updating)
+        : list_(list), updating_(updating), was_(std::exchange(updating, true)) {
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    }
+    Rebuild(const Rebuild&) = delete;
+    Rebuild& operator=(const Rebuild&) = delete;
+    ~Rebuild() {
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+        updating_ = was_;
+    }
+
+  private:
+    HWND list_;
+    bool& updating_;
+    bool was_;
+};
+
+}  // namespace
+
+CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(model) {
+    create(L"BrevoltCheckListView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+           WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);
+    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
+    list_ = UniqueWindow(CreateWindowExW(
+        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, 0, 0,
+        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
+    ListView_SetExtendedListViewStyleEx(list_.get(), extended, extended);
+    SendMessageW(list_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    SendMessageW(list_.get(), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+
+    model_.OnChanged = [this] { refresh(); };
+    refresh();
+}
+
+CheckListView::~CheckListView() {
+    model_.OnChanged = nullptr;
+}
+
+void CheckListView::SetBounds(const RECT& bounds) {
+    MoveWindow(handle(), bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, TRUE);
+}
+
+void CheckListView::refresh() {
+    {
+        // In place, so that no item goes away while the list view is busy with a toggle.
+        const Rebuild rebuild(list_.get(), updating_);
+        for (int extra = ListView_GetItemCount(list_.get()); extra > model_.Count(); --extra) {
+            ListView_DeleteItem(list_.get(), extra - 1);
+        }
+        const int existing = ListView_GetItemCount(list_.get());
+        for (int index = 0; index < model_.Count(); ++index) {
+            std::wstring caption = text::Widen(model_.ItemAt(index).caption);
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = index;
+            item.pszText = caption.data();
+            SendMessageW(list_.get(), index < existing ? LVM_SETITEMW : LVM_INSERTITEMW, 0,
+                         reinterpret_cast<LPARAM>(&item));
+            ListView_SetCheckState(list_.get(), index, model_.Checked(index));
+        }
+    }
+    fitColumn();  // a scroll bar may have come or gone
+}
+
+void CheckListView::fitColumn() {
+    RECT client{};
+    GetClientRect(list_.get(), &client);
+    ListView_SetColumnWidth(list_.get(), 0, client.right);
+}
+
+LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
+    if (header.code == LVN_ITEMCHANGING) {
+        // The list view flips a box itself on a click or the space bar; the model decides.
+        const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
+        const bool boxFlipped = (change.uChanged & LVIF_STATE) != 0 &&
+                                ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
+        if (!boxFlipped || updating_ || change.iItem < 0) {
+            return FALSE;
+        }
+        model_.ToggleByUser(change.iItem);
+        return TRUE;
+    }
+    if (header.code == NM_CUSTOMDRAW) {
+        auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
+        if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+            return CDRF_NOTIFYITEMDRAW;
+        }
+        const int index = static_cast<int>(draw.nmcd.dwItemSpec);
+        if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && index < model_.Count() &&
+            !model_.Enabled(index)) {
+            draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+            return CDRF_NEWFONT;
+        }
+        return CDRF_DODEFAULT;
+    }
+    return 0;
+}
+
+LRESULT CheckListView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            MoveWindow(list_.get(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            fitColumn();
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(list_.get());
+            return 0;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.hwndFrom == list_.get()) {
+                return notified(header, lParam);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return Window::handleMessage(message, wParam, lParam);
+}
+
+}  // namespace brevolt::win32

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include "widgets/CheckList.h"
+#include "win32/Gdi.h"
+#include "win32/Window.h"
+
+namespace brevolt::win32 {
+
+// A CheckList on screen: a list view of check items without a header, in one column as wide as
+// the list. Disabled items are drawn greyed; every toggle of the user's goes to the model, which
+// refuses it for a disabled item.
+//
+// One view binds one model: the view takes over the model's OnChanged, and the model must outlive
+// the view.
+class CheckListView : public Window {
+  public:
+    CheckListView(widgets::CheckList& model, HWND parent);
+    ~CheckListView() override;
+
+    HWND control() const { return list_.get(); }
+    void SetBounds(const RECT& bounds);
+
+  protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void refresh();
+    void fitColumn();
+    LRESULT notified(const NMHDR& header, LPARAM lParam);
+
+    widgets::CheckList& model_;
+    UniqueFont font_;
+    bool updating_ = false;  // the view's own changes are no user input
+    UniqueWindow list_;      // last: destroyed first, while the rest still stands
+};
+
+}  // namespace brevolt::win32

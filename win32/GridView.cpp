@@ -1,0 +1,323 @@
+#include "win32/GridView.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "base/WideText.h"
+#include "widgets/CellMarkup.h"
+
+namespace brevolt::win32 {
+namespace {
+
+constexpr int kRowHeight = 21;
+// A list view leaves this much beside a cell's text, both sides together.
+constexpr int kCellMargin = 12;
+// Room a header needs beside its text for the sort arrow (any column may be sorted); column 0's
+// check box is no wider.
+constexpr int kSortMarkRoom = 20;
+
+struct DestroyImageList {
+    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+};
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
+
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Holds the list's drawing and marks its changes as the view's own while the model is copied in.
+class Rebuild {
+  public:
+    Rebuild(HWND list, bool& updating)
+        : list_(list), updating_(updating), was_(std::exchange(updating, true)) {
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    }
+    Rebuild(const Rebuild&) = delete;
+    Rebuild& operator=(const Rebuild&) = delete;
+    ~Rebuild() {
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(list_, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        updating_ = was_;
+    }
+
+  private:
+    HWND list_;
+    bool& updating_;
+    bool was_;
+};
+
+// Measures with the fonts the list and its header draw with. It keeps the list's handle only,
+// not the view, so a model that outlives its view still measures (roughly) afterwards.
+int MeasureCell(HWND list, const std::string& text, bool header) {
+    const HWND source = header ? ListView_GetHeader(list) : list;
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(source, WM_GETFONT, 0, 0));
+    const WindowDc dc(list);
+    const HGDIOBJ previous =
+        SelectObject(dc.get(), font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const std::wstring wide = text::Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc.get(), previous);
+    return size.cx + Scale(list, header ? kCellMargin + kSortMarkRoom : kCellMargin);
+}
+
+}  // namespace
+
+std::optional<COLORREF> CellTextColour(const std::string& cellText) {
+    const std::string colour = widgets::ParseCellMarkup(cellText).colour;
+    if (colour == "clRed") {
+        return RGB(255, 0, 0);
+    }
+    if (colour == "clBlue") {
+        return RGB(0, 0, 255);
+    }
+    return std::nullopt;
+}
+
+GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
+    create(L"BrevoltGridView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0,
+           0, 0, 0, parent);
+    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
+    headerFont_ = CreateUiFont(handle(), L"Tahoma", -11, true);
+    list_ = UniqueWindow(CreateWindowExW(
+        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0,
+        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    const DWORD extended =
+        LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
+    ListView_SetExtendedListViewStyleEx(list_.get(), extended, extended);
+    SendMessageW(list_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(ListView_GetHeader(list_.get()), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
+    setRowHeight();
+
+    model_.SetMeasure([list = list_.get()](const std::string& text, bool header) {
+        return MeasureCell(list, text, header);
+    });
+    model_.OnChanged = [this] { refresh(); };
+    refresh();
+}
+
+GridView::~GridView() {
+    model_.OnChanged = nullptr;
+}
+
+void GridView::SetBounds(const RECT& bounds) {
+    MoveWindow(handle(), bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, TRUE);
+}
+
+void GridView::setRowHeight() {
+    // A list view's rows are as high as its small images plus a padding of its own, which one
+    // probe item tells; blank images then set the height.
+    const int wanted = Scale(handle(), kRowHeight);
+    const UniqueImageList probe(ImageList_Create(1, wanted, ILC_COLOR32, 1, 0));
+    ListView_SetImageList(list_.get(), probe.get(), LVSIL_SMALL);
+    RECT bounds{};
+    {
+        const Rebuild rebuild(list_.get(), updating_);
+        LVITEMW item{};
+        SendMessageW(list_.get(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        ListView_GetItemRect(list_.get(), 0, &bounds, LVIR_BOUNDS);
+        ListView_DeleteAllItems(list_.get());
+    }
+    const int padding =
+        std::clamp(static_cast<int>(bounds.bottom - bounds.top) - wanted, 0, wanted - 1);
+    UniqueImageList rows(ImageList_Create(1, wanted - padding, ILC_COLOR32, 1, 0));
+    // The list view destroys the list it holds last with itself; the probe goes here.
+    ListView_SetImageList(list_.get(), rows.release(), LVSIL_SMALL);
+}
+
+void GridView::refresh() {
+    const Rebuild rebuild(list_.get(), updating_);
+    refreshColumns();
+    refreshItems();
+    formatHeader();
+}
+
+void GridView::refreshColumns() {
+    const HWND header = ListView_GetHeader(list_.get());
+    for (int extra = Header_GetItemCount(header); extra > model_.ColCount(); --extra) {
+        ListView_DeleteColumn(list_.get(), extra - 1);
+    }
+    const int existing = Header_GetItemCount(header);
+    for (int col = 0; col < model_.ColCount(); ++col) {
+        std::wstring title =
+            text::Widen(model_.RowCount() > 0 ? model_.DisplayText(col, 0) : std::string());
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        column.fmt =
+            model_.ColumnAlignment(col) == widgets::Alignment::Centre ? LVCFMT_CENTER : LVCFMT_LEFT;
+        column.cx = model_.ColumnWidth(col);
+        column.pszText = title.data();
+        SendMessageW(list_.get(), col < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, col,
+                     reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void GridView::refreshItems() {
+    // Items are updated in place, so that a toggle keeps the scroll position and selection, and
+    // no item goes away while the list view is still busy with the click that toggled it.
+    const int items = std::max(0, model_.RowCount() - 1);
+    for (int extra = ListView_GetItemCount(list_.get()); extra > items; --extra) {
+        ListView_DeleteItem(list_.get(), extra - 1);
+    }
+    const int existing = ListView_GetItemCount(list_.get());
+    for (int item = 0; item < items; ++item) {
+        const int row = item + 1;
+        if (item >= existing) {
+            LVITEMW entry{};
+            entry.mask = LVIF_PARAM;
+            entry.iItem = item;
+            entry.lParam = row;
+            SendMessageW(list_.get(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+        }
+        for (int col = 0; col < model_.ColCount(); ++col) {
+            std::wstring text = text::Widen(model_.DisplayText(col, row));
+            LVITEMW cell{};
+            cell.iSubItem = col;
+            cell.pszText = text.data();
+            SendMessageW(list_.get(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
+        }
+        const int box = !model_.HasCheckBox(0, row) ? 0 : model_.IsChecked(0, row) ? 2 : 1;
+        ListView_SetItemState(list_.get(), item, INDEXTOSTATEIMAGEMASK(box), LVIS_STATEIMAGEMASK);
+    }
+}
+
+void GridView::formatHeader() {
+    // On the header items themselves: a list view keeps its first column left-aligned.
+    const HWND header = ListView_GetHeader(list_.get());
+    for (int col = 0; col < Header_GetItemCount(header); ++col) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(header, col, &item);
+        item.fmt &= ~(HDF_JUSTIFYMASK | HDF_SORTUP | HDF_SORTDOWN);
+        item.fmt |=
+            model_.ColumnAlignment(col) == widgets::Alignment::Centre ? HDF_CENTER : HDF_LEFT;
+        if (model_.SortingEnabled() && col == model_.SortColumn()) {
+            item.fmt |= model_.SortAscending() ? HDF_SORTUP : HDF_SORTDOWN;
+        }
+        Header_SetItem(header, col, &item);
+    }
+}
+
+int GridView::rowOf(int item) const {
+    LVITEMW entry{};
+    entry.mask = LVIF_PARAM;
+    entry.iItem = item;
+    if (!SendMessageW(list_.get(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) {
+        return -1;
+    }
+    return static_cast<int>(entry.lParam);
+}
+
+LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
+    switch (header.code) {
+        case LVN_ITEMCHANGING: {
+            // The list view flips a box itself on a click or the space bar; the model decides.
+            const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
+            const bool boxFlipped = (change.uChanged & LVIF_STATE) != 0 &&
+                                    ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
+            if (!boxFlipped || updating_ || change.iItem < 0) {
+                return FALSE;
+            }
+            model_.ToggleCheckBoxByUser(0, rowOf(change.iItem));
+            return TRUE;
+        }
+        case LVN_COLUMNCLICK:
+            model_.HeaderClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
+            return 0;
+        case NM_RCLICK: {
+            POINT at = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->ptAction;
+            ClientToScreen(list_.get(), &at);
+            if (OnContextMenu) {
+                OnContextMenu(at);
+            }
+            return TRUE;  // handled: no WM_CONTEXTMENU as well
+        }
+        case NM_CUSTOMDRAW:
+            return customDraw(lParam);
+        default:
+            return 0;
+    }
+}
+
+LRESULT GridView::customDraw(LPARAM lParam) {
+    auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            itemTextColour_ = draw.clrText;
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            // Every cell gets its colour: one set for a cell would stay for the next ones.
+            const int row = static_cast<int>(draw.nmcd.lItemlParam);
+            const bool inGrid = row > 0 && row < model_.RowCount() && draw.iSubItem >= 0 &&
+                                draw.iSubItem < model_.ColCount();
+            const auto colour =
+                inGrid ? CellTextColour(model_.CellText(draw.iSubItem, row)) : std::nullopt;
+            draw.clrText = colour.value_or(itemTextColour_);
+            return CDRF_NEWFONT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+LRESULT GridView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            MoveWindow(list_.get(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(list_.get());
+            return 0;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.hwndFrom == list_.get()) {
+                return notified(header, lParam);
+            }
+            break;
+        }
+        case WM_CONTEXTMENU: {
+            // From the keyboard (menu key, Shift+F10) the list view reports no point: use the
+            // focused item, or the list's corner.
+            POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (lParam == -1) {
+                RECT item{};
+                const int focused = ListView_GetNextItem(list_.get(), -1, LVNI_FOCUSED);
+                if (focused >= 0) {
+                    ListView_GetItemRect(list_.get(), focused, &item, LVIR_LABEL);
+                }
+                at = {item.left, item.bottom};
+                ClientToScreen(list_.get(), &at);
+            }
+            if (OnContextMenu) {
+                OnContextMenu(at);
+            }
+            return 0;
+        }
+        default:
+            break;
+    }
+    return Window::handleMessage(message, wParam, lParam);
+}
+
+}  // namespace brevolt::win32
