@@ -13,26 +13,7 @@ struct CloseFile {
     void operator()(HANDLE file) const { CloseHandle(file); }
 };
 
-UINT StyleOf(widgets::MessageKind kind) {
-    switch (kind) {
-        case widgets::MessageKind::Error:
-            return MB_OK | MB_ICONERROR;
-        case widgets::MessageKind::Information:
-            return MB_OK | MB_ICONINFORMATION;
-        case widgets::MessageKind::Confirmation:
-            return MB_YESNO | MB_ICONQUESTION;
-    }
-    return MB_OK;
-}
-
 }  // namespace
-
-bool MessageBoxes::ShowMessage(widgets::MessageKind kind, const std::string& caption,
-                               const std::string& text) {
-    const int answer = MessageBoxW(owner_, text::Widen(text).c_str(), text::Widen(caption).c_str(),
-                                   StyleOf(kind) | (owner_ == nullptr ? MB_TASKMODAL : 0));
-    return kind != widgets::MessageKind::Confirmation || answer == IDYES;
-}
 
 std::string Win32Application::ExecutablePath() const {
     std::vector<wchar_t> buffer(MAX_PATH);

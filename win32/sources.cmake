@@ -1,8 +1,10 @@
 # The Windows side's sources, for the brevolt_win32 library.
 set(BREVOLT_WIN32_SOURCES
     win32/CheckListView.cpp
+    win32/DropDownView.cpp
     win32/Gdi.cpp
     win32/GridView.cpp
     win32/MainWindowView.cpp
+    win32/MessageBoxes.cpp
     win32/Win32Application.cpp
     win32/Window.cpp)

@@ -1,4 +1,6 @@
 # In-process tests of the Windows side (real controls, input sent as window messages).
 set(BREVOLT_WIN32_TESTS
     win32/CheckListViewTest.cpp
-    win32/GridViewTest.cpp)
+    win32/DropDownViewTest.cpp
+    win32/GridViewTest.cpp
+    win32/MessageBoxesTest.cpp)

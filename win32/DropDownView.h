@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "widgets/DropDownList.h"
+#include "win32/Gdi.h"
+#include "win32/Window.h"
+
+namespace brevolt::win32 {
+
+// A DropDownList on screen: a combo box the user can only choose from, its entries in the
+// model's order. The user's choice goes to the model.
+//
+// One view binds one model: the view takes over the model's OnChanged, and the model must outlive
+// the view.
+class DropDownView : public Window {
+  public:
+    DropDownView(widgets::DropDownList& model, HWND parent);
+    ~DropDownView() override;
+
+    HWND control() const { return combo_.get(); }
+    // The combo box takes the bounds' width; its closed height follows its font, and the open
+    // list may reach below the bounds.
+    void SetBounds(const RECT& bounds);
+
+  protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void refresh();
+
+    widgets::DropDownList& model_;
+    UniqueFont font_;
+    std::vector<std::string> shown_;  // the entries in the combo box
+    bool updating_ = false;           // the view's own changes are no user input
+    UniqueWindow combo_;              // last: destroyed first, while the rest still stands
+};
+
+}  // namespace brevolt::win32

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "widgets/DialogService.h"
+
+namespace brevolt::win32 {
+
+// Modal message boxes with the caption given and German buttons ("OK", "&Ja", "&Nein") whatever
+// the language of Windows.
+class MessageBoxes : public widgets::DialogService {
+  public:
+    bool ShowMessage(widgets::MessageKind kind, const std::string& caption,
+                     const std::string& text) override;
+    // The window the boxes are modal to; none before the main window exists, and then a box
+    // holds up every window of the program.
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+  private:
+    HWND owner_ = nullptr;
+};
+
+}  // namespace brevolt::win32
