@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
@@ -29,6 +31,7 @@ MainWindowView::MainWindowView(TfrmMain& model) : model_(model) {
            desktop.top + (desktop.bottom - desktop.top - height) / 2, width, height, nullptr);
     font_ = CreateUiFont(handle(), L"MS Sans Serif", -11, false);
     headerFont_ = CreateUiFont(handle(), L"MS Sans Serif", -24, true);
+    boldFont_ = CreateUiFont(handle(), L"MS Sans Serif", -11, true);
 
     SetMenu(handle(), buildMenu(model_.MainMenu1, false));
     createHeader();
@@ -80,6 +83,39 @@ void MainWindowView::createPages() {
     auto& optionsPage = pages_->Page(TfrmMain::AdvTabSheet2);
     options_ = std::make_unique<CheckListView>(model_.chList, optionsPage.handle());
     FillParent(optionsPage, options_->handle());
+
+    createIdentityPage();
+
+    auto& expressPage = pages_->Page(TfrmMain::AdvTabSheet3);
+    expressOptions_ = std::make_unique<CheckListView>(model_.pmckOE, expressPage.handle());
+    FillParent(expressPage, expressOptions_->handle());
+}
+
+void MainWindowView::createIdentityPage() {
+    auto& page = pages_->Page(TfrmMain::AdvTabSheet4);
+    identityStrip_ = std::make_unique<Panel>(page.handle(), GetSysColor(COLOR_BTNFACE));
+    identityLabel_ = UniqueWindow(
+        CreateWindowExW(0, L"STATIC", text::Widen(model_.Label1.Text()).c_str(),
+                        WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0, 0,
+                        identityStrip_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    SendMessageW(identityLabel_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()),
+                 FALSE);
+    identities_ = std::make_unique<DropDownView>(model_.cbIdent, identityStrip_->handle());
+    identityOptions_ = std::make_unique<CheckListView>(model_.pmCheckId, page.handle());
+
+    const HWND window = handle();
+    identityStrip_->OnSize = [this, window](int width, int height) {
+        const int margin = Scale(window, 8);
+        const int labelWidth = Scale(window, 110);
+        MoveWindow(identityLabel_.get(), margin, 0, labelWidth, height, TRUE);
+        MoveWindow(identities_->handle(), margin + labelWidth, Scale(window, 8),
+                   std::max(0, width - labelWidth - 2 * margin), Scale(window, 200), TRUE);
+    };
+    page.OnSize = [this, window](int width, int height) {
+        const int strip = Scale(window, 41);
+        MoveWindow(identityStrip_->handle(), 0, 0, width, strip, TRUE);
+        MoveWindow(identityOptions_->handle(), 0, strip, width, std::max(0, height - strip), TRUE);
+    };
 }
 
 HMENU MainWindowView::buildMenu(widgets::MenuItem& parent, bool popup) {

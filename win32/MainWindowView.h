@@ -5,6 +5,7 @@
 
 #include "app/TfrmMain.h"
 #include "win32/CheckListView.h"
+#include "win32/DropDownView.h"
 #include "win32/FlatButtonView.h"
 #include "win32/Gdi.h"
 #include "win32/GridView.h"
@@ -36,6 +37,7 @@ class MainWindowView : public Window {
   private:
     void createHeader();
     void createPages();
+    void createIdentityPage();
     HMENU buildMenu(widgets::MenuItem& parent, bool popup);
     void showGridMenu(POINT screen);
     void layout();
@@ -44,6 +46,7 @@ class MainWindowView : public Window {
     TfrmMain& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
+    UniqueFont boldFont_;
     std::unique_ptr<Panel> header_;
     UniqueWindow label_;
     std::unique_ptr<FlatButtonView> save_;
@@ -51,6 +54,11 @@ class MainWindowView : public Window {
     std::unique_ptr<TabView> pages_;
     std::unique_ptr<GridView> grid_;
     std::unique_ptr<CheckListView> options_;
+    std::unique_ptr<Panel> identityStrip_;
+    UniqueWindow identityLabel_;
+    std::unique_ptr<DropDownView> identities_;
+    std::unique_ptr<CheckListView> identityOptions_;
+    std::unique_ptr<CheckListView> expressOptions_;
     UniqueWindow statusBar_;
     std::vector<widgets::MenuItem*> commands_;
 };

@@ -1,9 +1,12 @@
 #include "win32/Win32Application.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 #include "base/UniqueHandle.h"
 #include "base/WideText.h"
+#include "win32/AboutView.h"
 #include "win32/MainWindowView.h"
 
 namespace brevolt::win32 {
@@ -56,14 +59,28 @@ std::string Win32Application::Title() const {
 
 void Win32Application::Run(TfrmMain& mainWindow) {
     MainWindowView view(mainWindow);
+    mainWindow_ = view.handle();
     dialogs_.SetOwner(view.handle());
     ShowWindow(view.handle(), SW_SHOWNORMAL);
+    UpdateWindow(view.handle());
+    mainWindow.FormShow();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     dialogs_.SetOwner(nullptr);
+    mainWindow_ = nullptr;
+}
+
+void Win32Application::ShellOpen(const std::string& target) {
+    ShellExecuteW(mainWindow_, L"open", text::Widen(target).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
+}
+
+void Win32Application::ShowModal(TfrmAbout& dialog) {
+    AboutView view(dialog, mainWindow_);
+    view.RunModal();
 }
 
 void Win32Application::Terminate() {

@@ -16,9 +16,12 @@ class Win32Application : public Application {
     std::string Title() const override;
     void Run(TfrmMain& mainWindow) override;
     void Terminate() override;
+    void ShellOpen(const std::string& target) override;
+    void ShowModal(TfrmAbout& dialog) override;
 
   private:
     MessageBoxes dialogs_;
+    HWND mainWindow_ = nullptr;
 };
 
 }  // namespace brevolt::win32
