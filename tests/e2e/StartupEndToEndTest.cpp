@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/Driver.h"
+#include "e2e/Seed.h"
 
 namespace brevolt::e2e {
 namespace {
@@ -31,6 +32,7 @@ TEST(StartupEndToEnd, AnUnwritableFolderIsReportedAndTheProgramEndsWithoutAWindo
 }
 
 TEST(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
+    ClearProgramKeys();  // no Outlook: the start ends on Outlook 2000
     Installation installation;
     WriteFileBytes(installation.File(L"test.file"), "old content that is overwritten");
     {
@@ -48,6 +50,7 @@ TEST(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
 }
 
 TEST(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
+    ClearProgramKeys();
     Installation installation;
     CreateDirectoryW(installation.File(L"main.ini").c_str(), nullptr);
     Program program(installation.Executable());
