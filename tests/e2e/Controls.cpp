@@ -9,7 +9,7 @@ namespace {
 
 // Memory inside the process that owns a window, for messages that carry pointers.
 class RemoteBuffer {
-public:
+  public:
     RemoteBuffer(HWND window, std::size_t size) : size_(size) {
         DWORD processId = 0;
         GetWindowThreadProcessId(window, &processId);
@@ -36,7 +36,7 @@ public:
         ReadProcessMemory(process_, address_ + offset, data, size, nullptr);
     }
 
-private:
+  private:
     HANDLE process_ = nullptr;
     char* address_ = nullptr;
     std::size_t size_;
@@ -102,8 +102,8 @@ std::wstring ItemText(HWND listView, int item, int column) {
     request.cchTextMax = kTextChars;
     request.pszText = reinterpret_cast<wchar_t*>(remote.Address(sizeof(LVITEMW)));
     remote.Write(0, &request, sizeof(request));
-    const auto length = SendMessageW(listView, LVM_GETITEMTEXTW, item,
-                                     reinterpret_cast<LPARAM>(remote.Address()));
+    const auto length =
+        SendMessageW(listView, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(remote.Address()));
     std::wstring text(static_cast<std::size_t>(length), L'\0');
     remote.Read(sizeof(LVITEMW), text.data(), text.size() * sizeof(wchar_t));
     return text;
@@ -159,7 +159,7 @@ std::wstring SelectedTab(HWND tabControl) {
     const auto selected = SendMessageW(tabControl, TCM_GETCURSEL, 0, 0);
     const auto texts = TabTexts(tabControl);
     return selected >= 0 && selected < static_cast<LRESULT>(texts.size()) ? texts[selected]
-                                                                         : std::wstring();
+                                                                          : std::wstring();
 }
 
 }  // namespace brevolt::e2e

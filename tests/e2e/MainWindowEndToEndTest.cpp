@@ -36,7 +36,7 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 // One scenario: the program's keys cleared and seeded, a fresh copy of the program started.
 class MainWindowEndToEnd : public ::testing::Test {
-protected:
+  protected:
     void Start(const std::string& seed, const std::string& settings = "") {
         program.reset();
         installation.emplace();
@@ -91,8 +91,8 @@ TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeAndSaving) {
     for (int row = 0; row < 38; ++row) {
         EXPECT_EQ(IsItemChecked(grid, row), ItemText(grid, row, 1) == L"CHM") << row;
     }
-    EXPECT_EQ(TabTexts(tabs), (std::vector<std::wstring>{L"Dateien freischalten",
-                                                         L"Weitere Einstellungen"}));
+    EXPECT_EQ(TabTexts(tabs),
+              (std::vector<std::wstring>{L"Dateien freischalten", L"Weitere Einstellungen"}));
 
     ToggleWithSpaceBar(grid, Row(L"HLP"));
     EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(grid, Row(L"HLP")); }));
@@ -129,8 +129,10 @@ TEST_F(MainWindowEndToEnd, PendingTicksAreKeptOrDroppedAsAnswered) {
     for (const int answer : {IDYES, IDNO}) {
         SCOPED_TRACE(answer == IDYES ? "Ja" : "Nein");
         Start(std::string(kOutlook2003WithChm) +
-              "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\10.0\\Outlook\\Security]\r\n"
-              "\"Level1Remove\"=\"HLP\"\r\n");
+                  "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\10.0\\Outlook\\Security]\r\n"
+                  "\"Level1Remove\"=\"HLP\"\r\n",
+              "[Brevolt]\r\nLastVersion=11.0\r\n");
+        ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
         ToggleWithSpaceBar(grid, Row(L"HLP"));
         ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(grid, Row(L"HLP")); }));
 
@@ -144,9 +146,8 @@ TEST_F(MainWindowEndToEnd, PendingTicksAreKeptOrDroppedAsAnswered) {
         e2e::PressButton(box, answer);
 
         EXPECT_TRUE(HeaderShows(L"Outlook 2002 (XP)"));
-        EXPECT_TRUE(WaitUntil([&] {
-            return IsItemChecked(grid, Row(L"HLP")) && !IsItemChecked(grid, Row(L"CHM"));
-        }));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return IsItemChecked(grid, Row(L"HLP")) && !IsItemChecked(grid, Row(L"CHM")); }));
         ChooseMenuCommand(window, kMenuFileExit);
         ASSERT_TRUE(program->WaitForExit());
         EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"),

@@ -12,8 +12,8 @@ namespace brevolt::e2e {
 
 void ClearProgramKeys() {
     registry::TRegistry user;
-    for (const char* path : {"Software\\Microsoft\\Office", "Identities",
-                             "Software\\Microsoft\\WAB"}) {
+    for (const char* path :
+         {"Software\\Microsoft\\Office", "Identities", "Software\\Microsoft\\WAB"}) {
         user.RemovePath(path);
     }
     registry::TRegistry machine;
