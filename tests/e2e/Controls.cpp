@@ -163,3 +163,31 @@ std::wstring SelectedTab(HWND tabControl) {
 }
 
 }  // namespace brevolt::e2e
+
+namespace brevolt::e2e {
+
+void ClickTab(HWND tabControl, const std::wstring& text) {
+    const auto texts = TabTexts(tabControl);
+    for (std::size_t tab = 0; tab < texts.size(); ++tab) {
+        if (texts[tab] != text) {
+            continue;
+        }
+        RemoteBuffer remote(tabControl, sizeof(RECT));
+        SendMessageW(tabControl, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(remote.Address()));
+        RECT bounds{};
+        remote.Read(0, &bounds, sizeof(bounds));
+        const LPARAM at =
+            MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+        PostMessageW(tabControl, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(tabControl, WM_LBUTTONUP, 0, at);
+        return;
+    }
+}
+
+void ChooseEntry(HWND comboBox, int index) {
+    SendMessageW(comboBox, CB_SETCURSEL, index, 0);
+    PostMessageW(GetParent(comboBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(comboBox), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(comboBox));
+}
+
+}  // namespace brevolt::e2e

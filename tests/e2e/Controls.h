@@ -29,5 +29,10 @@ int FindItem(HWND listView, const std::wstring& text, int column);
 // Tab controls.
 std::vector<std::wstring> TabTexts(HWND tabControl);
 std::wstring SelectedTab(HWND tabControl);
+// Clicks the tab with this text.
+void ClickTab(HWND tabControl, const std::wstring& text);
+
+// Combo boxes: chooses the entry as the user would, telling the combo box's parent.
+void ChooseEntry(HWND comboBox, int index);
 
 }  // namespace brevolt::e2e

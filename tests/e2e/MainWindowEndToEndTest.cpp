@@ -56,6 +56,19 @@ class MainWindowEndToEnd : public ::testing::Test {
         tabs = FindChild(window, L"SysTabControl32");
     }
 
+    // The list view that holds this many items, once it shows.
+    HWND ListWithItems(int count) {
+        HWND found = nullptr;
+        WaitUntil([&] {
+            for (HWND list : FindChildren(window, L"SysListView32")) {
+                if (ItemCount(list) == count && IsWindowVisible(list)) {
+                    found = list;
+                }
+            }
+            return found != nullptr;
+        });
+        return found;
+    }
     bool HeaderShows(const std::wstring& text) {
         return WaitUntil([&] { return FindChild(window, L"Static", text) != nullptr; });
     }
@@ -81,8 +94,10 @@ class MainWindowEndToEnd : public ::testing::Test {
     HWND tabs = nullptr;
 };
 
-TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeAndSaving) {
-    Start(kOutlook2003WithChm);
+TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeSettingAnOptionAndSaving) {
+    Start(std::string(kOutlook2003WithChm) +
+          "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Outlook\\Preferences]\r\n"
+          "\"MinToTray\"=dword:00000001\r\n");
     EXPECT_TRUE(HeaderShows(L"Outlook 2003"));
     EXPECT_FALSE(KeyExists("Software\\Microsoft\\Office\\0.0"));
     ASSERT_NE(grid, nullptr);
@@ -96,6 +111,15 @@ TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeAndSaving) {
 
     ToggleWithSpaceBar(grid, Row(L"HLP"));
     EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(grid, Row(L"HLP")); }));
+
+    ClickTab(tabs, L"Weitere Einstellungen");
+    const HWND options = ListWithItems(14);
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 0); }));  // MinToTray 1
+    EXPECT_FALSE(IsItemChecked(options, 1));
+    EXPECT_TRUE(IsItemChecked(options, 7));  // auto-archiving not switched on
+    ToggleWithSpaceBar(options, 1);
+    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 1); }));
     PressButton(L"Speichern");
     AnswerBox("Informationen",
               "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
@@ -111,6 +135,61 @@ TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeAndSaving) {
     EXPECT_EQ(StoredText(kOffice2003Security, "Level1Add"), " ");
     EXPECT_EQ(StoredText(kOffice2003Security, "Level1Remove"), " ");
     EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")), "<missing>");
+
+    const std::string office = "Software\\Microsoft\\Office\\11.0\\Outlook\\";
+    EXPECT_EQ(StoredDword(office + "Preferences", "MinToTray"), 1u);
+    EXPECT_EQ(StoredDword(office + "Preferences", "ShowBcc"), 1u);
+    EXPECT_EQ(StoredDword(office + "Preferences", "DoAging"), 0u);
+    EXPECT_EQ(StoredDword(office + "IM", "Enabled"), 0u);
+    EXPECT_EQ(StoredText(office + "Options\\General", "PONT_STRING"), "");
+    EXPECT_EQ(StoredDword(office + "Options\\Mail", "BlockExtContent"), 1u);
+}
+
+TEST_F(MainWindowEndToEnd, AnIdentityChosenTickedAndSaved) {
+    Start(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Outlook]\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Identities\\{A}]\r\n"
+        "\"Username\"=\"Anna\"\r\n\"User ID\"=\"{A}\"\r\n"
+        "\"Identity Ordinal\"=dword:00000001\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Identities\\{B}]\r\n"
+        "\"Username\"=\"Büro\"\r\n\"User ID\"=\"{B}\"\r\n"
+        "\"Identity Ordinal\"=dword:00000000\r\n",
+        "[Brevolt]\r\nLastVersion=6.0\r\n");
+    EXPECT_TRUE(HeaderShows(L"Outlook Express"));
+    const HWND identities = FindChild(window, L"ComboBox");
+    ASSERT_NE(identities, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(identities, CB_GETCOUNT, 0, 0) == 2; }));
+    EXPECT_EQ(SendMessageW(identities, CB_GETCURSEL, 0, 0), 0);
+
+    ChooseEntry(identities, 1);
+    const HWND options = ListWithItems(4);
+    ASSERT_NE(options, nullptr);
+    const std::string mailB = "Identities\\{B}\\Software\\Microsoft\\Outlook Express\\5.0\\Mail";
+    ASSERT_TRUE(WaitUntil([&] { return KeyExists(mailB); }));  // read: its keys were created
+    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 0) && !IsItemChecked(options, 1); }));
+    ToggleWithSpaceBar(options, 1);
+    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 1); }));
+
+    PressButton(L"Speichern");
+    AnswerBox("Informationen",
+              "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
+    ASSERT_TRUE(program->WaitForExit());
+
+    EXPECT_EQ(StoredDword(mailB, "Show Adv Mail Send"), 1u);
+    EXPECT_EQ(StoredDword(mailB, "Safe Attachments"), 1u);
+    EXPECT_EQ(StoredDword(mailB, "Warn on Mapi Send"), 1u);
+    EXPECT_EQ(StoredDword("Identities\\{B}\\Software\\Microsoft\\Outlook Express\\5.0\\"
+                          "Trident\\Main",
+                          "Disable Script Debugger"),
+              1u);
+    const std::string mailA = "Identities\\{A}\\Software\\Microsoft\\Outlook Express\\5.0\\Mail";
+    EXPECT_TRUE(KeyExists(mailA));
+    EXPECT_EQ(StoredDword(mailA, "Show Adv Mail Send"), std::nullopt);
+    // The page "Outlook Express" was never shown: none of its settings was written.
+    EXPECT_EQ(StoredDword("Software\\Microsoft\\Outlook Express", "BlockExeAttachments", true),
+              std::nullopt);
+    EXPECT_EQ(StoredDword("Software\\Microsoft\\WAB\\WAB4", "UseOutlook"), std::nullopt);
 }
 
 TEST_F(MainWindowEndToEnd, AStartInOutlookExpressMode) {

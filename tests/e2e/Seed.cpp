@@ -60,6 +60,16 @@ std::optional<std::string> StoredText(const std::string& path, const std::string
     return reg.ReadText(name);
 }
 
+std::optional<std::uint32_t> StoredDword(const std::string& path, const std::string& name,
+                                         bool machine) {
+    registry::TRegistry reg;
+    reg.SetRoot(machine ? registry::Hive::LocalMachine : registry::Hive::CurrentUser);
+    if (!reg.OpenPath(path, false) || !reg.HasValue(name)) {
+        return std::nullopt;
+    }
+    return reg.ReadDword(name);
+}
+
 bool KeyExists(const std::string& path) {
     registry::TRegistry reg;
     return reg.PathExists(path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,8 @@ void ImportReg(const std::string& regText);
 
 // Reading back after the program ended; empty when the key or value is missing.
 std::optional<std::string> StoredText(const std::string& path, const std::string& name);
+std::optional<std::uint32_t> StoredDword(const std::string& path, const std::string& name,
+                                         bool machine = false);
 bool KeyExists(const std::string& path);
 
 }  // namespace brevolt::e2e
