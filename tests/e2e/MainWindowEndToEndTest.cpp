@@ -14,6 +14,8 @@ namespace {
 // The main window's menu commands: numbered from 100 in the order the items stand in the menus.
 constexpr UINT kMenuFileExit = 101;
 constexpr UINT kMenuOutlook2002 = 106;
+constexpr UINT kMenuHelpManual = 109;
+constexpr UINT kMenuHelpAbout = 111;
 
 const std::string kOutlook2003Security = "Software\\Microsoft\\Office\\11.0\\Outlook\\Security";
 const std::string kOffice2003Security = "Software\\Microsoft\\Office\\11.0\\Security";
@@ -234,6 +236,33 @@ TEST_F(MainWindowEndToEnd, PendingTicksAreKeptOrDroppedAsAnswered) {
         EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")),
                   "[Brevolt]\r\nLastVersion=10.0\r\n");
     }
+}
+
+TEST_F(MainWindowEndToEnd, TheAboutDialogTwiceAndAMissingManual) {
+    Start(kOutlook2003WithChm);
+    for (int round = 0; round < 2; ++round) {
+        ChooseMenuCommand(window, kMenuHelpAbout);
+        const HWND about = program->WaitForWindow(L"TfrmAbout");
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(Utf8(WindowText(about)), "Über Brevolt");
+        const auto style = GetWindowLongW(about, GWL_STYLE);
+        EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0);
+        RECT client{};
+        GetClientRect(about, &client);
+        EXPECT_EQ(client.right, 401);
+        EXPECT_EQ(client.bottom, 294);
+        EXPECT_NE(FindChild(about, L"BrevoltScrollText"), nullptr);
+        EXPECT_FALSE(IsWindowEnabled(window));  // modal to the main window
+
+        Click(FindChild(about, L"BrevoltFlatButton", L"Schliessen"));
+        EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"TfrmAbout"); }));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
+    }
+
+    ChooseMenuCommand(window, kMenuHelpManual);  // the copy has no manual beside it
+    EXPECT_FALSE(program->WaitForExit(1s));
+    PressButton(L"Beenden");
+    EXPECT_TRUE(program->WaitForExit());
 }
 
 }  // namespace
