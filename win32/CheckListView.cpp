@@ -55,11 +55,6 @@ CheckListView::~CheckListView() {
     model_.OnChanged = nullptr;
 }
 
-void CheckListView::SetBounds(const RECT& bounds) {
-    MoveWindow(handle(), bounds.left, bounds.top, bounds.right - bounds.left,
-               bounds.bottom - bounds.top, TRUE);
-}
-
 void CheckListView::refresh() {
     {
         // In place, so that no item goes away while the list view is busy with a toggle.

@@ -20,7 +20,6 @@ class CheckListView : public Window {
     ~CheckListView() override;
 
     HWND control() const { return list_.get(); }
-    void SetBounds(const RECT& bounds);
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -42,11 +42,6 @@ DropDownView::~DropDownView() {
     model_.OnChanged = nullptr;
 }
 
-void DropDownView::SetBounds(const RECT& bounds) {
-    MoveWindow(handle(), bounds.left, bounds.top, bounds.right - bounds.left,
-               bounds.bottom - bounds.top, TRUE);
-}
-
 void DropDownView::refresh() {
     const Updating updating(updating_);
     std::vector<std::string> entries;

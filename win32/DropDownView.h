@@ -22,9 +22,6 @@ class DropDownView : public Window {
     ~DropDownView() override;
 
     HWND control() const { return combo_.get(); }
-    // The combo box takes the bounds' width; its closed height follows its font, and the open
-    // list may reach below the bounds.
-    void SetBounds(const RECT& bounds);
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

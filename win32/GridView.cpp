@@ -118,11 +118,6 @@ GridView::~GridView() {
     model_.OnChanged = nullptr;
 }
 
-void GridView::SetBounds(const RECT& bounds) {
-    MoveWindow(handle(), bounds.left, bounds.top, bounds.right - bounds.left,
-               bounds.bottom - bounds.top, TRUE);
-}
-
 void GridView::setRowHeight() {
     // A list view's rows are as high as its small images plus a padding of its own, which one
     // probe item tells; blank images then set the height.

@@ -27,7 +27,6 @@ class GridView : public Window {
     ~GridView() override;
 
     HWND control() const { return list_.get(); }
-    void SetBounds(const RECT& bounds);
 
     // The user asked for the context menu (right click, or the menu key) at this screen point.
     std::function<void(POINT screen)> OnContextMenu;

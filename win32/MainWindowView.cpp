@@ -183,6 +183,11 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             }
             break;
         }
+        case WM_HELP:  // F1
+            if (auto* manual = model_.MainMenu1.Find("Bedienung1")) {
+                manual->Click();
+            }
+            return TRUE;
         case WM_CLOSE: {
             bool canClose = true;
             model_.FormCloseQuery(canClose);

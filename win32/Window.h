@@ -21,6 +21,11 @@ class Window {
     virtual ~Window() = default;
 
     HWND handle() const { return window_.get(); }
+    // Moves and sizes the window within its parent.
+    void SetBounds(const RECT& bounds) {
+        MoveWindow(handle(), bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, TRUE);
+    }
 
   protected:
     // Registers the class once and creates the window with this object behind it.
