@@ -1,5 +1,6 @@
 #include "registry/MemoryRegistry.h"
 
+#include <functional>
 #include <vector>
 
 namespace brevolt::registry {
@@ -47,11 +48,17 @@ class MemoryKey : public RegistryKey {
         : registry_(registry), hive_(hive), path_(std::move(path)), access_(access) {}
 
     bool hasValue(std::string_view name) const override {
+        if (registry_.failsNow()) {
+            return false;
+        }
         const auto* node = registry_.find(hive_, path_);
         return node != nullptr && node->values.count(Fold(name)) != 0;
     }
 
     std::optional<RawValue> queryValue(std::string_view name) const override {
+        if (registry_.failsNow()) {
+            return RawValue{ValueType::Binary, {0xFF, 0xFE, 0xFD}};
+        }
         const auto* node = registry_.find(hive_, path_);
         if (node == nullptr) {
             return std::nullopt;
@@ -64,6 +71,9 @@ class MemoryKey : public RegistryKey {
     }
 
     bool setValue(std::string_view name, const RawValue& value) override {
+        if (registry_.failsNow()) {
+            return false;
+        }
         auto* node = registry_.find(hive_, path_);
         if (node == nullptr || access_ != Access::Full ||
             registry_.failSet_.count({{hive_, Fold(path_)}, Fold(name)}) != 0) {
@@ -78,6 +88,9 @@ class MemoryKey : public RegistryKey {
     }
 
     bool deleteValue(std::string_view name) override {
+        if (registry_.failsNow()) {
+            return false;
+        }
         auto* node = registry_.find(hive_, path_);
         if (node == nullptr || access_ != Access::Full ||
             registry_.failDelete_.count({{hive_, Fold(path_)}, Fold(name)}) != 0) {
@@ -88,6 +101,9 @@ class MemoryKey : public RegistryKey {
 
     std::vector<std::string> subkeyNames() const override {
         std::vector<std::string> names;
+        if (registry_.failsNow()) {
+            return names;
+        }
         if (const auto* node = registry_.find(hive_, path_)) {
             for (const auto& [folded, child] : node->children) {
                 names.push_back(child->name);
@@ -138,6 +154,9 @@ bool MemoryRegistry::fullAccessDenied(Hive hive, std::string_view path) const {
 
 std::unique_ptr<RegistryKey> MemoryRegistry::openKey(Hive hive, std::string_view path,
                                                      Access access, bool create) {
+    if (failsNow()) {
+        return nullptr;
+    }
     Node* node = roots_.at(hive).get();
     std::string walked;
     for (const auto name : SplitPath(path)) {
@@ -172,6 +191,9 @@ bool MemoryRegistry::deleteNode(Hive hive, const std::string& path, Node& node) 
 }
 
 bool MemoryRegistry::deleteTree(Hive hive, std::string_view path) {
+    if (failsNow()) {
+        return false;
+    }
     if (path.empty()) {
         return false;
     }
@@ -188,6 +210,22 @@ bool MemoryRegistry::deleteTree(Hive hive, std::string_view path) {
     }
     parent->children.erase(it);
     return true;
+}
+
+std::map<std::string, RawValue> MemoryRegistry::Snapshot() const {
+    std::map<std::string, RawValue> values;
+    const std::function<void(const std::string&, const Node&)> collect =
+        [&](const std::string& prefix, const Node& node) {
+            for (const auto& [folded, value] : node.values) {
+                values[prefix + "\\" + folded] = value.second;
+            }
+            for (const auto& [folded, child] : node.children) {
+                collect(prefix + "\\" + folded, *child);
+            }
+        };
+    collect("HKCU:", *roots_.at(Hive::CurrentUser));
+    collect("HKLM:", *roots_.at(Hive::LocalMachine));
+    return values;
 }
 
 void MemoryRegistry::DenyFullAccess(Hive hive, std::string_view path) {

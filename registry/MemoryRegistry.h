@@ -35,6 +35,15 @@ class MemoryRegistry : public RegistryBackend {
     void FailSetValue(Hive hive, std::string_view path, std::string_view name);
     void FailDeleteValue(Hive hive, std::string_view path, std::string_view name);
 
+    // Every call to the registry or to an open key counts; the call with this number (from 1)
+    // fails as such a call can: a key that does not open, a value that cannot be set or deleted,
+    // a value read back of the wrong type, an empty list of subkeys.
+    void FailCall(int number) { failingCall_ = number; }
+    int CallCount() const { return calls_; }
+
+    // Every value, as "<hive>:<path>\<name>" with folded names, for comparing states.
+    std::map<std::string, RawValue> Snapshot() const;
+
     struct Node;
 
   private:
@@ -44,12 +53,16 @@ class MemoryRegistry : public RegistryBackend {
     Node* find(Hive hive, std::string_view path);
     bool fullAccessDenied(Hive hive, std::string_view path) const;
     bool deleteNode(Hive hive, const std::string& path, Node& node);
+    // Counts a call; true when it is the one to fail.
+    bool failsNow() { return ++calls_ == failingCall_; }
 
     std::map<Hive, std::unique_ptr<Node>> roots_;
     std::set<Location> readOnly_;
     std::set<Location> noCreate_;
     std::set<std::pair<Location, std::string>> failSet_;
     std::set<std::pair<Location, std::string>> failDelete_;
+    int calls_ = 0;
+    int failingCall_ = 0;
 };
 
 }  // namespace brevolt::registry

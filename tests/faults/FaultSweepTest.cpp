@@ -1,0 +1,127 @@
+// Each of the program's writing operations, run once per registry call it makes with exactly that
+// call failing: no crash, and no value changed but those the operation writes.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/TfrmMain.h"
+#include "app/uGlobalVar.h"
+#include "registry/MemoryRegistry.h"
+#include "registry/TRegistry.h"
+#include "support/FakeApplication.h"
+#include "support/SharedState.h"
+#include "support/TempDir.h"
+
+namespace brevolt {
+namespace {
+
+using registry::RawValue;
+
+// One fresh program: its registry seeded, its window created and brought to just before the
+// operation.
+struct World {
+    testing::FreshSharedState state;
+    registry::MemoryRegistry memory;
+    registry::BackendScope scope{memory};
+    testing::TempDir dir;
+    testing::FakeApplication app;
+    std::optional<TfrmMain> frm;
+};
+
+struct Scenario {
+    const char* name;
+    std::function<void(World&)> prepare;
+    std::function<void(World&)> operation;
+};
+
+void Seed(World& world, const std::string& saved) {
+    registry::TRegistry reg(world.memory);
+    reg.MakePath("Software\\Microsoft\\Office\\10.0\\Outlook");
+    ASSERT_TRUE(reg.OpenPath("\\Software\\Microsoft\\Office\\11.0\\Outlook\\Security", true));
+    reg.WriteText("Level1Remove", "CHM;EXE");
+    ASSERT_TRUE(reg.OpenPath("\\Software\\Microsoft\\Office\\11.0\\Outlook\\Preferences", true));
+    reg.WriteDword("MinToTray", 1);
+    ASSERT_TRUE(reg.OpenPath("\\Identities\\{A}", true));
+    reg.WriteText("Username", "Anna");
+    reg.WriteText("User ID", "{A}");
+    reg.WriteDword("Identity Ordinal", 1);
+    world.app.executablePath = world.dir.File("brevolt.exe");
+    testing::WriteFileBytes(world.dir.File("main.ini"),
+                            "[Brevolt]\r\nLastVersion=" + saved + "\r\n");
+    uGlobalVar::InitGlobals(world.app.executablePath);
+    world.frm.emplace(world.app);
+    world.frm->FormShow();
+}
+
+const std::vector<Scenario> kScenarios = {
+    {"the save in Outlook mode",
+     [](World& world) {
+         Seed(world, "11.0");
+         world.frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2);
+         world.frm->chList.ToggleByUser(0);
+         world.frm->AdvColumnGrid1.ToggleCheckBoxByUser(0, 14);
+     },
+     [](World& world) { world.frm->B_Senden.Click(); }},
+    {"the save in Outlook Express mode",
+     [](World& world) {
+         Seed(world, "6.0");
+         world.frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet3);
+         world.frm->pmckOE.ToggleByUser(5);
+         world.frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet4);
+         world.frm->pmCheckId.ToggleByUser(1);
+     },
+     [](World& world) { world.frm->B_Senden.Click(); }},
+    {"a version switch keeping pending ticks",
+     [](World& world) {
+         Seed(world, "11.0");
+         world.frm->PopupMenu1.Items[0].Click();  // "Alle"
+     },
+     [](World& world) { world.frm->MainMenu1.Find("Version1")->Click(); }},
+};
+
+TEST(FaultSweep, EveryFailingCallLeavesOnlyTheOperationsOwnValuesChanged) {
+    for (const auto& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.name);
+        std::map<std::string, RawValue> before;
+        std::map<std::string, RawValue> written;
+        int calls = 0;
+        {
+            World world;
+            scenario.prepare(world);
+            before = world.memory.Snapshot();
+            const int start = world.memory.CallCount();
+            scenario.operation(world);
+            calls = world.memory.CallCount() - start;
+            written = world.memory.Snapshot();
+        }
+        ASSERT_GT(calls, 10);
+        const auto touched = [&](const std::string& value) {
+            const auto was = before.find(value);
+            const auto is = written.find(value);
+            return (was == before.end()) != (is == written.end()) ||
+                   (was != before.end() && was->second != is->second);
+        };
+        for (int failing = 1; failing <= calls; ++failing) {
+            SCOPED_TRACE("call " + std::to_string(failing) + " of " + std::to_string(calls));
+            World world;
+            scenario.prepare(world);
+            world.memory.FailCall(world.memory.CallCount() + failing);
+            scenario.operation(world);
+            const auto after = world.memory.Snapshot();
+            for (const auto& [value, content] : after) {
+                const auto was = before.find(value);
+                if (was == before.end() || was->second != content) {
+                    EXPECT_TRUE(touched(value)) << value << " changed";
+                }
+            }
+            for (const auto& [value, content] : before) {
+                if (after.count(value) == 0) {
+                    EXPECT_TRUE(touched(value)) << value << " removed";
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brevolt
