@@ -25,18 +25,33 @@ std::string TrimListEnds(std::string list) {
     return list;
 }
 
-std::vector<std::string> ListEntries(std::string_view list) {
+std::vector<std::string> StoredEntries(std::string_view list) {
     std::vector<std::string> entries;
     for (std::size_t start = 0; start <= list.size();) {
         const auto end = std::min(list.find(';', start), list.size());
-        std::string_view entry = TrimBlanks(list.substr(start, end - start));
-        if (!entry.empty() && entry.front() == '.') {
-            entry = TrimBlanks(entry.substr(1));
-        }
+        const std::string_view entry = TrimBlanks(list.substr(start, end - start));
         if (!entry.empty()) {
             entries.emplace_back(entry);
         }
         start = end + 1;
+    }
+    return entries;
+}
+
+std::string ExtensionOf(std::string_view entry) {
+    if (!entry.empty() && entry.front() == '.') {
+        entry = TrimBlanks(entry.substr(1));
+    }
+    return std::string(entry);
+}
+
+std::vector<std::string> ListEntries(std::string_view list) {
+    std::vector<std::string> entries;
+    for (const auto& stored : StoredEntries(list)) {
+        std::string extension = ExtensionOf(stored);
+        if (!extension.empty()) {
+            entries.push_back(std::move(extension));
+        }
     }
     return entries;
 }

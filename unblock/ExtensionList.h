@@ -15,6 +15,13 @@ std::string TrimListEnds(std::string list);
 // without one leading dot. Empty entries are left out.
 std::vector<std::string> ListEntries(std::string_view list);
 
+// The list's entries as stored: what stands between the separators, without surrounding blanks.
+// Empty entries are left out.
+std::vector<std::string> StoredEntries(std::string_view list);
+
+// An entry as an extension: without one leading dot (and the blanks after it).
+std::string ExtensionOf(std::string_view entry);
+
 // True when one entry of the list is exactly the extension.
 bool ListContains(std::string_view list, std::string_view extension);
 

@@ -30,13 +30,15 @@ std::string RatingMarkup(const std::string& extension) {
 }
 
 bool InCatalogue(const std::string& entry) {
-    return std::any_of(ExtCatalogue.begin(), ExtCatalogue.end(),
-                       [&](const auto& row) { return row.Extension == entry; });
+    const std::string extension = ExtensionOf(entry);
+    return extension.empty() ||
+           std::any_of(ExtCatalogue.begin(), ExtCatalogue.end(),
+                       [&](const auto& row) { return row.Extension == extension; });
 }
 
-// The entries of a stored list that no catalogue row shows, in their order.
+// The entries of a stored list that no catalogue row shows, in their order and as stored.
 std::vector<std::string> EntriesOutsideCatalogue(const std::string& list) {
-    std::vector<std::string> kept = ListEntries(list);
+    std::vector<std::string> kept = StoredEntries(list);
     kept.erase(std::remove_if(kept.begin(), kept.end(), InCatalogue), kept.end());
     return kept;
 }

@@ -179,12 +179,12 @@ TEST_F(UnblockPageTest, WholeEntriesTickRowsNotPartsOfLongerNames) {
 }
 
 TEST_F(UnblockPageTest, EntriesTheCatalogueDoesNotKnowAreWrittenBack) {
-    Store(kOutlook11, "Level1Remove", "EXE;CHM;; ;VBS");
+    Store(kOutlook11, "Level1Remove", "EXE;CHM;; ;VBS;..X; .");
     Store(kOutlook11, "Level1Add", "ADE;XYZ");
     Switch("11.0");
     Tick("HLP");
     page.SaveExtLists("11.0");
-    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;HLP;EXE;VBS");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;HLP;EXE;VBS;..X");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({"CHM", "HLP"}) + ";XYZ");
 }
 
