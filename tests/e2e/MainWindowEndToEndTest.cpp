@@ -44,6 +44,7 @@ class MainWindowEndToEnd : public ::testing::Test {
         installation.emplace();
         ClearProgramKeys();
         ImportReg(seed);
+        before = TakeRegistrySnapshot();
         if (!settings.empty()) {
             WriteFileBytes(installation->File(L"main.ini"), settings);
         }
@@ -89,6 +90,23 @@ class MainWindowEndToEnd : public ::testing::Test {
         return box;
     }
 
+    // Around every scenario: nothing in the registry changed but what the program may touch.
+    void TearDown() override {
+        program.reset();
+        if (!before) {
+            return;
+        }
+        std::string outside;
+        for (const auto& change : ChangesOutside(*before, TakeRegistrySnapshot(), mayChange)) {
+            outside += change + "\n";
+        }
+        EXPECT_EQ(outside, "");
+    }
+
+    // Wine keeps state of its own under "Software\Wine"; that is the platform's, not the program's.
+    std::vector<std::string> mayChange = {"HKCU\\Software\\Microsoft\\Office\\",
+                                          "HKCU\\Software\\Wine\\", "HKLM\\Software\\Wine\\"};
+    std::optional<RegistrySnapshot> before;
     std::optional<Installation> installation;
     std::optional<Program> program;  // ends before its installation goes
     HWND window = nullptr;
@@ -148,6 +166,7 @@ TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeSettingAnOptionAndSaving) {
 }
 
 TEST_F(MainWindowEndToEnd, AnIdentityChosenTickedAndSaved) {
+    mayChange.push_back("HKCU\\Identities\\");
     Start(
         "Windows Registry Editor Version 5.00\r\n\r\n"
         "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Outlook]\r\n\r\n"

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cctype>
 #include <stdexcept>
+#include <vector>
 
 #include "base/WideText.h"
 #include "e2e/Driver.h"
@@ -73,6 +75,96 @@ std::optional<std::uint32_t> StoredDword(const std::string& path, const std::str
 bool KeyExists(const std::string& path) {
     registry::TRegistry reg;
     return reg.PathExists(path);
+}
+
+}  // namespace brevolt::e2e
+
+namespace brevolt::e2e {
+namespace {
+
+void Collect(HKEY root, const std::wstring& path, const std::string& name, RegistrySnapshot& into) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    into[name + "\\"] = "";
+    std::vector<wchar_t> valueName(16384);
+    std::vector<BYTE> data(1 << 16);
+    for (DWORD index = 0;; ++index) {
+        DWORD nameLength = static_cast<DWORD>(valueName.size());
+        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        const LSTATUS status = RegEnumValueW(key, index, valueName.data(), &nameLength, nullptr,
+                                             &type, data.data(), &size);
+        if (status == ERROR_MORE_DATA) {
+            data.resize(data.size() * 4);
+            --index;
+            continue;
+        }
+        if (status != ERROR_SUCCESS) {
+            break;
+        }
+        into[name + "\\" + text::Narrow({valueName.data(), nameLength})] =
+            std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data.data()), size);
+    }
+    std::vector<std::wstring> subkeys;
+    wchar_t subkey[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(key, index, subkey, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        subkeys.emplace_back(subkey, length);
+    }
+    RegCloseKey(key);
+    for (const auto& child : subkeys) {
+        Collect(root, path.empty() ? child : path + L"\\" + child,
+                name + "\\" + text::Narrow(child), into);
+    }
+}
+
+std::string Folded(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+}  // namespace
+
+RegistrySnapshot TakeRegistrySnapshot() {
+    RegistrySnapshot snapshot;
+    Collect(HKEY_CURRENT_USER, L"", "HKCU", snapshot);
+    Collect(HKEY_LOCAL_MACHINE, L"", "HKLM", snapshot);
+    return snapshot;
+}
+
+std::vector<std::string> ChangesOutside(const RegistrySnapshot& before,
+                                        const RegistrySnapshot& after,
+                                        const std::vector<std::string>& allowedPrefixes) {
+    const auto allowed = [&](const std::string& name) {
+        const std::string folded = Folded(name);
+        for (const auto& prefix : allowedPrefixes) {
+            if (folded.rfind(Folded(prefix), 0) == 0) {
+                return true;
+            }
+        }
+        return false;
+    };
+    std::vector<std::string> changes;
+    for (const auto& [name, content] : after) {
+        const auto was = before.find(name);
+        if ((was == before.end() || was->second != content) && !allowed(name)) {
+            changes.push_back((was == before.end() ? "added " : "changed ") + name);
+        }
+    }
+    for (const auto& [name, content] : before) {
+        if (after.count(name) == 0 && !allowed(name)) {
+            changes.push_back("removed " + name);
+        }
+    }
+    return changes;
 }
 
 }  // namespace brevolt::e2e

@@ -19,3 +19,21 @@ std::optional<std::uint32_t> StoredDword(const std::string& path, const std::str
 bool KeyExists(const std::string& path);
 
 }  // namespace brevolt::e2e
+
+#include <map>
+#include <vector>
+
+namespace brevolt::e2e {
+
+// Every value of HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE (all views), as
+// "HKCU\path\name" -> type and bytes; keys without values appear as "HKCU\path\".
+using RegistrySnapshot = std::map<std::string, std::string>;
+RegistrySnapshot TakeRegistrySnapshot();
+
+// What changed between two snapshots outside the given key prefixes (compared without regard
+// to case), one line each.
+std::vector<std::string> ChangesOutside(const RegistrySnapshot& before,
+                                        const RegistrySnapshot& after,
+                                        const std::vector<std::string>& allowedPrefixes);
+
+}  // namespace brevolt::e2e
