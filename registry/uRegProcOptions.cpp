@@ -123,7 +123,9 @@ bool Store(registry::TRegistry& reg, const OutlookOption& option, bool on) {
             case WriteRule::ZeroOrRemove:
                 if (on) {
                     reg.WriteDword(name, option.write == WriteRule::OneOrRemove ? 1 : 0);
-                } else if (reg.HasValue(name) && !reg.RemoveValue(name)) {
+                } else if (!reg.RemoveValue(name) && reg.HasValue(name)) {
+                    // Removed first and asked after: a value still there is a failure, one that
+                    // was never there is none, and a failing question cannot hide a failure.
                     return false;
                 }
                 break;

@@ -2,6 +2,7 @@
 // call failing: no crash, and no value changed but those the operation writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "app/TfrmMain.h"
@@ -32,6 +33,7 @@ struct Scenario {
     const char* name;
     std::function<void(World&)> prepare;
     std::function<void(World&)> operation;
+    bool ends;  // the operation ends the program
 };
 
 void Seed(World& world, const std::string& saved) {
@@ -61,7 +63,7 @@ const std::vector<Scenario> kScenarios = {
          world.frm->chList.ToggleByUser(0);
          world.frm->AdvColumnGrid1.ToggleCheckBoxByUser(0, 14);
      },
-     [](World& world) { world.frm->B_Senden.Click(); }},
+     [](World& world) { world.frm->B_Senden.Click(); }, true},
     {"the save in Outlook Express mode",
      [](World& world) {
          Seed(world, "6.0");
@@ -70,13 +72,13 @@ const std::vector<Scenario> kScenarios = {
          world.frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet4);
          world.frm->pmCheckId.ToggleByUser(1);
      },
-     [](World& world) { world.frm->B_Senden.Click(); }},
+     [](World& world) { world.frm->B_Senden.Click(); }, true},
     {"a version switch keeping pending ticks",
      [](World& world) {
          Seed(world, "11.0");
          world.frm->PopupMenu1.Items[0].Click();  // "Alle"
      },
-     [](World& world) { world.frm->MainMenu1.Find("Version1")->Click(); }},
+     [](World& world) { world.frm->MainMenu1.Find("Version1")->Click(); }, false},
 };
 
 TEST(FaultSweep, EveryFailingCallLeavesOnlyTheOperationsOwnValuesChanged) {
@@ -108,6 +110,25 @@ TEST(FaultSweep, EveryFailingCallLeavesOnlyTheOperationsOwnValuesChanged) {
             world.memory.FailCall(world.memory.CallCount() + failing);
             scenario.operation(world);
             const auto after = world.memory.Snapshot();
+            const bool errorShown = std::any_of(
+                world.app.dialogs.shown.begin(), world.app.dialogs.shown.end(),
+                [](const auto& box) { return box.kind == widgets::MessageKind::Error; });
+            if (scenario.ends) {
+                // A save either ends the program or stops at an error the user is shown.
+                EXPECT_TRUE(world.app.terminations == 1 || errorShown);
+                // And a save that reported nothing wrote everything.
+                if (!errorShown) {
+                    for (const auto& [value, content] : written) {
+                        const auto is = after.find(value);
+                        EXPECT_TRUE(is != after.end() && is->second == content)
+                            << value << " not written, and nothing said";
+                    }
+                    for (const auto& [value, content] : after) {
+                        EXPECT_TRUE(written.count(value) != 0)
+                            << value << " not removed, and nothing said";
+                    }
+                }
+            }
             for (const auto& [value, content] : after) {
                 const auto was = before.find(value);
                 if (was == before.end() || was->second != content) {
