@@ -103,9 +103,12 @@ class MainWindowEndToEnd : public ::testing::Test {
         EXPECT_EQ(outside, "");
     }
 
-    // Wine keeps state of its own under "Software\Wine"; that is the platform's, not the program's.
+    // Wine keeps state of its own under "Software\Wine", and the in-process suites running beside
+    // these scenarios keep their scratch keys under "Software\Brevolt Tests": neither is the
+    // program's.
     std::vector<std::string> mayChange = {"HKCU\\Software\\Microsoft\\Office\\",
-                                          "HKCU\\Software\\Wine\\", "HKLM\\Software\\Wine\\"};
+                                          "HKCU\\Software\\Wine\\", "HKLM\\Software\\Wine\\",
+                                          "HKCU\\Software\\Brevolt Tests\\"};
     std::optional<RegistrySnapshot> before;
     std::optional<Installation> installation;
     std::optional<Program> program;  // ends before its installation goes
