@@ -75,10 +75,6 @@ class TfrmMain {
     // Windows ends the session: store "LastVersion" if possible, but never hold the end up.
     void FormEndSession();
 
-    unblock::UnblockPage& UnblockingPage() { return unblockPage_; }
-    options::OptionsPage& OutlookOptionsPage() { return optionsPage_; }
-    express::IdentitiesPage& IdentityPage() { return identitiesPage_; }
-
   private:
     void FormCreate();
     void ExitProgram();

@@ -38,13 +38,10 @@ class UnblockPage {
     void Alle1Click();
     void Keine1Click();
 
-    // The version the grid was last filled for; empty while it holds no filled rows.
-    const std::string& FilledVersion() const { return filledVersion_; }
-
   private:
     widgets::ColumnGrid& grid_;
     widgets::DialogService& dialogs_;
-    std::string filledVersion_;
+    std::string filledVersion_;  // the version last filled for; empty: no filled rows
     std::vector<std::string> keptUnblocked_;
     std::vector<std::string> keptBlocked_;
 };

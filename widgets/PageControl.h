@@ -32,7 +32,6 @@ class PageControl {
 
     // The control appears on screen for the first time.
     void Shown();
-    bool IsShown() const { return shown_; }
 
     std::function<void()> OnChanged;  // for the view
 
