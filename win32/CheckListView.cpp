@@ -1,4 +1,5 @@
 #include "win32/CheckListView.h"
+#include "win32/Rebuild.h"
 
 #include <commctrl.h>
 
@@ -7,31 +8,6 @@
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
-namespace {
-
-// Holds the list's drawing and marks its changes as the view's own while the model is copied in.
-class Rebuild {
-  public:
-    Rebuild(HWND list, bool& updating)
-        : list_(list), updating_(updating), was_(std::exchange(updating, true)) {
-        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    }
-    Rebuild(const Rebuild&) = delete;
-    Rebuild& operator=(const Rebuild&) = delete;
-    ~Rebuild() {
-        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
-        updating_ = was_;
-    }
-
-  private:
-    HWND list_;
-    bool& updating_;
-    bool was_;
-};
-
-}  // namespace
-
 CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(model) {
     create(L"BrevoltCheckListView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
            WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);

@@ -1,6 +1,5 @@
 #include "win32/DropDownView.h"
-
-#include <utility>
+#include "win32/Rebuild.h"
 
 #include "base/WideText.h"
 
@@ -9,19 +8,6 @@ namespace {
 
 // How far the open list reaches below the box.
 constexpr int kListHeight = 200;
-
-// Marks the combo box's changes as the view's own while the model is copied in.
-class Updating {
-  public:
-    explicit Updating(bool& flag) : flag_(flag), was_(std::exchange(flag, true)) {}
-    Updating(const Updating&) = delete;
-    Updating& operator=(const Updating&) = delete;
-    ~Updating() { flag_ = was_; }
-
-  private:
-    bool& flag_;
-    bool was_;
-};
 
 }  // namespace
 
@@ -43,7 +29,7 @@ DropDownView::~DropDownView() {
 }
 
 void DropDownView::refresh() {
-    const Updating updating(updating_);
+    const Rebuild rebuild(combo_.get(), updating_);
     std::vector<std::string> entries;
     for (int index = 0; index < model_.Count(); ++index) {
         entries.push_back(model_.Entry(index));

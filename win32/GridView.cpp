@@ -1,4 +1,5 @@
 #include "win32/GridView.h"
+#include "win32/Rebuild.h"
 
 #include <commctrl.h>
 
@@ -38,28 +39,6 @@ class WindowDc {
   private:
     HWND window_;
     HDC dc_;
-};
-
-// Holds the list's drawing and marks its changes as the view's own while the model is copied in.
-class Rebuild {
-  public:
-    Rebuild(HWND list, bool& updating)
-        : list_(list), updating_(updating), was_(std::exchange(updating, true)) {
-        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    }
-    Rebuild(const Rebuild&) = delete;
-    Rebuild& operator=(const Rebuild&) = delete;
-    ~Rebuild() {
-        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(list_, nullptr, nullptr,
-                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-        updating_ = was_;
-    }
-
-  private:
-    HWND list_;
-    bool& updating_;
-    bool was_;
 };
 
 // Measures with the fonts the list and its header draw with. It keeps the list's handle only,
