@@ -68,9 +68,7 @@ bool Read(const ExpressOption& option) {
     registry::TRegistry reg;
     reg.SetRoot(option.hive);
     try {
-        if (!reg.PathExists(option.key)) {
-            reg.MakePath(option.key);
-        }
+        // Opening with create makes a missing key, so no check and creation beforehand.
         if (!reg.OpenPath(option.key, true)) {
             return false;
         }

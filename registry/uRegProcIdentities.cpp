@@ -83,12 +83,14 @@ void LoadIdentities(widgets::DropDownList& dropDown) {
         if (!reg.OpenPath(kIdentities + "\\" + name, false)) {
             continue;
         }
-        if (reg.ReadDword("Identity Ordinal") == 1) {
-            dropDown.Insert(0, reg.ReadText("Username"));
+        const bool first = reg.ReadDword("Identity Ordinal") == 1;
+        const std::string userName = reg.ReadText("Username");
+        if (first) {
+            dropDown.Insert(0, userName);
         } else {
-            dropDown.Append(reg.ReadText("Username"));
+            dropDown.Append(userName);
         }
-        uGlobalVar::Idents.push_back({reg.ReadText("User ID"), reg.ReadText("Username")});
+        uGlobalVar::Idents.push_back({reg.ReadText("User ID"), userName});
         reg.ClosePath();
     }
 }

@@ -7,6 +7,7 @@
 #include "registry/TRegistry.h"
 #include "registry/ValueCodec.h"
 #include "registry/uRegProc.h"
+#include "support/CountingRegistry.h"
 #include "support/RegistrySandbox.h"
 #include "support/SharedState.h"
 
@@ -150,6 +151,16 @@ TEST_F(ExpressOptions, ReadingCreatesTheTwoKeysAndNoValue) {
     EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kWab));
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kExpress));
     EXPECT_FALSE(sandbox.Get(Hive::CurrentUser, kWab, "UseOutlook"));
+}
+
+TEST_F(ExpressOptions, ReadingOpensTheKeyOnceWhetherItIsMissingOrThere) {
+    testing::CountingBackends counting(sandbox.Backend(), registry::CurrentIniBackend());
+    registry::BackendScope scope(counting, counting);
+    for (const auto& setting : kSettings) {  // the first of each key creates it
+        counting.Reset();
+        setting.read();
+        EXPECT_EQ(counting.counts.opens, 1) << setting.name;
+    }
 }
 
 TEST_F(ExpressOptions, AMachineKeyTheUserMayOnlyReadShowsUntickedAndIsNotWritten) {
