@@ -1,0 +1,159 @@
+// The user's actions in process, each timed from the input to the repainted window, with the
+// registry and settings-file calls each makes. `--trace` lists those calls for one run of each
+// action instead of timing.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "bench/Session.h"
+
+namespace brevolt::bench {
+namespace {
+
+// One user action: how to bring the program to just before it, and the action itself.
+struct Action {
+    const char* name;
+    const char* lastVersion;                // the version the program starts with
+    std::function<void(Session&)> setUp;    // once, after the start
+    std::function<void(Session&)> prepare;  // before each run, not timed
+    std::function<void(Session&)> act;
+};
+
+void Nothing(Session&) {}
+
+void ClickVersion(Session& session, const char* item) {
+    session.Form().MainMenu1.Find(item)->Click();
+}
+
+void ShowPage(Session& session, TfrmMain::Page page) {
+    session.Form().AdvPageContr.SelectTabByUser(page);
+}
+
+const std::vector<Action>& Actions() {
+    static const std::vector<Action> actions = {
+        {"start", "11.0", Nothing, [](Session& s) { s.Stop(); }, [](Session& s) { s.Start(); }},
+        {"version switch", "11.0", Nothing,
+         [](Session& s) {
+             if (uGlobalVar::CurrentVersion == "10.0") {
+                 ClickVersion(s, "Version2");
+             }
+         },
+         [](Session& s) { ClickVersion(s, "Version1"); }},
+        {"options page", "11.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet1); },
+         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); }},
+        {"identities page", "6.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet3); },
+         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet4); }},
+        {"identity choice", "6.0", Nothing, [](Session& s) { s.Form().cbIdent.ChooseByUser(0); },
+         [](Session& s) { s.Form().cbIdent.ChooseByUser(1); }},
+        {"express page", "6.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet4); },
+         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet3); }},
+        {"save, Outlook", "11.0", [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); },
+         [](Session& s) {
+             s.Form().chList.ToggleByUser(1);
+             s.Form().AdvColumnGrid1.ToggleCheckBoxByUser(0, 3);
+         },
+         [](Session& s) { s.Form().B_Senden.Click(); }},
+        {"save, Outlook Express", "6.0",
+         [](Session& s) {
+             ShowPage(s, TfrmMain::AdvTabSheet3);
+             ShowPage(s, TfrmMain::AdvTabSheet4);
+         },
+         [](Session& s) {
+             s.Form().pmckOE.ToggleByUser(2);
+             s.Form().pmCheckId.ToggleByUser(1);
+         },
+         [](Session& s) { s.Form().B_Senden.Click(); }},
+    };
+    return actions;
+}
+
+void Run(benchmark::State& state, const Action& action, Store store) {
+    Session session(store, action.lastVersion);
+    session.Start();
+    action.setUp(session);
+    session.Settle();
+    testing::CallCounts total;
+    for (auto _ : state) {
+        action.prepare(session);
+        session.Settle();
+        session.Calls().Reset();
+        const auto begin = std::chrono::steady_clock::now();
+        action.act(session);
+        session.Settle();
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - begin).count());
+        const testing::CallCounts& counts = session.Calls().counts;
+        total.opens += counts.opens;
+        total.repeatedOpens += counts.repeatedOpens;
+        total.reads += counts.reads;
+        total.writes += counts.writes;
+        total.lists += counts.lists;
+        total.fileCalls += counts.fileCalls;
+    }
+    const auto perRun = [](int count) {
+        return benchmark::Counter(count, benchmark::Counter::kAvgIterations);
+    };
+    state.counters["calls"] = perRun(total.Total());
+    state.counters["opens"] = perRun(total.opens);
+    state.counters["reopens"] = perRun(total.repeatedOpens);
+    state.counters["reads"] = perRun(total.reads);
+    state.counters["writes"] = perRun(total.writes);
+    state.counters["lists"] = perRun(total.lists);
+    state.counters["file"] = perRun(total.fileCalls);
+}
+
+void RegisterAll() {
+    std::vector<std::pair<Store, const char*>> stores = {{Store::Memory, "memory"}};
+#ifdef _WIN32
+    stores.emplace_back(Store::Windows, "registry");
+#endif
+    for (const auto& action : Actions()) {
+        for (const auto& [store, storeName] : stores) {
+            const std::string name = std::string(action.name) + "/" + storeName;
+            benchmark::RegisterBenchmark(
+                name.c_str(),
+                [&action, store = store](benchmark::State& state) { Run(state, action, store); })
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->MinTime(0.2);
+        }
+    }
+}
+
+void Trace() {
+    for (const auto& action : Actions()) {
+        Session session(Store::Memory, action.lastVersion);
+        session.Start();
+        action.setUp(session);
+        action.prepare(session);
+        session.Calls().Reset();
+        session.Calls().tracing = true;
+        action.act(session);
+        const testing::CallCounts& counts = session.Calls().counts;
+        std::cout << "== " << action.name << ": " << counts.Total() << " calls, " << counts.opens
+                  << " opens (" << counts.repeatedOpens << " of a key opened before)\n";
+        for (const auto& line : session.Calls().trace) {
+            std::cout << line << '\n';
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brevolt::bench
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--trace") == 0) {
+        brevolt::bench::Trace();
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    brevolt::bench::RegisterAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,9 @@
+#include "bench/ScreenView.h"
+
+namespace brevolt::bench {
+
+std::unique_ptr<ScreenView> ShowOnScreen(TfrmMain& /*form*/) {
+    return nullptr;
+}
+
+}  // namespace brevolt::bench
