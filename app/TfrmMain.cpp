@@ -117,6 +117,7 @@ void TfrmMain::SelectStartVersion() {
 
 void TfrmMain::SwitchVersion(const std::string& key) {
     unblockPage_.ConfirmPendingExtChanges();
+    const widgets::BatchedUpdate update(AdvColumnGrid1);  // the grid is redrawn once, refilled
     unblockPage_.ClearExtGrid();
     if (uRegProc::CanWriteOfficeKey()) {
         uGlobalVar::CurrentVersion = key;

@@ -27,6 +27,7 @@ IdentitiesPage::IdentitiesPage(widgets::DropDownList& identities, widgets::Check
 }
 
 void IdentitiesPage::AdvTabSheet4Show() {
+    const widgets::BatchedUpdate update(identities_);
     LoadIdentities(identities_);
     if (identities_.Count() > 0) {
         identities_.Select(0);

@@ -3,6 +3,7 @@
 namespace brevolt::express {
 
 void LoadTicks(widgets::CheckList& list, std::span<const CheckItem> items) {
+    const widgets::BatchedUpdate update(list);
     for (std::size_t i = 0; i < items.size(); ++i) {
         list.SetChecked(static_cast<int>(i), items[i].read());
     }

@@ -60,6 +60,7 @@ OptionsPage::OptionsPage(widgets::CheckList& list) : list_(list) {
 void OptionsPage::LoadOutlookOptions() {
     const std::string ver = uGlobalVar::CurrentVersion;
     const auto disabled = DisabledItems(ver);
+    const widgets::BatchedUpdate update(list_);
     for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
         list_.SetEnabled(i, disabled.count(i) == 0);
     }

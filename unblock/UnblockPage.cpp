@@ -54,6 +54,7 @@ UnblockPage::UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dial
     : grid_(grid), dialogs_(dialogs) {}
 
 void UnblockPage::SetUpExtGrid() {
+    const widgets::BatchedUpdate update(grid_);
     filledVersion_.clear();
     grid_.Reset(4, kRows);
     grid_.SetCellText(kCheckColumn, 0, LoadText(TextId::ExtHeaderUnblocked));
@@ -80,6 +81,7 @@ void UnblockPage::ClearExtGrid() {
 }
 
 void UnblockPage::FillExtGrid() {
+    const widgets::BatchedUpdate update(grid_);
     for (int row = 1; row < kRows; ++row) {
         const auto& entry = ExtCatalogue[row - 1];
         grid_.AddCheckBox(kCheckColumn, row,
@@ -112,6 +114,7 @@ bool UnblockPage::HarvestExtGrid() {
 }
 
 void UnblockPage::SetAllExtChecks(bool checked) {
+    const widgets::BatchedUpdate update(grid_);
     for (int row = 1; row < grid_.RowCount(); ++row) {
         grid_.SetChecked(kCheckColumn, row, checked);
     }

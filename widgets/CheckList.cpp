@@ -29,10 +29,4 @@ bool CheckList::ToggleByUser(int index) {
     return true;
 }
 
-void CheckList::changed() const {
-    if (OnChanged) {
-        OnChanged();
-    }
-}
-
 }  // namespace brevolt::widgets

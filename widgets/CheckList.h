@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "widgets/ChangeNotifier.h"
+
 namespace brevolt::widgets {
 
 // A list of check items; an item can be disabled (greyed, and the user cannot change it).
-class CheckList {
+class CheckList : public ChangeNotifier {
   public:
     struct Item {
         std::string caption;
@@ -26,12 +28,7 @@ class CheckList {
     // The user toggled the item; refused while it is disabled. True when it changed.
     bool ToggleByUser(int index);
 
-    // Raised after every change, for the view.
-    std::function<void()> OnChanged;
-
   private:
-    void changed() const;
-
     std::vector<Item> items_;
 };
 

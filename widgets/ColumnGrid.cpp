@@ -135,10 +135,4 @@ void ColumnGrid::HeaderClick(int col) {
     changed();
 }
 
-void ColumnGrid::changed() const {
-    if (OnChanged) {
-        OnChanged();
-    }
-}
-
 }  // namespace brevolt::widgets

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "widgets/ChangeNotifier.h"
+
 namespace brevolt::widgets {
 
 enum class Alignment { Left, Centre };
 
 // A grid of text cells with one fixed header row (row 0); any cell may hold a check box. It
 // sorts its other rows by a column on a header click, and tells its view when it changed.
-class ColumnGrid {
+class ColumnGrid : public ChangeNotifier {
   public:
     struct Cell {
         std::string text;
@@ -68,11 +70,8 @@ class ColumnGrid {
 
     // Raised when the user toggles a check box.
     std::function<void(int col, int row)> OnCheckBoxClick;
-    // Raised after every change, for the view.
-    std::function<void()> OnChanged;
 
   private:
-    void changed() const;
     RowLess comparisonOf(int col) const;
 
     std::vector<std::vector<Cell>> rows_;

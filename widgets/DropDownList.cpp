@@ -40,10 +40,4 @@ void DropDownList::ChooseByUser(int index) {
     }
 }
 
-void DropDownList::changed() const {
-    if (OnChanged) {
-        OnChanged();
-    }
-}
-
 }  // namespace brevolt::widgets

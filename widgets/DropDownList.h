@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "widgets/ChangeNotifier.h"
+
 namespace brevolt::widgets {
 
 // A drop-down list the user can only choose from (no typing); entries stay in the order given.
-class DropDownList {
+class DropDownList : public ChangeNotifier {
   public:
     void Clear();  // no entries, nothing selected
     void Append(const std::string& text);
@@ -22,12 +24,9 @@ class DropDownList {
     // The user chose an entry: selects it and raises the change event.
     void ChooseByUser(int index);
 
-    std::function<void()> OnChange;   // the user's choice
-    std::function<void()> OnChanged;  // every change, for the view
+    std::function<void()> OnChange;  // the user's choice
 
   private:
-    void changed() const;
-
     std::vector<std::string> entries_;
     int selected_ = -1;
 };

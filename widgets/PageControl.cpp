@@ -52,10 +52,4 @@ void PageControl::showActive() const {
     }
 }
 
-void PageControl::changed() const {
-    if (OnChanged) {
-        OnChanged();
-    }
-}
-
 }  // namespace brevolt::widgets

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "widgets/ChangeNotifier.h"
+
 namespace brevolt::widgets {
 
 // Tab pages whose tabs can be hidden and shown. A page's show event is raised whenever it becomes
 // the visible page: when it is made active while the control is on screen, and for the active page
 // when the control first appears.
-class PageControl {
+class PageControl : public ChangeNotifier {
   public:
     struct Page {
         std::string name;
@@ -33,11 +35,8 @@ class PageControl {
     // The control appears on screen for the first time.
     void Shown();
 
-    std::function<void()> OnChanged;  // for the view
-
   private:
     void showActive() const;
-    void changed() const;
 
     std::vector<Page> pages_;
     int active_ = -1;

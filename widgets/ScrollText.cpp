@@ -94,10 +94,4 @@ void ScrollText::moveTo(int top) {
     changed();
 }
 
-void ScrollText::changed() const {
-    if (OnChanged) {
-        OnChanged();
-    }
-}
-
 }  // namespace brevolt::widgets

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "widgets/ChangeNotifier.h"
+
 namespace brevolt::widgets {
 
 // A panel whose lines scroll upwards as one block, one pixel a step, entering again from below
 // once they have left at the top. The user can hold the text with the mouse and drag it up and
 // down; releasing it lets it scroll on from there.
-class ScrollText {
+class ScrollText : public ChangeNotifier {
   public:
     // The height a line takes in the panel's font at this width: a wrapped line counts once per
     // row it spans, an empty line as one row.
@@ -40,11 +42,8 @@ class ScrollText {
     void MouseUp();
     bool Held() const { return held_; }
 
-    std::function<void()> OnChanged;  // for the view
-
   private:
     void moveTo(int top);
-    void changed() const;
 
     std::vector<std::string> lines_;
     int width_ = 0;

@@ -1,6 +1,8 @@
 // The main window's logic over its control models, on the in-memory registry.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/MainWindowFixture.h"
 
 namespace brevolt {
@@ -101,6 +103,37 @@ TEST_F(MainWindow, ModesSwitchTabsHeaderAndActivePage) {
     EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
+}
+
+// A view redraws on every change event: a page's worth of changes raises one, not one per cell.
+TEST_F(MainWindow, EachActionRaisesOneChangeEventPerList) {
+    Start("11.0", {"10.0", "11.0"});
+    Store("Identities\\{A}", "Username", "Anna");
+    Store("Identities\\{A}", "User ID", "{A}");
+    registry::TRegistry reg(memory);
+    ASSERT_TRUE(reg.OpenPath("Identities\\{A}", false));
+    reg.WriteDword("Identity Ordinal", 1);
+    int changes = 0;
+    for (widgets::ChangeNotifier* model : std::initializer_list<widgets::ChangeNotifier*>{
+             &frm->AdvColumnGrid1, &frm->chList, &frm->cbIdent, &frm->pmCheckId, &frm->pmckOE}) {
+        model->OnChanged = [&changes] { ++changes; };
+    }
+    const struct {
+        const char* action;
+        std::function<void()> act;
+        int lists;  // the lists the action changes
+    } cases[] = {
+        {"version switch", [&] { ChooseMenu("Version1"); }, 1},
+        {"all ticked", [&] { frm->PopupMenu1.Items[0].Click(); }, 1},
+        {"options page", [&] { frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2); }, 1},
+        {"Outlook Express", [&] { ChooseMenu("OutlookExpress1"); }, 2},
+        {"its options page", [&] { frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet3); }, 1},
+    };
+    for (const auto& step : cases) {
+        changes = 0;
+        step.act();
+        EXPECT_EQ(changes, step.lists) << step.action;
+    }
 }
 
 TEST_F(MainWindow, TheSeparatorDoesNothing) {
