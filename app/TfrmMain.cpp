@@ -138,6 +138,7 @@ void TfrmMain::SwitchVersion(const std::string& key) {
 }
 
 void TfrmMain::ApplyMode() {
+    const widgets::BatchedUpdate update(AdvPageContr);
     if (InExpressMode()) {
         AdvPageContr.SetTabVisible(AdvTabSheet1, false);
         AdvPageContr.SetTabVisible(AdvTabSheet2, false);

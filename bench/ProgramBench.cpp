@@ -78,15 +78,18 @@ void Run(benchmark::State& state, const Action& action, Store store) {
     action.setUp(session);
     session.Settle();
     testing::CallCounts total;
+    double redrawMs = 0;  // of the time: the window catching up after the action returned
     for (auto _ : state) {
         action.prepare(session);
         session.Settle();
         session.Calls().Reset();
         const auto begin = std::chrono::steady_clock::now();
         action.act(session);
+        const auto acted = std::chrono::steady_clock::now();
         session.Settle();
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - begin).count());
+        redrawMs += std::chrono::duration<double, std::milli>(end - acted).count();
         const testing::CallCounts& counts = session.Calls().counts;
         total.opens += counts.opens;
         total.repeatedOpens += counts.repeatedOpens;
@@ -98,6 +101,7 @@ void Run(benchmark::State& state, const Action& action, Store store) {
     const auto perRun = [](int count) {
         return benchmark::Counter(count, benchmark::Counter::kAvgIterations);
     };
+    state.counters["redraw_ms"] = benchmark::Counter(redrawMs, benchmark::Counter::kAvgIterations);
     state.counters["calls"] = perRun(total.Total());
     state.counters["opens"] = perRun(total.opens);
     state.counters["reopens"] = perRun(total.repeatedOpens);

@@ -39,7 +39,8 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM parameter) {
     auto& search = *reinterpret_cast<Search*>(parameter);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
+    if (owner == search.processId && IsWindowVisible(window) &&
+        GetWindow(window, GW_OWNER) == nullptr) {
         search.found = window;
         return FALSE;
     }
@@ -122,11 +123,11 @@ int wmain(int argc, wchar_t** argv) {
             starts[which].push_back(both[which]);
         }
         ratios.push_back(both[0].visibleMs / both[1].visibleMs);
-        std::wprintf(L"pair %2d: %ls visible %.1f ms, ready %.1f ms; %ls visible %.1f ms, ready "
-                     L"%.1f ms; ratio %.3f\n",
-                     pair + 1, NameOf(programs[0]).c_str(), both[0].visibleMs, both[0].readyMs,
-                     NameOf(programs[1]).c_str(), both[1].visibleMs, both[1].readyMs,
-                     ratios.back());
+        std::wprintf(
+            L"pair %2d: %ls visible %.1f ms, ready %.1f ms; %ls visible %.1f ms, ready "
+            L"%.1f ms; ratio %.3f\n",
+            pair + 1, NameOf(programs[0]).c_str(), both[0].visibleMs, both[0].readyMs,
+            NameOf(programs[1]).c_str(), both[1].visibleMs, both[1].readyMs, ratios.back());
     }
     for (int which = 0; which < 2; ++which) {
         std::vector<double> visible, ready, peak;

@@ -15,7 +15,10 @@ void PageControl::SetOnShow(int index, std::function<void()> onShow) {
 }
 
 void PageControl::SetTabVisible(int index, bool visible) {
-    pages_.at(index).tabVisible = visible;
+    if (pages_.at(index).tabVisible == visible) {
+        return;
+    }
+    pages_[index].tabVisible = visible;
     if (!visible && index == active_) {
         active_ = -1;
     }

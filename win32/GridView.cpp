@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <utility>
 
 #include "base/WideText.h"
@@ -86,8 +88,15 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
                  reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
     setRowHeight();
 
-    model_.SetMeasure([list = list_.get()](const std::string& text, bool header) {
-        return MeasureCell(list, text, header);
+    // The grid's texts come from a fixed catalogue: each is measured once.
+    model_.SetMeasure([list = list_.get(),
+                       widths = std::make_shared<std::map<std::pair<std::string, bool>, int>>()](
+                          const std::string& text, bool header) {
+        const auto [at, added] = widths->try_emplace({text, header}, 0);
+        if (added) {
+            at->second = MeasureCell(list, text, header);
+        }
+        return at->second;
     });
     model_.OnChanged = [this] { refresh(); };
     refresh();
@@ -119,29 +128,35 @@ void GridView::setRowHeight() {
 }
 
 void GridView::refresh() {
-    const Rebuild rebuild(list_.get(), updating_);
+    const OwnChanges own(updating_);
     refreshColumns();
     refreshItems();
     formatHeader();
 }
 
 void GridView::refreshColumns() {
-    const HWND header = ListView_GetHeader(list_.get());
-    for (int extra = Header_GetItemCount(header); extra > model_.ColCount(); --extra) {
+    for (int extra = static_cast<int>(shownColumns_.size()); extra > model_.ColCount(); --extra) {
         ListView_DeleteColumn(list_.get(), extra - 1);
     }
-    const int existing = Header_GetItemCount(header);
+    const int existing = std::min(model_.ColCount(), static_cast<int>(shownColumns_.size()));
+    shownColumns_.resize(model_.ColCount());
     for (int col = 0; col < model_.ColCount(); ++col) {
-        std::wstring title =
-            text::Widen(model_.RowCount() > 0 ? model_.DisplayText(col, 0) : std::string());
+        ShownColumn wanted{model_.RowCount() > 0 ? model_.DisplayText(col, 0) : std::string(),
+                           model_.ColumnWidth(col),
+                           model_.ColumnAlignment(col) == widgets::Alignment::Centre ? LVCFMT_CENTER
+                                                                                     : LVCFMT_LEFT};
+        if (col < existing && shownColumns_[col] == wanted) {
+            continue;
+        }
+        std::wstring title = text::Widen(wanted.title);
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.fmt =
-            model_.ColumnAlignment(col) == widgets::Alignment::Centre ? LVCFMT_CENTER : LVCFMT_LEFT;
-        column.cx = model_.ColumnWidth(col);
+        column.fmt = wanted.format;
+        column.cx = wanted.width;
         column.pszText = title.data();
         SendMessageW(list_.get(), col < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, col,
                      reinterpret_cast<LPARAM>(&column));
+        shownColumns_[col] = std::move(wanted);
     }
 }
 
@@ -153,8 +168,17 @@ void GridView::refreshItems() {
         ListView_DeleteItem(list_.get(), extra - 1);
     }
     const int existing = ListView_GetItemCount(list_.get());
+    shownItems_.resize(items);
     for (int item = 0; item < items; ++item) {
         const int row = item + 1;
+        ShownItem wanted;
+        for (int col = 0; col < model_.ColCount(); ++col) {
+            wanted.cells.push_back(model_.CellText(col, row));
+        }
+        wanted.box = !model_.HasCheckBox(0, row) ? 0 : model_.IsChecked(0, row) ? 2 : 1;
+        if (item < existing && shownItems_[item] == wanted) {
+            continue;
+        }
         if (item >= existing) {
             LVITEMW entry{};
             entry.mask = LVIF_PARAM;
@@ -169,8 +193,10 @@ void GridView::refreshItems() {
             cell.pszText = text.data();
             SendMessageW(list_.get(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
         }
-        const int box = !model_.HasCheckBox(0, row) ? 0 : model_.IsChecked(0, row) ? 2 : 1;
-        ListView_SetItemState(list_.get(), item, INDEXTOSTATEIMAGEMASK(box), LVIS_STATEIMAGEMASK);
+        ListView_SetItemState(list_.get(), item, INDEXTOSTATEIMAGEMASK(wanted.box),
+                              LVIS_STATEIMAGEMASK);
+        ListView_RedrawItems(list_.get(), item, item);  // a colour may change without its text
+        shownItems_[item] = std::move(wanted);
     }
 }
 
@@ -181,13 +207,16 @@ void GridView::formatHeader() {
         HDITEMW item{};
         item.mask = HDI_FORMAT;
         Header_GetItem(header, col, &item);
+        const int was = item.fmt;
         item.fmt &= ~(HDF_JUSTIFYMASK | HDF_SORTUP | HDF_SORTDOWN);
         item.fmt |=
             model_.ColumnAlignment(col) == widgets::Alignment::Centre ? HDF_CENTER : HDF_LEFT;
         if (model_.SortingEnabled() && col == model_.SortColumn()) {
             item.fmt |= model_.SortAscending() ? HDF_SORTUP : HDF_SORTDOWN;
         }
-        Header_SetItem(header, col, &item);
+        if (item.fmt != was) {
+            Header_SetItem(header, col, &item);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "widgets/ColumnGrid.h"
 #include "win32/Gdi.h"
@@ -44,12 +45,28 @@ class GridView : public Window {
     LRESULT customDraw(LPARAM lParam);
     int rowOf(int item) const;
 
+    // What the list shows, to send it only what changed: the list view then redraws those
+    // items alone.
+    struct ShownColumn {
+        std::string title;
+        int width = 0;
+        int format = 0;
+        bool operator==(const ShownColumn&) const = default;
+    };
+    struct ShownItem {
+        std::vector<std::string> cells;  // with their mark-up, which sets the colours
+        int box = 0;                     // state image: 0 none, 1 unticked, 2 ticked
+        bool operator==(const ShownItem&) const = default;
+    };
+
     widgets::ColumnGrid& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
     bool updating_ = false;        // the view's own changes are no user input
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn
-    UniqueWindow list_;            // last: destroyed first, while the rest still stands
+    std::vector<ShownColumn> shownColumns_;
+    std::vector<ShownItem> shownItems_;
+    UniqueWindow list_;  // last: destroyed first, while the rest still stands
 };
 
 }  // namespace brevolt::win32

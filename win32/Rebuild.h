@@ -6,12 +6,25 @@
 
 namespace brevolt::win32 {
 
-// Holds a control's drawing and marks its changes as the view's own while a view copies its model
-// in, so that they are not taken for the user's.
+// Marks a view's changes to its control as its own while it copies its model in, so that they
+// are not taken for the user's.
+class OwnChanges {
+  public:
+    explicit OwnChanges(bool& updating)
+        : updating_(updating), was_(std::exchange(updating, true)) {}
+    OwnChanges(const OwnChanges&) = delete;
+    OwnChanges& operator=(const OwnChanges&) = delete;
+    ~OwnChanges() { updating_ = was_; }
+
+  private:
+    bool& updating_;
+    bool was_;
+};
+
+// Also holds the control's drawing, and redraws it whole at the end.
 class Rebuild {
   public:
-    Rebuild(HWND control, bool& updating)
-        : control_(control), updating_(updating), was_(std::exchange(updating, true)) {
+    Rebuild(HWND control, bool& updating) : control_(control), own_(updating) {
         SendMessageW(control_, WM_SETREDRAW, FALSE, 0);
     }
     Rebuild(const Rebuild&) = delete;
@@ -20,13 +33,11 @@ class Rebuild {
         SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(control_, nullptr, nullptr,
                      RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-        updating_ = was_;
     }
 
   private:
     HWND control_;
-    bool& updating_;
-    bool was_;
+    OwnChanges own_;
 };
 
 }  // namespace brevolt::win32

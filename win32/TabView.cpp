@@ -27,26 +27,33 @@ TabView::TabView(widgets::PageControl& model, HWND parent) : model_(model) {
 }
 
 void TabView::refresh() {
-    TabCtrl_DeleteAllItems(tabs_.get());
-    tabPages_.clear();
+    std::vector<int> visible;
     for (int i = 0; i < model_.Count(); ++i) {
-        if (!model_.PageAt(i).tabVisible) {
-            continue;
+        if (model_.PageAt(i).tabVisible) {
+            visible.push_back(i);
         }
-        std::wstring caption = text::Widen(model_.PageAt(i).caption);
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        SendMessageW(tabs_.get(), TCM_INSERTITEMW, tabPages_.size(),
-                     reinterpret_cast<LPARAM>(&item));
-        tabPages_.push_back(i);
+    }
+    // Tabs are made anew only when others show: a change of the active page alone keeps them.
+    const bool newTabs = visible != tabPages_;
+    if (newTabs) {
+        TabCtrl_DeleteAllItems(tabs_.get());
+        tabPages_ = std::move(visible);
+        for (std::size_t tab = 0; tab < tabPages_.size(); ++tab) {
+            std::wstring caption = text::Widen(model_.PageAt(tabPages_[tab]).caption);
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = caption.data();
+            SendMessageW(tabs_.get(), TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
+        }
     }
     const auto active = std::find(tabPages_.begin(), tabPages_.end(), model_.ActivePageIndex());
     TabCtrl_SetCurSel(tabs_.get(), active == tabPages_.end() ? -1 : active - tabPages_.begin());
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         ShowWindow(pages_[i]->handle(), i == model_.ActivePageIndex() ? SW_SHOW : SW_HIDE);
     }
-    layout();  // the rows of tabs may have changed
+    if (newTabs) {
+        layout();  // the rows of tabs may have changed
+    }
 }
 
 void TabView::layout() {
