@@ -128,10 +128,21 @@ void GridView::setRowHeight() {
 }
 
 void GridView::refresh() {
-    const OwnChanges own(updating_);
-    refreshColumns();
-    refreshItems();
-    formatHeader();
+    const auto update = [this] {
+        refreshColumns();
+        refreshItems();
+        formatHeader();
+    };
+    // Items that come or go move the rest: the list is then redrawn whole, once. Otherwise
+    // the list view redraws the items that changed.
+    if (model_.RowCount() - 1 != static_cast<int>(shownItems_.size()) ||
+        model_.ColCount() != static_cast<int>(shownColumns_.size())) {
+        const Rebuild rebuild(list_.get(), updating_);
+        update();
+    } else {
+        const OwnChanges own(updating_);
+        update();
+    }
 }
 
 void GridView::refreshColumns() {
