@@ -44,7 +44,7 @@ class MainWindowEndToEnd : public ::testing::Test {
         installation.emplace();
         ClearProgramKeys();
         ImportReg(seed);
-        before = TakeRegistrySnapshot();
+        footprint.emplace();
         if (!settings.empty()) {
             WriteFileBytes(installation->File(L"main.ini"), settings);
         }
@@ -93,23 +93,13 @@ class MainWindowEndToEnd : public ::testing::Test {
     // Around every scenario: nothing in the registry changed but what the program may touch.
     void TearDown() override {
         program.reset();
-        if (!before) {
-            return;
+        if (footprint) {
+            EXPECT_EQ(footprint->ChangesOutside(mayChange), "");
         }
-        std::string outside;
-        for (const auto& change : ChangesOutside(*before, TakeRegistrySnapshot(), mayChange)) {
-            outside += change + "\n";
-        }
-        EXPECT_EQ(outside, "");
     }
 
-    // Wine keeps state of its own under "Software\Wine", and the in-process suites running beside
-    // these scenarios keep their scratch keys under "Software\Brevolt Tests": neither is the
-    // program's.
-    std::vector<std::string> mayChange = {"HKCU\\Software\\Microsoft\\Office\\",
-                                          "HKCU\\Software\\Wine\\", "HKLM\\Software\\Wine\\",
-                                          "HKCU\\Software\\Brevolt Tests\\"};
-    std::optional<RegistrySnapshot> before;
+    std::vector<std::string> mayChange = {"HKCU\\Software\\Microsoft\\Office\\"};
+    std::optional<Footprint> footprint;
     std::optional<Installation> installation;
     std::optional<Program> program;  // ends before its installation goes
     HWND window = nullptr;

@@ -167,4 +167,15 @@ std::vector<std::string> ChangesOutside(const RegistrySnapshot& before,
     return changes;
 }
 
+std::string Footprint::ChangesOutside(const std::vector<std::string>& programKeys) const {
+    std::vector<std::string> allowed = {"HKCU\\Software\\Wine\\", "HKLM\\Software\\Wine\\",
+                                        "HKCU\\Software\\Brevolt Tests\\"};
+    allowed.insert(allowed.end(), programKeys.begin(), programKeys.end());
+    std::string lines;
+    for (const auto& change : e2e::ChangesOutside(before_, TakeRegistrySnapshot(), allowed)) {
+        lines += change + "\n";
+    }
+    return lines;
+}
+
 }  // namespace brevolt::e2e

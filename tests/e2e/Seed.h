@@ -36,4 +36,17 @@ std::vector<std::string> ChangesOutside(const RegistrySnapshot& before,
                                         const RegistrySnapshot& after,
                                         const std::vector<std::string>& allowedPrefixes);
 
+// The registry as a scenario found it, to tell when it ends what changed outside the keys the
+// program may touch in it. Wine's own keys ("Software\Wine") and the scratch keys of the
+// in-process suites running beside ("Software\Brevolt Tests") are no one's footprint here.
+class Footprint {
+  public:
+    Footprint() : before_(TakeRegistrySnapshot()) {}
+    // One line per change outside these key prefixes; empty when there is none.
+    std::string ChangesOutside(const std::vector<std::string>& programKeys) const;
+
+  private:
+    RegistrySnapshot before_;
+};
+
 }  // namespace brevolt::e2e

@@ -1,6 +1,10 @@
 // Start and end of the real program under Wine, watched from outside.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "e2e/Driver.h"
 #include "e2e/Seed.h"
 
@@ -9,7 +13,22 @@ namespace {
 
 constexpr const wchar_t* kMainWindow = L"TfrmMain";
 
-TEST(StartupEndToEnd, AnUnwritableFolderIsReportedAndTheProgramEndsWithoutAWindow) {
+// Each start begins without Outlook's keys (it then ends on Outlook 2000) and may touch Office's
+// keys alone.
+class StartupEndToEnd : public ::testing::Test {
+  protected:
+    StartupEndToEnd() {
+        ClearProgramKeys();
+        footprint.emplace();
+    }
+    void TearDown() override { EXPECT_EQ(footprint->ChangesOutside(mayChange), ""); }
+
+    std::vector<std::string> mayChange = {"HKCU\\Software\\Microsoft\\Office\\"};
+    std::optional<Footprint> footprint;
+};
+
+TEST_F(StartupEndToEnd, AnUnwritableFolderIsReportedAndTheProgramEndsWithoutAWindow) {
+    mayChange.clear();  // nothing at all
     Installation installation;
     CreateDirectoryW(installation.File(L"test.file").c_str(), nullptr);
     WriteFileBytes(installation.File(L"main.ini"), "[Brevolt]\r\nLastVersion=10.0\r\n");
@@ -31,8 +50,7 @@ TEST(StartupEndToEnd, AnUnwritableFolderIsReportedAndTheProgramEndsWithoutAWindo
     EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=10.0\r\n");
 }
 
-TEST(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
-    ClearProgramKeys();  // no Outlook: the start ends on Outlook 2000
+TEST_F(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
     Installation installation;
     WriteFileBytes(installation.File(L"test.file"), "old content that is overwritten");
     {
@@ -49,8 +67,7 @@ TEST(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
     EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
-TEST(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
-    ClearProgramKeys();
+TEST_F(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
     Installation installation;
     CreateDirectoryW(installation.File(L"main.ini").c_str(), nullptr);
     Program program(installation.Executable());
@@ -73,7 +90,7 @@ TEST(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
     EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
-TEST(StartupEndToEnd, TheEndOfTheSessionIsNeverRefused) {
+TEST_F(StartupEndToEnd, TheEndOfTheSessionIsNeverRefused) {
     Installation installation;
     CreateDirectoryW(installation.File(L"main.ini").c_str(), nullptr);
     Program program(installation.Executable());
