@@ -44,6 +44,18 @@ const std::vector<Action>& Actions() {
              }
          },
          [](Session& s) { ClickVersion(s, "Version1"); }},
+        {"first switch to Outlook Express", "11.0", Nothing,
+         [](Session& s) {
+             s.Stop();
+             s.Start();
+         },
+         [](Session& s) { s.Form().MainMenu1.Find("OutlookExpress1")->Click(); }},
+        {"first options page", "11.0", Nothing,
+         [](Session& s) {
+             s.Stop();
+             s.Start();
+         },
+         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); }},
         {"options page", "11.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet1); },
          [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); }},
         {"identities page", "6.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet3); },
