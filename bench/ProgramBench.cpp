@@ -26,6 +26,12 @@ struct Action {
 
 void Nothing(Session&) {}
 
+// A fresh start, for actions that must find the window as it opens.
+void Restart(Session& session) {
+    session.Stop();
+    session.Start();
+}
+
 void ClickVersion(Session& session, const char* item) {
     session.Form().MainMenu1.Find(item)->Click();
 }
@@ -44,17 +50,9 @@ const std::vector<Action>& Actions() {
              }
          },
          [](Session& s) { ClickVersion(s, "Version1"); }},
-        {"first switch to Outlook Express", "11.0", Nothing,
-         [](Session& s) {
-             s.Stop();
-             s.Start();
-         },
+        {"first switch to Outlook Express", "11.0", Nothing, Restart,
          [](Session& s) { s.Form().MainMenu1.Find("OutlookExpress1")->Click(); }},
-        {"first options page", "11.0", Nothing,
-         [](Session& s) {
-             s.Stop();
-             s.Start();
-         },
+        {"first options page", "11.0", Nothing, Restart,
          [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); }},
         {"options page", "11.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet1); },
          [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); }},

@@ -79,6 +79,18 @@ class MainWindowEndToEnd : public ::testing::Test {
     void PressButton(const wchar_t* caption) {
         Click(FindChild(window, L"BrevoltFlatButton", caption));
     }
+    // Ticks an unticked item with the space bar; true once the list shows it ticked.
+    bool TickWithSpaceBar(HWND list, int item) {
+        ToggleWithSpaceBar(list, item);
+        return WaitUntil([&] { return IsItemChecked(list, item); });
+    }
+    // Presses "Speichern" and confirms the information that follows; true once the program ended.
+    bool SaveAndEnd() {
+        PressButton(L"Speichern");
+        AnswerBox("Informationen",
+                  "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
+        return program->WaitForExit();
+    }
     HWND AnswerBox(const char* caption, const char* text, int button) {
         const HWND box = program->WaitForMessageBox();
         EXPECT_NE(box, nullptr);
@@ -122,8 +134,7 @@ TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeSettingAnOptionAndSaving) {
     EXPECT_EQ(TabTexts(tabs),
               (std::vector<std::wstring>{L"Dateien freischalten", L"Weitere Einstellungen"}));
 
-    ToggleWithSpaceBar(grid, Row(L"HLP"));
-    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(grid, Row(L"HLP")); }));
+    EXPECT_TRUE(TickWithSpaceBar(grid, Row(L"HLP")));
 
     ClickTab(tabs, L"Weitere Einstellungen");
     const HWND options = ListWithItems(14);
@@ -131,12 +142,8 @@ TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeSettingAnOptionAndSaving) {
     EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 0); }));  // MinToTray 1
     EXPECT_FALSE(IsItemChecked(options, 1));
     EXPECT_TRUE(IsItemChecked(options, 7));  // auto-archiving not switched on
-    ToggleWithSpaceBar(options, 1);
-    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 1); }));
-    PressButton(L"Speichern");
-    AnswerBox("Informationen",
-              "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
-    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_TRUE(TickWithSpaceBar(options, 1));
+    ASSERT_TRUE(SaveAndEnd());
 
     EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "CHM;HLP");
     const auto blocked = StoredText(kOutlook2003Security, "Level1Add");
@@ -182,13 +189,9 @@ TEST_F(MainWindowEndToEnd, AnIdentityChosenTickedAndSaved) {
     const std::string mailB = "Identities\\{B}\\Software\\Microsoft\\Outlook Express\\5.0\\Mail";
     ASSERT_TRUE(WaitUntil([&] { return KeyExists(mailB); }));  // read: its keys were created
     EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 0) && !IsItemChecked(options, 1); }));
-    ToggleWithSpaceBar(options, 1);
-    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 1); }));
+    EXPECT_TRUE(TickWithSpaceBar(options, 1));
 
-    PressButton(L"Speichern");
-    AnswerBox("Informationen",
-              "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
-    ASSERT_TRUE(program->WaitForExit());
+    ASSERT_TRUE(SaveAndEnd());
 
     EXPECT_EQ(StoredDword(mailB, "Show Adv Mail Send"), 1u);
     EXPECT_EQ(StoredDword(mailB, "Safe Attachments"), 1u);
@@ -226,8 +229,7 @@ TEST_F(MainWindowEndToEnd, PendingTicksAreKeptOrDroppedAsAnswered) {
                   "\"Level1Remove\"=\"HLP\"\r\n",
               "[Brevolt]\r\nLastVersion=11.0\r\n");
         ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
-        ToggleWithSpaceBar(grid, Row(L"HLP"));
-        ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(grid, Row(L"HLP")); }));
+        ASSERT_TRUE(TickWithSpaceBar(grid, Row(L"HLP")));
 
         ChooseMenuCommand(window, kMenuOutlook2002);
         const HWND box = program->WaitForMessageBox();
