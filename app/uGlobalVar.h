@@ -23,7 +23,7 @@ extern std::string UnblockedExts;
 extern std::string BlockedExts;
 extern std::string OwnExts;
 extern std::vector<TIdent> Idents;
-extern std::string CurrentIdent;
+extern std::string CurrentIdent;  // the chosen identity's key under "Identities"
 extern const std::string EditionLabel;
 
 extern const std::string SettingsSection;     // "Brevolt"

@@ -42,7 +42,7 @@ void IdentitiesPage::cbIdentChange() {
 void IdentitiesPage::SelectIdentity(const std::string& userName) {
     for (const auto& ident : uGlobalVar::Idents) {
         if (ident.UserName == userName) {
-            uGlobalVar::CurrentIdent = ident.UserId;
+            uGlobalVar::CurrentIdent = ident.Key;
             LoadIdentityOptions();
             return;
         }

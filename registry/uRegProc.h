@@ -24,9 +24,10 @@ void EnsureOutlook9SecurityKey();
 
 // "Level1Remove" of the version's Outlook security key, upper-cased, into UnblockedExts.
 bool ReadUnblockedExts(const std::string& ver);
-// "Level1Add" of the same key into BlockedExts, so that entries unknown to the page are kept.
+// "Level1Add" of the same key into BlockedExts, so that entries unknown to the page are kept. A
+// value that is no text holds no such entries: BlockedExts is emptied and nothing is raised.
 bool ReadBlockedExts(const std::string& ver);
-// "Level1RemoveUser" into OwnExts.
+// "Level1RemoveUser" into OwnExts exactly as stored (no case change, no trimming).
 bool ReadOwnExts(const std::string& ver);
 // The lists into their values; each then resets the Office-wide "Level1Add".
 bool WriteUnblockedExts(const std::string& ver);
@@ -104,9 +105,10 @@ bool WriteUseOutlookContacts(bool ticked);
 // the access layer's error and ends the listing with what was added so far.
 void LoadIdentities(widgets::DropDownList& dropDown);
 
-// The four options of the identity CurrentIdent names. Reads create the identity's mail or
-// browser key; writes never create it. An identity id that is empty or holds a backslash names
-// no key of its own: reads give the value-missing state and touch nothing, writes write nothing.
+// The four options of the identity whose listed key CurrentIdent names. Reads create the identity's
+// mail or browser key; writes never create it. An identity id that is empty or holds a backslash
+// names no key of its own: reads give the value-missing state and touch nothing, writes write
+// nothing.
 bool ReadDisableScriptDebugger();
 bool ReadShowAdvMailSend();
 bool ReadSafeAttachments();

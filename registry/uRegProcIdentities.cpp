@@ -90,7 +90,7 @@ void LoadIdentities(widgets::DropDownList& dropDown) {
         } else {
             dropDown.Append(userName);
         }
-        uGlobalVar::Idents.push_back({reg.ReadText("User ID"), userName});
+        uGlobalVar::Idents.push_back({name, reg.ReadText("User ID"), userName});
         reg.ClosePath();
     }
 }

@@ -1,5 +1,6 @@
 #include "app/uGlobalVar.h"
 #include "base/UpperCase.h"
+#include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
 #include "registry/uRegProc.h"
 #include "unblock/ExtensionList.h"
@@ -60,11 +61,27 @@ bool ReadUnblockedExts(const std::string& ver) {
 }
 
 bool ReadBlockedExts(const std::string& ver) {
-    return ReadList(ver, "Level1Add", uGlobalVar::BlockedExts);
+    try {
+        return ReadList(ver, "Level1Add", uGlobalVar::BlockedExts);
+    } catch (const registry::ERegistryException&) {
+        // Read only to keep entries the page does not know: a value that is no text holds none,
+        // and the save replaces it with the still-blocked list.
+        uGlobalVar::BlockedExts.clear();
+        return true;
+    }
 }
 
 bool ReadOwnExts(const std::string& ver) {
-    return ReadList(ver, "Level1RemoveUser", uGlobalVar::OwnExts);
+    if (ver.empty()) {
+        return false;
+    }
+    registry::TRegistry reg;
+    if (!reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true)) {
+        return false;
+    }
+    // Kept exactly as stored: no command changes it, and the save writes it back unchanged.
+    uGlobalVar::OwnExts = reg.ReadText("Level1RemoveUser");
+    return true;
 }
 
 bool WriteUnblockedExts(const std::string& ver) {

@@ -114,9 +114,11 @@ bool Get(const OutlookOption& option, const std::string& ver) {
     }
 }
 
-// Stores the state; the first failure ends the writes of this call. False when a value could
-// not be removed (a value that cannot be set raises).
+// Stores the state. A value that cannot be set raises and ends the writes of this call; a value
+// that cannot be removed does not (removing never raises), so the later ones are still removed.
+// False when any value could not be removed.
 bool Store(registry::TRegistry& reg, const OutlookOption& option, bool on) {
+    bool stored = true;
     for (const char* name : option.values) {
         switch (option.write) {
             case WriteRule::OneOrRemove:
@@ -126,7 +128,7 @@ bool Store(registry::TRegistry& reg, const OutlookOption& option, bool on) {
                 } else if (!reg.RemoveValue(name) && reg.HasValue(name)) {
                     // Removed first and asked after: a value still there is a failure, one that
                     // was never there is none, and a failing question cannot hide a failure.
-                    return false;
+                    stored = false;
                 }
                 break;
             case WriteRule::OneOrZero:
@@ -137,7 +139,7 @@ bool Store(registry::TRegistry& reg, const OutlookOption& option, bool on) {
                 break;
         }
     }
-    return true;
+    return stored;
 }
 
 bool Set(const OutlookOption& option, const std::string& ver, bool on) {

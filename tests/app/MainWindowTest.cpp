@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "support/CountingRegistry.h"
 #include "support/MainWindowFixture.h"
 
 namespace brevolt {
@@ -233,6 +234,23 @@ TEST_F(MainWindow, TheSaveReportsWhatItCouldNotWriteAndStillEnds) {
     EXPECT_EQ(app.terminations, 1);
 }
 
+// Reading "Level1Add" only keeps entries the page does not know; a value that is no text
+// stops nothing and is replaced by the save.
+TEST_F(MainWindow, AnAddListThatIsNoTextIsReplacedByTheSave) {
+    Store(SecurityKey("11.0"), "Level1Remove", "CHM");
+    {
+        registry::TRegistry reg(memory);
+        ASSERT_TRUE(reg.OpenPath(SecurityKey("11.0"), true));
+        reg.WriteDword("Level1Add", 7);
+    }
+    Start("11.0", {"11.0"});
+    EXPECT_TRUE(dialogs().shown.empty());
+    EXPECT_TRUE(frm->AdvColumnGrid1.IsChecked(0, 7));  // CHM
+    frm->B_Senden.Click();
+    EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Add").substr(0, 12), "ADE;ADP;APP;");
+    EXPECT_EQ(dialogs().shown.size(), 1u);  // the information alone
+}
+
 TEST_F(MainWindow, PendingTicksAreOfferedOnASwitch) {
     Start("", {"10.0", "11.0"});
     frm->PopupMenu1.Items[0].Click();  // "Alle"
@@ -245,6 +263,8 @@ TEST_F(MainWindow, PendingTicksAreOfferedOnASwitch) {
 }
 
 TEST_F(MainWindow, EveryWayOutButTheSaveStoresTheVersionOnce) {
+    testing::CountingBackends counting(recorder, registry::CurrentIniBackend());
+    const registry::BackendScope scope(counting, counting);
     Start("", {"10.0"});
     const std::vector<std::function<void()>> ways = {
         [&] { frm->B_Empfangen.Click(); },
@@ -258,10 +278,13 @@ TEST_F(MainWindow, EveryWayOutButTheSaveStoresTheVersionOnce) {
     for (const auto& leave : ways) {
         dir.RemoveFile("main.ini");
         app.terminations = 0;
+        counting.Reset();
         leave();
         EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");
+        EXPECT_EQ(counting.counts.fileWrites, 1);
         EXPECT_EQ(app.terminations, 1);
     }
+    uGlobalVar::DoneGlobals();  // the settings file writes through `counting`, which ends here
 }
 
 }  // namespace

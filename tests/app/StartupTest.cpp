@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "app/uGlobalVar.h"
+#include "support/CountingRegistry.h"
 #include "support/FakeApplication.h"
 #include "support/RegistrySandbox.h"
 #include "support/TempDir.h"
@@ -77,7 +78,7 @@ TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
         EXPECT_FALSE(uGlobalVar::Installed2002);
         EXPECT_TRUE(uGlobalVar::Installed2003);
         EXPECT_NE(uGlobalVar::SettingsFile, nullptr);
-        uGlobalVar::Idents.push_back({"{id}", "Anna"});
+        uGlobalVar::Idents.push_back({"{id}", "{id}", "Anna"});
     };
 
     EXPECT_EQ(RunProgram(app), 0);
@@ -105,8 +106,12 @@ TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
             uGlobalVar::CurrentVersion = "10.0";
             leave(frm);
         };
+        testing::CountingBackends counting(registry::CurrentRegistryBackend(),
+                                           registry::CurrentIniBackend());
+        const registry::BackendScope scope(counting, counting);
         RunProgram(app);
         EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");
+        EXPECT_EQ(counting.counts.fileWrites, 1);
         EXPECT_EQ(app.terminations, 1);
     }
 }

@@ -141,6 +141,36 @@ TEST_F(ExpressPages, OnlyTheIdentityChosenWhenSavingIsWritten) {
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Warn on Mapi Send"), 1u);
 }
 
+// "User ID" names another key than the one the identity was listed from: a stray one, or
+// another identity's (in other case). The identity's own key wins; no other key is touched.
+class IdentityKeys : public ExpressPages, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(IdentityKeys, AnIdentityIsReadAndWrittenUnderTheKeyItWasListedFrom) {
+    AddIdentity("{A1}", "Anna", 1);
+    AddIdentity("{B2}", "Bob", 0, GetParam());
+    {
+        registry::TRegistry reg(memory);
+        ASSERT_TRUE(reg.OpenPath(MailKey("{A1}"), true));
+        reg.WriteDword("Show Adv Mail Send", 1);
+        reg.ClosePath();
+        ASSERT_TRUE(reg.OpenPath(MailKey("{B2}"), true));
+        reg.WriteDword("Safe Attachments", 0);
+    }
+    Start("6.0", {"11.0"});
+    frm->cbIdent.ChooseByUser(1);
+    EXPECT_EQ(uGlobalVar::CurrentIdent, "{B2}");
+    EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, false, true, true}));
+    frm->pmCheckId.ToggleByUser(0);
+    frm->B_Senden.Click();
+    EXPECT_FALSE(KeyExists("Identities\{ZZ}"));
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{A1}"), "Show Adv Mail Send"), 1u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{A1}"), "Safe Attachments"), std::nullopt);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{B2}"), "Show Adv Mail Send"), 0u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{B2}"), "Safe Attachments"), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(UserIds, IdentityKeys, ::testing::Values("{ZZ}", "{a1}"));
+
 TEST_F(ExpressPages, NamesOutsideCodePage1252ShowAndSelect) {
     AddIdentity("{1}", "Anna", 1);
     AddIdentity("{2}", "Łukasz 中文", 0);

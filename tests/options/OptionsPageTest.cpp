@@ -177,5 +177,19 @@ TEST_F(OptionsPage, AFailingErrorReportWriteLeavesTheLaterValues) {
     EXPECT_EQ(Dword(common, "DWNoSecondLevelCollection"), 7u);
 }
 
+TEST_F(OptionsPage, AFailingErrorReportRemovalStillRemovesTheOthers) {
+    const std::string common = "Software\\Microsoft\\Office\\11.0\\Common";
+    for (const char* name :
+         {"DWNeverUpload", "DWNoExternalURL", "DWNoFileCollection", "DWNoSecondLevelCollection"}) {
+        PutDword(common, name, 1);
+    }
+    memory.FailDeleteValue(Hive::CurrentUser, common, "DWNoExternalURL");
+    EXPECT_FALSE(uRegProc::SetErrorReports("11.0", false));
+    EXPECT_EQ(Dword(common, "DWNeverUpload"), std::nullopt);
+    EXPECT_EQ(Dword(common, "DWNoExternalURL"), 1u);
+    EXPECT_EQ(Dword(common, "DWNoFileCollection"), std::nullopt);
+    EXPECT_EQ(Dword(common, "DWNoSecondLevelCollection"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace brevolt

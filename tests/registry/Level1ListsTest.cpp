@@ -29,6 +29,7 @@ class Level1Lists : public ::testing::Test {
     testing::RegistrySandbox sandbox;
 };
 
+// The user's own list is kept exactly as stored; the other two are upper-cased and trimmed.
 TEST_F(Level1Lists, ReadsUpperCaseAndTrimOneSeparatorAtEachEnd) {
     struct Case {
         const char* stored;
@@ -46,7 +47,7 @@ TEST_F(Level1Lists, ReadsUpperCaseAndTrimOneSeparatorAtEachEnd) {
         EXPECT_TRUE(uRegProc::ReadOwnExts("11.0"));
         EXPECT_TRUE(uRegProc::ReadBlockedExts("11.0"));
         EXPECT_EQ(uGlobalVar::UnblockedExts, c.read) << c.stored;
-        EXPECT_EQ(uGlobalVar::OwnExts, c.read) << c.stored;
+        EXPECT_EQ(uGlobalVar::OwnExts, c.stored);
         EXPECT_EQ(uGlobalVar::BlockedExts, c.read) << c.stored;
     }
 }
@@ -95,6 +96,20 @@ TEST_F(Level1Lists, AValueOfTheWrongTypeRaisesAndLeavesTheList) {
         EXPECT_STREQ(error.what(), "Ungültiger Datentyp für 'Level1Remove'");
     }
     EXPECT_EQ(uGlobalVar::UnblockedExts, "OLD");
+}
+
+TEST_F(Level1Lists, AnAddListThatIsNoTextHoldsNothingToKeep) {
+    const std::vector<registry::RawValue> stored = {
+        {registry::ValueType::Dword, {1, 0, 0, 0}},
+        {registry::ValueType::Binary, {'E', 0, 'X', 0, 'E', 0}},
+        {registry::ValueType::MultiText, {'E', 0, 'X', 0, 'E', 0, 0, 0, 0, 0}},
+    };
+    for (const auto& value : stored) {
+        sandbox.Put(Hive::CurrentUser, kOutlook, "Level1Add", value);
+        uGlobalVar::BlockedExts = "OLD";
+        EXPECT_TRUE(uRegProc::ReadBlockedExts("11.0"));
+        EXPECT_EQ(uGlobalVar::BlockedExts, "");
+    }
 }
 
 TEST_F(Level1Lists, EveryWriteResetsTheOfficeWideAddListToOneBlank) {

@@ -18,6 +18,7 @@ struct CallCounts {
     int writes = 0;         // values set or deleted, trees deleted
     int lists = 0;          // subkey listings
     int fileCalls = 0;      // settings file reads, writes and flushes
+    int fileWrites = 0;     // of those, the writes
 
     int Total() const { return opens + reads + writes + lists + fileCalls; }
 };
@@ -69,6 +70,7 @@ class CountingBackends : public registry::RegistryBackend, public registry::IniB
     bool write(const std::string& file, const std::string& section, const std::string& key,
                const std::string& text) override {
         ++counts.fileCalls;
+        ++counts.fileWrites;
         Note("file write [" + section + "] " + key);
         return ini_.write(file, section, key, text);
     }

@@ -188,11 +188,13 @@ TEST_F(UnblockPageTest, EntriesTheCatalogueDoesNotKnowAreWrittenBack) {
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({"CHM", "HLP"}) + ";XYZ");
 }
 
-TEST_F(UnblockPageTest, TheUsersOwnListIsWrittenBackAsRead) {
-    Store(kOutlook11, "Level1RemoveUser", ";own;");
-    Switch("11.0");
-    page.SaveExtLists("11.0");
-    EXPECT_EQ(Stored(kOutlook11, "Level1RemoveUser"), "OWN");
+TEST_F(UnblockPageTest, TheUsersOwnListIsWrittenBackAsStored) {
+    for (const char* own : {";own;", ";abc;xyz"}) {
+        Store(kOutlook11, "Level1RemoveUser", own);
+        Switch("11.0");
+        page.SaveExtLists("11.0");
+        EXPECT_EQ(Stored(kOutlook11, "Level1RemoveUser"), own);
+    }
 }
 
 TEST_F(UnblockPageTest, SortedDescendingWritesDescendingLists) {
