@@ -4,8 +4,10 @@
 
 namespace brevolt {
 
-// Move-only owner of a handle of any kind (registry keys, windows, GDI objects, fonts).
-// `Close` is a stateless functor; `Null` is the value that owns nothing.
+// Move-only owner of a handle of any kind (registry keys, windows, GDI objects, fonts, files).
+// `Close` is a stateless functor. A handle owns nothing when it equals `Null`, or, where the
+// kind has more than one such value, when `Close::IsEmpty` says so (a file handle is empty when
+// null or INVALID_HANDLE_VALUE).
 template <typename Handle, typename Close, Handle Null = Handle{}>
 class UniqueHandle {
   public:
@@ -23,17 +25,25 @@ class UniqueHandle {
     ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Null; }
+    explicit operator bool() const { return !IsEmpty(handle_); }
 
     void reset(Handle handle = Null) {
-        if (handle_ != Null) {
-            Close{}(handle_);
+        const Handle old = std::exchange(handle_, handle);
+        if (!IsEmpty(old)) {
+            Close{}(old);
         }
-        handle_ = handle;
     }
     Handle release() { return std::exchange(handle_, Null); }
 
   private:
+    static bool IsEmpty(Handle handle) {
+        if constexpr (requires { Close::IsEmpty(handle); }) {
+            return Close::IsEmpty(handle);
+        } else {
+            return handle == Null;
+        }
+    }
+
     Handle handle_ = Null;
 };
 

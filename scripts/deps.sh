@@ -24,6 +24,26 @@ sudo=()
 if [[ $(id -u) != 0 ]]; then
     sudo=(sudo)
 fi
+# Another installation may hold the package manager's locks: wait for them rather than fail.
+# apt-get waits for the dpkg lock itself; the lists lock of "update" is waited for here.
+apt() {
+    local waited=0 log
+    log=$(mktemp)
+    until DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 "$@" \
+        2>"$log"; do
+        if ! grep -qE "Could not get lock|Unable to acquire|Unable to lock" "$log" ||
+            ((waited >= 300)); then
+            cat "$log" >&2
+            rm -f "$log"
+            return 1
+        fi
+        echo "Waiting for another package installation to finish..." >&2
+        sleep 10
+        waited=$((waited + 10))
+    done
+    rm -f "$log"
+}
+
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+apt update -qq
+apt install -y -qq "${missing[@]}" >/dev/null

@@ -4,15 +4,9 @@
 
 #include <string>
 
-#include "base/UniqueHandle.h"
+#include "win32/Handles.h"
 
 namespace brevolt::win32 {
-
-struct DeleteGdiObject {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
-using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 
 // A font by face name and height in the platform's font model (negative: character height in
 // pixels at 96 dots per inch), scaled to the window's DPI.

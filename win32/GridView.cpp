@@ -21,11 +21,6 @@ constexpr int kCellMargin = 12;
 // check box is no wider.
 constexpr int kSortMarkRoom = 20;
 
-struct DestroyImageList {
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
-};
-using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
-
 class WindowDc {
   public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}

@@ -15,11 +15,6 @@
 
 namespace brevolt::win32 {
 
-struct DestroyMenuHandle {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
-
 // The main window on screen: 651 x 540, centred, sizeable; the header with the version's name
 // and the two flat buttons, the menu bar, the tab pages and the status bar. It shows TfrmMain's
 // controls and hands the user's input to them; it takes no decision of its own.

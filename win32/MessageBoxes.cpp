@@ -1,7 +1,7 @@
 #include "win32/MessageBoxes.h"
 
-#include "base/UniqueHandle.h"
 #include "base/WideText.h"
+#include "win32/Handles.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -9,11 +9,6 @@ namespace {
 // Carried by the program's boxes as their help context, so that the hook renames their buttons
 // and those of no other window (the owner, say, activated again as a box closes).
 constexpr DWORD kBoxMark = 0x42727662;
-
-struct Unhook {
-    void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
-};
-using UniqueHook = UniqueHandle<HHOOK, Unhook>;
 
 UINT StyleOf(widgets::MessageKind kind) {
     switch (kind) {

@@ -46,8 +46,7 @@ void ScrollTextView::paint() {
     GetClientRect(handle(), &client);
     // Drawn off screen first, so that the moving text does not flicker.
     const HDC buffer = CreateCompatibleDC(dc);
-    const UniqueHandle<HBITMAP, DeleteGdiObject> bitmap(
-        CreateCompatibleBitmap(dc, client.right, client.bottom));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
     const HGDIOBJ previousBitmap = SelectObject(buffer, bitmap.get());
     FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
     const HGDIOBJ previousFont = SelectObject(buffer, font_.get());

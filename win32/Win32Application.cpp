@@ -4,19 +4,12 @@
 
 #include <vector>
 
-#include "base/UniqueHandle.h"
 #include "base/WideText.h"
 #include "win32/AboutView.h"
+#include "win32/Handles.h"
 #include "win32/MainWindowView.h"
 
 namespace brevolt::win32 {
-namespace {
-
-struct CloseFile {
-    void operator()(HANDLE file) const { CloseHandle(file); }
-};
-
-}  // namespace
 
 std::string Win32Application::ExecutablePath() const {
     std::vector<wchar_t> buffer(MAX_PATH);
@@ -39,10 +32,9 @@ bool Win32Application::SaveTextLines(const std::string& path,
     for (const auto& line : lines) {
         contents += text::Utf8ToCp1252(line) + "\r\n";
     }
-    const UniqueHandle<HANDLE, CloseFile> file(CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE,
-                                                           0, nullptr, CREATE_ALWAYS,
-                                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
+    const UniqueFile file(CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
     DWORD written = 0;

@@ -2,14 +2,9 @@
 
 #include <windows.h>
 
-#include "base/UniqueHandle.h"
+#include "win32/Handles.h"
 
 namespace brevolt::win32 {
-
-struct DestroyWindowHandle {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 
 // Base of the program's window classes: the window procedure finds the object through the
 // pointer stored at WM_NCCREATE, and no exception ever crosses back into Win32.

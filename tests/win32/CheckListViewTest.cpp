@@ -157,11 +157,7 @@ bool ShowsColour(HWND list, int item, COLORREF colour) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    struct DeleteBitmap {
-        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-    };
-    const UniqueHandle<HBITMAP, DeleteBitmap> bitmap(
-        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, bitmap.get());
     SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);

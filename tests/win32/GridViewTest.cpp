@@ -355,11 +355,8 @@ class Painting {
     }
 
   private:
-    struct DeleteBitmap {
-        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-    };
     HWND list_;
-    UniqueHandle<HBITMAP, DeleteBitmap> bitmap_;
+    UniqueBitmap bitmap_;
     const std::uint32_t* pixels_ = nullptr;
     int width_ = 0;
 };

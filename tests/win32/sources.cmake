@@ -3,4 +3,5 @@ set(BREVOLT_WIN32_TESTS
     win32/CheckListViewTest.cpp
     win32/DropDownViewTest.cpp
     win32/GridViewTest.cpp
+    win32/HandlesTest.cpp
     win32/MessageBoxesTest.cpp)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "base/UniqueHandle.h"
+
+// The owning handles of the Windows side, each with its close policy.
+namespace brevolt::win32 {
+
+struct DestroyWindowHandle {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
+using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
+
+struct DestroyMenuHandle {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
+
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+
+struct DestroyImageList {
+    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+};
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
+
+struct UnhookWindowsHook {
+    void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
+};
+using UniqueHook = UniqueHandle<HHOOK, UnhookWindowsHook>;
+
+// CreateFileW fails with INVALID_HANDLE_VALUE, other calls with null: both own nothing.
+struct CloseFileHandle {
+    void operator()(HANDLE file) const { CloseHandle(file); }
+    static bool IsEmpty(HANDLE file) { return file == nullptr || file == INVALID_HANDLE_VALUE; }
+};
+using UniqueFile = UniqueHandle<HANDLE, CloseFileHandle>;
+
+}  // namespace brevolt::win32
