@@ -28,6 +28,7 @@ ColumnGrid::ColumnGrid() : measure_(EstimateWidth) {}
 void ColumnGrid::Reset(int columns, int rows) {
     rows_.assign(rows, std::vector<Cell>(columns));
     widths_.assign(columns, 64);
+    fitted_.assign(columns, false);
     alignments_.assign(columns, Alignment::Left);
     readOnly_.assign(columns, false);
     comparisons_.assign(columns, nullptr);
@@ -85,6 +86,7 @@ void ColumnGrid::ClearCells() {
 
 void ColumnGrid::SetColumnWidth(int col, int width) {
     widths_.at(col) = width;
+    fitted_.at(col) = false;
     changed();
 }
 
@@ -94,6 +96,17 @@ void ColumnGrid::FitColumnToContent(int col) {
         widest = std::max(widest, measure_(DisplayText(col, row), row == 0));
     }
     SetColumnWidth(col, widest);
+    fitted_[col] = true;
+}
+
+void ColumnGrid::SetMeasure(TextMeasure measure) {
+    measure_ = measure ? std::move(measure) : TextMeasure(EstimateWidth);
+    const BatchedUpdate update(*this);
+    for (int col = 0; col < ColCount(); ++col) {
+        if (fitted_[col]) {
+            FitColumnToContent(col);
+        }
+    }
 }
 
 void ColumnGrid::SetColumnAlignment(int col, Alignment alignment) {

@@ -49,9 +49,12 @@ class ColumnGrid : public ChangeNotifier {
 
     int ColumnWidth(int col) const { return widths_.at(col); }
     void SetColumnWidth(int col, int width);
-    // Fits the column to its widest cell, header included.
+    // Fits the column to its widest cell, header included. The column stays fitted until its
+    // width is set otherwise: a new measure fits it again.
     void FitColumnToContent(int col);
-    void SetMeasure(TextMeasure measure) { measure_ = std::move(measure); }
+    // Installs the view's measure (none: the grid's own estimate) and fits the fitted columns
+    // again with it, so that a fit gives the same widths whenever it ran.
+    void SetMeasure(TextMeasure measure);
 
     Alignment ColumnAlignment(int col) const { return alignments_.at(col); }
     void SetColumnAlignment(int col, Alignment alignment);
@@ -76,6 +79,7 @@ class ColumnGrid : public ChangeNotifier {
 
     std::vector<std::vector<Cell>> rows_;
     std::vector<int> widths_;
+    std::vector<bool> fitted_;
     std::vector<Alignment> alignments_;
     std::vector<bool> readOnly_;
     std::vector<RowLess> comparisons_;

@@ -42,6 +42,20 @@ void PageControl::SelectTabByUser(int index) {
     }
 }
 
+void PageControl::SelectNextTabByUser(bool forward) {
+    const int count = Count();
+    const int step = forward ? 1 : count - 1;
+    // With no page active, the first visible one going forward, the last one going back.
+    int index = active_ >= 0 ? active_ : forward ? count - 1 : 0;
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + step) % count;
+        if (pages_[index].tabVisible) {
+            SelectTabByUser(index);
+            return;
+        }
+    }
+}
+
 void PageControl::Shown() {
     if (!shown_) {
         shown_ = true;

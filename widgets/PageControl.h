@@ -31,6 +31,8 @@ class PageControl : public ChangeNotifier {
     void SetActivePage(int index);
     // The user selected a tab.
     void SelectTabByUser(int index);
+    // The user asked for the next (or previous) visible tab, round from the last to the first.
+    void SelectNextTabByUser(bool forward);
 
     // The control appears on screen for the first time.
     void Shown();

@@ -33,7 +33,7 @@ AboutView::AboutView(TfrmAbout& model, HWND owner) : model_(model), owner_(owner
         MoveWindow(close_->handle(), width - Scale(window, 97), Scale(window, 11),
                    Scale(window, 97), Scale(window, 20), TRUE);
     };
-    model_.OnClose = [this] { closed_ = true; };
+    bind(model_.OnClose, [this] { closed_ = true; });
     layout();
 }
 
@@ -48,6 +48,7 @@ void AboutView::layout() {
 void AboutView::RunModal() {
     EnableWindow(owner_, FALSE);
     ShowWindow(handle(), SW_SHOWNORMAL);
+    SetFocus(close_->handle());
     model_.FormShow();
     MSG message{};
     while (!closed_) {
@@ -56,10 +57,14 @@ void AboutView::RunModal() {
             PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
             break;
         }
+        // The dialog manager's keys: Esc asks to cancel, Enter presses the focused button (or
+        // asks for the default one).
+        if (IsDialogMessageW(handle(), &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    model_.OnClose = nullptr;
     // The owner first, so that Windows gives it the activation back.
     EnableWindow(owner_, TRUE);
     ShowWindow(handle(), SW_HIDE);
@@ -76,6 +81,12 @@ LRESULT AboutView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             closed_ = true;
             return 0;
+        case WM_COMMAND:
+            if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+                closed_ = true;
+                return 0;
+            }
+            return Window::handleMessage(message, wParam, lParam);
         default:
             return Window::handleMessage(message, wParam, lParam);
     }

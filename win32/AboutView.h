@@ -11,10 +11,12 @@
 namespace brevolt::win32 {
 
 // The about dialog on screen: client area 401 x 294, a fixed border with only a close box,
-// centred over its owner, the scrolling text above a panel with the "Schliessen" button.
+// centred over its owner, the scrolling text above a panel with the "Schliessen" button. Esc
+// and Enter close it, as they close any about box.
 class AboutView : public Window {
   public:
     AboutView(TfrmAbout& model, HWND owner);
+    ~AboutView() override { destroy(); }
 
     // Shows the dialog and keeps the owner disabled until it is closed.
     void RunModal();

@@ -12,42 +12,38 @@ CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(mo
     create(L"BrevoltCheckListView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
            WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);
     font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
-    list_ = UniqueWindow(CreateWindowExW(
+    list_ = CreateWindowExW(
         WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, 0, 0,
-        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
-    ListView_SetExtendedListViewStyleEx(list_.get(), extended, extended);
-    SendMessageW(list_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    ListView_SetExtendedListViewStyleEx(list_, extended, extended);
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
-    SendMessageW(list_.get(), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
-    model_.OnChanged = [this] { refresh(); };
+    bind(model_.OnChanged, [this] { refresh(); });
     refresh();
-}
-
-CheckListView::~CheckListView() {
-    model_.OnChanged = nullptr;
 }
 
 void CheckListView::refresh() {
     {
         // In place, so that no item goes away while the list view is busy with a toggle.
-        const Rebuild rebuild(list_.get(), updating_);
-        for (int extra = ListView_GetItemCount(list_.get()); extra > model_.Count(); --extra) {
-            ListView_DeleteItem(list_.get(), extra - 1);
+        const Rebuild rebuild(list_, updating_);
+        for (int extra = ListView_GetItemCount(list_); extra > model_.Count(); --extra) {
+            ListView_DeleteItem(list_, extra - 1);
         }
-        const int existing = ListView_GetItemCount(list_.get());
+        const int existing = ListView_GetItemCount(list_);
         for (int index = 0; index < model_.Count(); ++index) {
             std::wstring caption = text::Widen(model_.ItemAt(index).caption);
             LVITEMW item{};
             item.mask = LVIF_TEXT;
             item.iItem = index;
             item.pszText = caption.data();
-            SendMessageW(list_.get(), index < existing ? LVM_SETITEMW : LVM_INSERTITEMW, 0,
+            SendMessageW(list_, index < existing ? LVM_SETITEMW : LVM_INSERTITEMW, 0,
                          reinterpret_cast<LPARAM>(&item));
-            ListView_SetCheckState(list_.get(), index, model_.Checked(index));
+            ListView_SetCheckState(list_, index, model_.Checked(index));
         }
     }
     fitColumn();  // a scroll bar may have come or gone
@@ -55,8 +51,8 @@ void CheckListView::refresh() {
 
 void CheckListView::fitColumn() {
     RECT client{};
-    GetClientRect(list_.get(), &client);
-    ListView_SetColumnWidth(list_.get(), 0, client.right);
+    GetClientRect(list_, &client);
+    ListView_SetColumnWidth(list_, 0, client.right);
 }
 
 LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
@@ -90,15 +86,15 @@ LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
 LRESULT CheckListView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            MoveWindow(list_.get(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            MoveWindow(list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             fitColumn();
             return 0;
         case WM_SETFOCUS:
-            SetFocus(list_.get());
+            SetFocus(list_);
             return 0;
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-            if (header.hwndFrom == list_.get()) {
+            if (header.hwndFrom == list_) {
                 return notified(header, lParam);
             }
             break;

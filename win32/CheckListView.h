@@ -12,14 +12,14 @@ namespace brevolt::win32 {
 // the list. Disabled items are drawn greyed; every toggle of the user's goes to the model, which
 // refuses it for a disabled item.
 //
-// One view binds one model: the view takes over the model's OnChanged, and the model must outlive
-// the view.
+// One view binds one model: the view takes over the model's OnChanged until it goes, and the
+// model must outlive the view.
 class CheckListView : public Window {
   public:
     CheckListView(widgets::CheckList& model, HWND parent);
-    ~CheckListView() override;
+    ~CheckListView() override { destroy(); }
 
-    HWND control() const { return list_.get(); }
+    HWND control() const { return list_; }
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -32,7 +32,7 @@ class CheckListView : public Window {
     widgets::CheckList& model_;
     UniqueFont font_;
     bool updating_ = false;  // the view's own changes are no user input
-    UniqueWindow list_;      // last: destroyed first, while the rest still stands
+    HWND list_ = nullptr;
 };
 
 }  // namespace brevolt::win32

@@ -15,50 +15,45 @@ DropDownView::DropDownView(widgets::DropDownList& model, HWND parent) : model_(m
     create(L"BrevoltDropDownView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
            WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);
     font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
-    combo_ = UniqueWindow(CreateWindowExW(
+    combo_ = CreateWindowExW(
         0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-        0, 0, Scale(handle(), kListHeight), handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
-    SendMessageW(combo_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        0, 0, Scale(handle(), kListHeight), handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
-    model_.OnChanged = [this] { refresh(); };
+    bind(model_.OnChanged, [this] { refresh(); });
     refresh();
 }
 
-DropDownView::~DropDownView() {
-    model_.OnChanged = nullptr;
-}
-
 void DropDownView::refresh() {
-    const Rebuild rebuild(combo_.get(), updating_);
+    const Rebuild rebuild(combo_, updating_);
     std::vector<std::string> entries;
     for (int index = 0; index < model_.Count(); ++index) {
         entries.push_back(model_.Entry(index));
     }
     // Refilled only when the entries changed: a choice must not empty the list the user is in.
     if (entries != shown_) {
-        SendMessageW(combo_.get(), CB_RESETCONTENT, 0, 0);
+        SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
         for (const auto& entry : entries) {
-            SendMessageW(combo_.get(), CB_ADDSTRING, 0,
+            SendMessageW(combo_, CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(text::Widen(entry).c_str()));
         }
         shown_ = std::move(entries);
     }
-    SendMessageW(combo_.get(), CB_SETCURSEL, model_.SelectedIndex(), 0);
+    SendMessageW(combo_, CB_SETCURSEL, model_.SelectedIndex(), 0);
 }
 
 LRESULT DropDownView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            MoveWindow(combo_.get(), 0, 0, LOWORD(lParam), Scale(handle(), kListHeight), TRUE);
+            MoveWindow(combo_, 0, 0, LOWORD(lParam), Scale(handle(), kListHeight), TRUE);
             return 0;
         case WM_SETFOCUS:
-            SetFocus(combo_.get());
+            SetFocus(combo_);
             return 0;
         case WM_COMMAND:
-            if (reinterpret_cast<HWND>(lParam) == combo_.get() && HIWORD(wParam) == CBN_SELCHANGE &&
+            if (reinterpret_cast<HWND>(lParam) == combo_ && HIWORD(wParam) == CBN_SELCHANGE &&
                 !updating_) {
-                model_.ChooseByUser(
-                    static_cast<int>(SendMessageW(combo_.get(), CB_GETCURSEL, 0, 0)));
+                model_.ChooseByUser(static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0)));
                 return 0;
             }
             break;

@@ -14,14 +14,14 @@ namespace brevolt::win32 {
 // A DropDownList on screen: a combo box the user can only choose from, its entries in the
 // model's order. The user's choice goes to the model.
 //
-// One view binds one model: the view takes over the model's OnChanged, and the model must outlive
-// the view.
+// One view binds one model: the view takes over the model's OnChanged until it goes, and the model
+// must outlive the view.
 class DropDownView : public Window {
   public:
     DropDownView(widgets::DropDownList& model, HWND parent);
-    ~DropDownView() override;
+    ~DropDownView() override { destroy(); }
 
-    HWND control() const { return combo_.get(); }
+    HWND control() const { return combo_; }
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -33,7 +33,7 @@ class DropDownView : public Window {
     UniqueFont font_;
     std::vector<std::string> shown_;  // the entries in the combo box
     bool updating_ = false;           // the view's own changes are no user input
-    UniqueWindow combo_;              // last: destroyed first, while the rest still stands
+    HWND combo_ = nullptr;
 };
 
 }  // namespace brevolt::win32

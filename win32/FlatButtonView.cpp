@@ -1,89 +1,140 @@
 #include "win32/FlatButtonView.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+}  // namespace
 
 FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour)
     : model_(model), colour_(colour) {
-    create(L"BrevoltFlatButton", text::Widen(model_.Caption()).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
-           0, 0, 0, parent);
-    font_ = CreateUiFont(handle(), L"MS Sans Serif", -13, true);
-    hoverFont_ = CreateUiFont(handle(), L"MS Sans Serif", -11, true);
+    button_ = CreateWindowExW(0, L"BUTTON", text::Widen(model_.Caption()).c_str(),
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0,
+                              0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    font_ = CreateUiFont(button_, L"MS Sans Serif", -13, true);
+    hoverFont_ = CreateUiFont(button_, L"MS Sans Serif", -11, true);
+    SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    ControlView::Attach(button_, this);
+    SetWindowSubclass(button_, &FlatButtonView::Subclass, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
 
-    tooltip_ = UniqueWindow(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
-                                            handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    // The tooltip belongs to the button's parent and goes with it.
+    const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
+                                         parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     std::wstring hint = text::Widen(model_.Hint());
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(handle());
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(button_);
     tool.lpszText = hint.data();
-    SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-LRESULT FlatButtonView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+FlatButtonView::~FlatButtonView() {
+    if (const HWND button = button_) {
+        detach();
+        DestroyWindow(button);
+    }
+}
+
+void FlatButtonView::detach() {
+    RemoveWindowSubclass(button_, &FlatButtonView::Subclass, kSubclassId);
+    ControlView::Attach(button_, nullptr);
+    button_ = nullptr;
+}
+
+std::optional<LRESULT> FlatButtonView::reflected(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT:
-            paint();
-            return 0;
-        case WM_MOUSEMOVE: {
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) {
+                model_.Click();
+                return 0;
+            }
+            return std::nullopt;
+        case WM_DRAWITEM:
+            draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        default:
+            return std::nullopt;
+    }
+}
+
+LRESULT CALLBACK FlatButtonView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR /*id*/, DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        // Destroyed with its parent: the view stays, without a button.
+        reinterpret_cast<FlatButtonView*>(self)->detach();
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    return reinterpret_cast<FlatButtonView*>(self)->subclassed(message, wParam, lParam);
+}
+
+LRESULT FlatButtonView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEMOVE:
             if (!hover_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, button_, 0};
                 TrackMouseEvent(&track);
                 setHover(true);
             }
-            return 0;
-        }
+            break;
         case WM_MOUSELEAVE:
             setHover(false);
-            return 0;
-        case WM_LBUTTONDOWN:
-            pressed_ = true;
-            SetCapture(handle());
-            return 0;
-        case WM_LBUTTONUP: {
-            const bool wasPressed = pressed_;
-            pressed_ = false;
-            ReleaseCapture();
-            RECT client;
-            GetClientRect(handle(), &client);
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (wasPressed && PtInRect(&client, at)) {
-                model_.Click();
+            break;
+        case WM_GETDLGCODE:
+            // Enter presses the focused button, as Space does; a dialog's navigation would
+            // otherwise take it for the default button of the window.
+            if (lParam != 0 && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
+                reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+                return DLGC_BUTTON | DLGC_WANTMESSAGE;
             }
-            return 0;
-        }
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                SendMessageW(button_, BM_CLICK, 0, 0);
+                return 0;
+            }
+            break;
         default:
-            return Window::handleMessage(message, wParam, lParam);
+            break;
     }
+    return DefSubclassProc(button_, message, wParam, lParam);
 }
 
 void FlatButtonView::setHover(bool hover) {
     hover_ = hover;
-    InvalidateRect(handle(), nullptr, TRUE);
+    InvalidateRect(button_, nullptr, FALSE);
 }
 
-void FlatButtonView::paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(handle(), &paint);
-    RECT client;
-    GetClientRect(handle(), &client);
+void FlatButtonView::draw(const DRAWITEMSTRUCT& item) const {
+    const HDC dc = item.hDC;
+    RECT area = item.rcItem;
     const UniqueBrush brush(CreateSolidBrush(colour_));
-    FillRect(dc, &client, brush.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
+    FillRect(dc, &area, brush.get());
+    if (item.itemState & ODS_SELECTED) {
+        OffsetRect(&area, 1, 1);  // pressed
+    }
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = SetTextColor(dc, RGB(255, 255, 255));
     const HGDIOBJ previous = SelectObject(dc, (hover_ ? hoverFont_ : font_).get());
     const std::wstring caption = text::Widen(model_.Caption());
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &client,
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previous);
-    EndPaint(handle(), &paint);
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -2, -2);
+        DrawFocusRect(dc, &focus);
+    }
 }
 
 }  // namespace brevolt::win32

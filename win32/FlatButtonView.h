@@ -6,26 +6,34 @@
 
 namespace brevolt::win32 {
 
-// A flat button drawn by the program: caption in white bold on its colour, a smaller bold font
-// while the mouse is over it, and its hint as a tooltip. A click calls the model's Click.
-class FlatButtonView : public Window {
+// A flat button: to the system (keyboard, dialog navigation, screen readers, UI Automation) a
+// real push button, an owner-drawn BUTTON in the tab order, pressed by a click, Space, Enter or
+// BM_CLICK. The program draws it: the caption in white bold on its colour, a smaller bold font
+// while the mouse is over it, a focus rectangle when it has the focus; its hint is a tooltip.
+// A press calls the model's Click.
+class FlatButtonView : public ControlView {
   public:
     FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour);
+    ~FlatButtonView() override;
 
-  protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HWND handle() const { return button_; }
+
+    std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void paint();
+    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+    void draw(const DRAWITEMSTRUCT& item) const;
     void setHover(bool hover);
+    void detach();
 
     widgets::FlatButton& model_;
     COLORREF colour_;
     UniqueFont font_;
     UniqueFont hoverFont_;
-    UniqueWindow tooltip_;
+    HWND button_ = nullptr;  // destroyed with its parent, or by this view if it goes first
     bool hover_ = false;
-    bool pressed_ = false;
 };
 
 }  // namespace brevolt::win32

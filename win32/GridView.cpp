@@ -2,6 +2,8 @@
 #include "win32/Rebuild.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include <algorithm>
 #include <map>
@@ -20,6 +22,24 @@ constexpr int kCellMargin = 12;
 // Room a header needs beside its text for the sort arrow (any column may be sorted); column 0's
 // check box is no wider.
 constexpr int kSortMarkRoom = 20;
+// A check box's side at 96 dots per inch.
+constexpr int kBoxSize = 13;
+
+// An image list of `count` images that draw nothing.
+UniqueImageList BlankImages(int width, int height, int count) {
+    UniqueImageList images(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, count, 0));
+    const UniqueBitmap colours(CreateBitmap(width * count, height, 1, 32, nullptr));
+    // A monochrome bitmap's rows are whole 16-bit words; set bits mark transparent pixels.
+    const std::vector<BYTE> transparent(((width * count + 15) / 16) * 2 * height, 0xFF);
+    const UniqueBitmap mask(CreateBitmap(width * count, height, 1, 1, transparent.data()));
+    ImageList_Add(images.get(), colours.get(), mask.get());
+    return images;
+}
+
+struct CloseTheme {
+    void operator()(HTHEME theme) const { CloseThemeData(theme); }
+};
+using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 
 class WindowDc {
   public:
@@ -71,34 +91,41 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
            0, 0, 0, parent);
     font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
     headerFont_ = CreateUiFont(handle(), L"Tahoma", -11, true);
-    list_ = UniqueWindow(CreateWindowExW(
+    list_ = CreateWindowExW(
         WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0,
-        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     const DWORD extended =
         LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
-    ListView_SetExtendedListViewStyleEx(list_.get(), extended, extended);
-    SendMessageW(list_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SendMessageW(ListView_GetHeader(list_.get()), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
+    ListView_SetExtendedListViewStyleEx(list_, extended, extended);
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(ListView_GetHeader(list_), WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.get()),
+                 FALSE);
+    // The list view keeps the ticks (screen readers read them there) but draws no box of its own
+    // at the item's left: its state images are one pixel wide and blank.
+    // The list view destroys the list it holds last with itself; its own boxes go here.
+    const UniqueImageList ownBoxes(
+        ListView_SetImageList(list_, BlankImages(1, 1, 3).release(), LVSIL_STATE));
     setRowHeight();
 
-    // The grid's texts come from a fixed catalogue: each is measured once.
-    model_.SetMeasure([list = list_.get(),
-                       widths = std::make_shared<std::map<std::pair<std::string, bool>, int>>()](
-                          const std::string& text, bool header) {
-        const auto [at, added] = widths->try_emplace({text, header}, 0);
-        if (added) {
-            at->second = MeasureCell(list, text, header);
-        }
-        return at->second;
-    });
-    model_.OnChanged = [this] { refresh(); };
+    bind(model_.OnChanged, [this] { refresh(); });
+    // The grid's texts come from a fixed catalogue: each is measured once. Columns fitted before
+    // the view came are fitted again with the list's fonts.
+    bind(
+        [this] {
+            model_.SetMeasure(
+                [list = list_,
+                 widths = std::make_shared<std::map<std::pair<std::string, bool>, int>>()](
+                    const std::string& text, bool header) {
+                    const auto [at, added] = widths->try_emplace({text, header}, 0);
+                    if (added) {
+                        at->second = MeasureCell(list, text, header);
+                    }
+                    return at->second;
+                });
+        },
+        [this] { model_.SetMeasure(nullptr); });
     refresh();
-}
-
-GridView::~GridView() {
-    model_.OnChanged = nullptr;
 }
 
 void GridView::setRowHeight() {
@@ -106,20 +133,20 @@ void GridView::setRowHeight() {
     // probe item tells; blank images then set the height.
     const int wanted = Scale(handle(), kRowHeight);
     const UniqueImageList probe(ImageList_Create(1, wanted, ILC_COLOR32, 1, 0));
-    ListView_SetImageList(list_.get(), probe.get(), LVSIL_SMALL);
+    ListView_SetImageList(list_, probe.get(), LVSIL_SMALL);
     RECT bounds{};
     {
-        const Rebuild rebuild(list_.get(), updating_);
+        const Rebuild rebuild(list_, updating_);
         LVITEMW item{};
-        SendMessageW(list_.get(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        ListView_GetItemRect(list_.get(), 0, &bounds, LVIR_BOUNDS);
-        ListView_DeleteAllItems(list_.get());
+        SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        ListView_GetItemRect(list_, 0, &bounds, LVIR_BOUNDS);
+        ListView_DeleteAllItems(list_);
     }
     const int padding =
         std::clamp(static_cast<int>(bounds.bottom - bounds.top) - wanted, 0, wanted - 1);
-    UniqueImageList rows(ImageList_Create(1, wanted - padding, ILC_COLOR32, 1, 0));
+    UniqueImageList rows = BlankImages(1, wanted - padding, 1);
     // The list view destroys the list it holds last with itself; the probe goes here.
-    ListView_SetImageList(list_.get(), rows.release(), LVSIL_SMALL);
+    ListView_SetImageList(list_, rows.release(), LVSIL_SMALL);
 }
 
 void GridView::refresh() {
@@ -127,12 +154,16 @@ void GridView::refresh() {
         refreshColumns();
         refreshItems();
         formatHeader();
+        // The keyboard works on the focused item: there is one from the start.
+        if (ListView_GetItemCount(list_) > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
+            ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+        }
     };
     // Items that come or go move the rest: the list is then redrawn whole, once. Otherwise
     // the list view redraws the items that changed.
     if (model_.RowCount() - 1 != static_cast<int>(shownItems_.size()) ||
         model_.ColCount() != static_cast<int>(shownColumns_.size())) {
-        const Rebuild rebuild(list_.get(), updating_);
+        const Rebuild rebuild(list_, updating_);
         update();
     } else {
         const OwnChanges own(updating_);
@@ -142,7 +173,7 @@ void GridView::refresh() {
 
 void GridView::refreshColumns() {
     for (int extra = static_cast<int>(shownColumns_.size()); extra > model_.ColCount(); --extra) {
-        ListView_DeleteColumn(list_.get(), extra - 1);
+        ListView_DeleteColumn(list_, extra - 1);
     }
     const int existing = std::min(model_.ColCount(), static_cast<int>(shownColumns_.size()));
     shownColumns_.resize(model_.ColCount());
@@ -160,7 +191,7 @@ void GridView::refreshColumns() {
         column.fmt = wanted.format;
         column.cx = wanted.width;
         column.pszText = title.data();
-        SendMessageW(list_.get(), col < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, col,
+        SendMessageW(list_, col < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, col,
                      reinterpret_cast<LPARAM>(&column));
         shownColumns_[col] = std::move(wanted);
     }
@@ -170,10 +201,10 @@ void GridView::refreshItems() {
     // Items are updated in place, so that a toggle keeps the scroll position and selection, and
     // no item goes away while the list view is still busy with the click that toggled it.
     const int items = std::max(0, model_.RowCount() - 1);
-    for (int extra = ListView_GetItemCount(list_.get()); extra > items; --extra) {
-        ListView_DeleteItem(list_.get(), extra - 1);
+    for (int extra = ListView_GetItemCount(list_); extra > items; --extra) {
+        ListView_DeleteItem(list_, extra - 1);
     }
-    const int existing = ListView_GetItemCount(list_.get());
+    const int existing = ListView_GetItemCount(list_);
     shownItems_.resize(items);
     for (int item = 0; item < items; ++item) {
         const int row = item + 1;
@@ -190,25 +221,24 @@ void GridView::refreshItems() {
             entry.mask = LVIF_PARAM;
             entry.iItem = item;
             entry.lParam = row;
-            SendMessageW(list_.get(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+            SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
         }
         for (int col = 0; col < model_.ColCount(); ++col) {
             std::wstring text = text::Widen(model_.DisplayText(col, row));
             LVITEMW cell{};
             cell.iSubItem = col;
             cell.pszText = text.data();
-            SendMessageW(list_.get(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
+            SendMessageW(list_, LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
         }
-        ListView_SetItemState(list_.get(), item, INDEXTOSTATEIMAGEMASK(wanted.box),
-                              LVIS_STATEIMAGEMASK);
-        ListView_RedrawItems(list_.get(), item, item);  // a colour may change without its text
+        ListView_SetItemState(list_, item, INDEXTOSTATEIMAGEMASK(wanted.box), LVIS_STATEIMAGEMASK);
+        ListView_RedrawItems(list_, item, item);  // a colour may change without its text
         shownItems_[item] = std::move(wanted);
     }
 }
 
 void GridView::formatHeader() {
     // On the header items themselves: a list view keeps its first column left-aligned.
-    const HWND header = ListView_GetHeader(list_.get());
+    const HWND header = ListView_GetHeader(list_);
     for (int col = 0; col < Header_GetItemCount(header); ++col) {
         HDITEMW item{};
         item.mask = HDI_FORMAT;
@@ -226,11 +256,54 @@ void GridView::formatHeader() {
     }
 }
 
+RECT GridView::boxOf(int item) const {
+    RECT row{};
+    ListView_GetItemRect(list_, item, &row, LVIR_BOUNDS);
+    const int cellWidth = ListView_GetColumnWidth(list_, 0);
+    const int size = Scale(list_, kBoxSize);
+    const int left = row.left + (cellWidth - size) / 2;
+    const int top = row.top + (row.bottom - row.top - size) / 2;
+    return {left, top, left + size, top + size};
+}
+
+void GridView::drawBox(HDC dc, int item) const {
+    const int row = rowOf(item);
+    if (row <= 0 || row >= model_.RowCount() || !model_.HasCheckBox(0, row)) {
+        return;
+    }
+    const bool ticked = model_.IsChecked(0, row);
+    RECT box = boxOf(item);
+    // Clipped to column 0, which the user may narrow below the box.
+    RECT row0{};
+    ListView_GetItemRect(list_, item, &row0, LVIR_BOUNDS);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, row0.left, row0.top, row0.left + ListView_GetColumnWidth(list_, 0),
+                      row0.bottom);
+    const UniqueTheme theme(IsThemeActive() ? OpenThemeData(list_, L"BUTTON") : nullptr);
+    if (theme) {
+        DrawThemeBackground(theme.get(), dc, BP_CHECKBOX,
+                            ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL, &box, nullptr);
+    } else {
+        DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (ticked ? DFCS_CHECKED : 0));
+    }
+    RestoreDC(dc, saved);
+}
+
+void GridView::clicked(const NMITEMACTIVATE& click) {
+    if (click.iItem < 0 || click.iSubItem != 0) {
+        return;
+    }
+    const RECT box = boxOf(click.iItem);
+    if (PtInRect(&box, click.ptAction)) {
+        model_.ToggleCheckBoxByUser(0, rowOf(click.iItem));
+    }
+}
+
 int GridView::rowOf(int item) const {
     LVITEMW entry{};
     entry.mask = LVIF_PARAM;
     entry.iItem = item;
-    if (!SendMessageW(list_.get(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) {
+    if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) {
         return -1;
     }
     return static_cast<int>(entry.lParam);
@@ -252,9 +325,13 @@ LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
         case LVN_COLUMNCLICK:
             model_.HeaderClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
             return 0;
+        case NM_CLICK:
+        case NM_DBLCLK:
+            clicked(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
+            return 0;
         case NM_RCLICK: {
             POINT at = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->ptAction;
-            ClientToScreen(list_.get(), &at);
+            ClientToScreen(list_, &at);
             if (OnContextMenu) {
                 OnContextMenu(at);
             }
@@ -274,7 +351,10 @@ LRESULT GridView::customDraw(LPARAM lParam) {
             return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT:
             itemTextColour_ = draw.clrText;
-            return CDRF_NOTIFYSUBITEMDRAW;
+            return CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+        case CDDS_ITEMPOSTPAINT:
+            drawBox(draw.nmcd.hdc, static_cast<int>(draw.nmcd.dwItemSpec));
+            return CDRF_DODEFAULT;
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
             // Every cell gets its colour: one set for a cell would stay for the next ones.
             const int row = static_cast<int>(draw.nmcd.lItemlParam);
@@ -293,14 +373,14 @@ LRESULT GridView::customDraw(LPARAM lParam) {
 LRESULT GridView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            MoveWindow(list_.get(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            MoveWindow(list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             return 0;
         case WM_SETFOCUS:
-            SetFocus(list_.get());
+            SetFocus(list_);
             return 0;
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-            if (header.hwndFrom == list_.get()) {
+            if (header.hwndFrom == list_) {
                 return notified(header, lParam);
             }
             break;
@@ -311,12 +391,12 @@ LRESULT GridView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (lParam == -1) {
                 RECT item{};
-                const int focused = ListView_GetNextItem(list_.get(), -1, LVNI_FOCUSED);
+                const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
                 if (focused >= 0) {
-                    ListView_GetItemRect(list_.get(), focused, &item, LVIR_LABEL);
+                    ListView_GetItemRect(list_, focused, &item, LVIR_LABEL);
                 }
                 at = {item.left, item.bottom};
-                ClientToScreen(list_.get(), &at);
+                ClientToScreen(list_, &at);
             }
             if (OnContextMenu) {
                 OnContextMenu(at);

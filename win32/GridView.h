@@ -17,17 +17,19 @@ namespace brevolt::win32 {
 std::optional<COLORREF> CellTextColour(const std::string& cellText);
 
 // A ColumnGrid on screen: a report list view whose header is the grid's row 0 and whose items
-// are its other rows, with the check box of column 0 as the item's check box. The user's
-// toggles and header clicks go to the model, which then has the list redrawn.
+// are its other rows, with the check box of column 0 as the item's check box (so that screen
+// readers tell it), drawn by the view centred in its cell. A click on the box and the space bar
+// toggle it; the user's toggles and header clicks go to the model, which then has the list
+// redrawn.
 //
-// One view binds one model: the view takes over the model's OnChanged and text measure, and
-// the model must outlive the view.
+// One view binds one model: the view takes over the model's OnChanged and text measure until
+// it goes, and the model must outlive the view.
 class GridView : public Window {
   public:
     GridView(widgets::ColumnGrid& model, HWND parent);
-    ~GridView() override;
+    ~GridView() override { destroy(); }
 
-    HWND control() const { return list_.get(); }
+    HWND control() const { return list_; }
 
     // The user asked for the context menu (right click, or the menu key) at this screen point.
     std::function<void(POINT screen)> OnContextMenu;
@@ -43,6 +45,10 @@ class GridView : public Window {
     void formatHeader();
     LRESULT notified(const NMHDR& header, LPARAM lParam);
     LRESULT customDraw(LPARAM lParam);
+    // Where column 0's box of the item is drawn, in the list's client coordinates.
+    RECT boxOf(int item) const;
+    void drawBox(HDC dc, int item) const;
+    void clicked(const NMITEMACTIVATE& click);
     int rowOf(int item) const;
 
     // What the list shows, to send it only what changed: the list view then redraws those
@@ -66,7 +72,7 @@ class GridView : public Window {
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn
     std::vector<ShownColumn> shownColumns_;
     std::vector<ShownItem> shownItems_;
-    UniqueWindow list_;  // last: destroyed first, while the rest still stands
+    HWND list_ = nullptr;
 };
 
 }  // namespace brevolt::win32

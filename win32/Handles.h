@@ -18,6 +18,11 @@ struct DestroyMenuHandle {
 };
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 
+struct DestroyAccelerators {
+    void operator()(HACCEL table) const { ::DestroyAcceleratorTable(table); }
+};
+using UniqueAccelerators = UniqueHandle<HACCEL, DestroyAccelerators>;
+
 struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };

@@ -34,35 +34,48 @@ MainWindowView::MainWindowView(TfrmMain& model) : model_(model) {
     boldFont_ = CreateUiFont(handle(), L"MS Sans Serif", -11, true);
 
     SetMenu(handle(), buildMenu(model_.MainMenu1, false));
+    ACCEL keys[] = {
+        {FVIRTKEY | FCONTROL, 'S', kSaveCommand},
+        {FVIRTKEY | FCONTROL, VK_TAB, kNextPageCommand},
+        {FVIRTKEY | FCONTROL | FSHIFT, VK_TAB, kPreviousPageCommand},
+    };
+    accelerators_ = UniqueAccelerators(CreateAcceleratorTableW(keys, std::size(keys)));
     createHeader();
     createPages();
-    statusBar_ = UniqueWindow(
-        CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
-                        0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
-    SendMessageW(statusBar_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
+                                 0, 0, 0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     layout();
+}
+
+bool MainWindowView::TranslateInput(MSG& message) {
+    if (handle() == nullptr) {
+        return false;
+    }
+    return TranslateAcceleratorW(handle(), accelerators_.get(), &message) != 0 ||
+           IsDialogMessageW(handle(), &message) != FALSE;
 }
 
 void MainWindowView::createHeader() {
     header_ = std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE));
-    label_ = UniqueWindow(CreateWindowExW(
+    label_ = CreateWindowExW(
         0, L"STATIC", text::Widen(model_.lblMain.Text()).c_str(),
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0,
-        0, header_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
-    SendMessageW(label_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
-    model_.lblMain.OnChanged = [this] {
-        SetWindowTextW(label_.get(), text::Widen(model_.lblMain.Text()).c_str());
-    };
+        0, header_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
+    bind(model_.lblMain.OnChanged,
+         [this] { SetWindowTextW(label_, text::Widen(model_.lblMain.Text()).c_str()); });
     save_ = std::make_unique<FlatButtonView>(model_.B_Senden, header_->handle(), kButtonColour);
     exit_ = std::make_unique<FlatButtonView>(model_.B_Empfangen, header_->handle(), kButtonColour);
     // The buttons lie over the label, which fills the header.
-    SetWindowPos(label_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(label_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     header_->OnSize = [this](int width, int height) { layoutHeader(width, height); };
 }
 
 void MainWindowView::layoutHeader(int width, int height) {
     const HWND window = handle();
-    MoveWindow(label_.get(), 0, 0, width, height, TRUE);
+    MoveWindow(label_, 0, 0, width, height, TRUE);
+    InvalidateRect(label_, nullptr, TRUE);  // centred: the whole text moves
     const int buttonWidth = Scale(window, 97);
     const int buttonHeight = Scale(window, 20);
     const int top = Scale(window, 11);
@@ -94,12 +107,11 @@ void MainWindowView::createPages() {
 void MainWindowView::createIdentityPage() {
     auto& page = pages_->Page(TfrmMain::AdvTabSheet4);
     identityStrip_ = std::make_unique<Panel>(page.handle(), GetSysColor(COLOR_BTNFACE));
-    identityLabel_ = UniqueWindow(
+    identityLabel_ =
         CreateWindowExW(0, L"STATIC", text::Widen(model_.Label1.Text()).c_str(),
                         WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0, 0,
-                        identityStrip_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
-    SendMessageW(identityLabel_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()),
-                 FALSE);
+                        identityStrip_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(identityLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
     identities_ = std::make_unique<DropDownView>(model_.cbIdent, identityStrip_->handle());
     identityOptions_ = std::make_unique<CheckListView>(model_.pmCheckId, page.handle());
 
@@ -107,7 +119,7 @@ void MainWindowView::createIdentityPage() {
     identityStrip_->OnSize = [this, window](int width, int height) {
         const int margin = Scale(window, 8);
         const int labelWidth = Scale(window, 110);
-        MoveWindow(identityLabel_.get(), margin, 0, labelWidth, height, TRUE);
+        MoveWindow(identityLabel_, margin, 0, labelWidth, height, TRUE);
         MoveWindow(identities_->handle(), margin + labelWidth, Scale(window, 8),
                    std::max(0, width - labelWidth - 2 * margin), Scale(window, 200), TRUE);
     };
@@ -153,15 +165,28 @@ void MainWindowView::showGridMenu(POINT screen) {
     }
 }
 
+void MainWindowView::activated(bool active) {
+    if (!active) {
+        const HWND focus = GetFocus();
+        focus_ = IsChild(handle(), focus) ? focus : nullptr;
+        return;
+    }
+    // Back where the user left, as a dialog does; at first in the active page's list.
+    const bool usable = focus_ != nullptr && IsWindow(focus_) && IsWindowVisible(focus_) &&
+                        IsWindowEnabled(focus_) && IsChild(handle(), focus_);
+    SetFocus(usable ? focus_ : pages_->FirstControlOfActivePage());
+}
+
 void MainWindowView::layout() {
     if (!statusBar_) {
         return;  // still being created
     }
     RECT client;
     GetClientRect(handle(), &client);
-    SendMessageW(statusBar_.get(), WM_SIZE, 0, 0);
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    InvalidateRect(statusBar_, nullptr, TRUE);  // its size grip moves with the corner
     RECT status;
-    GetWindowRect(statusBar_.get(), &status);
+    GetWindowRect(statusBar_, &status);
     const int statusHeight = status.bottom - status.top;
     const int headerHeight = Scale(handle(), kHeaderHeight);
     MoveWindow(header_->handle(), 0, 0, client.right, headerHeight, TRUE);
@@ -174,8 +199,24 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_SIZE:
             layout();
             return 0;
+        case WM_ACTIVATE:
+            activated(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
         case WM_COMMAND: {
             const UINT id = LOWORD(wParam);
+            if (HIWORD(wParam) == 1 && lParam == 0) {  // a key of the accelerator table
+                switch (id) {
+                    case kSaveCommand:
+                        model_.B_Senden.Click();
+                        return 0;
+                    case kNextPageCommand:
+                    case kPreviousPageCommand:
+                        model_.AdvPageContr.SelectNextTabByUser(id == kNextPageCommand);
+                        return 0;
+                    default:
+                        break;
+                }
+            }
             if (HIWORD(wParam) == 0 && lParam == 0 && id >= kFirstMenuCommand &&
                 id < kFirstMenuCommand + commands_.size()) {
                 commands_[id - kFirstMenuCommand]->Click();

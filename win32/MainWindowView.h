@@ -18,13 +18,25 @@ namespace brevolt::win32 {
 // The main window on screen: 651 x 540, centred, sizeable; the header with the version's name
 // and the two flat buttons, the menu bar, the tab pages and the status bar. It shows TfrmMain's
 // controls and hands the user's input to them; it takes no decision of its own.
+//
+// It is keyboard-complete as a dialog is: Tab and Shift+Tab go round the active page's list, the
+// tabs and the two buttons; Ctrl+Tab and Ctrl+Shift+Tab change the page; Ctrl+S saves.
 class MainWindowView : public Window {
   public:
     explicit MainWindowView(TfrmMain& model);
+    ~MainWindowView() override { destroy(); }
+
+    // Handles a message of the loop meant for the window's keyboard interface; false when it is
+    // left to the usual translation and dispatch.
+    bool TranslateInput(MSG& message);
 
     // The first id of the menu commands; a menu item's id is this plus its place in the menu
     // tree, counted depth first.
     static constexpr UINT kFirstMenuCommand = 100;
+    // Commands of the keyboard only, below the menu's.
+    static constexpr UINT kSaveCommand = 90;
+    static constexpr UINT kNextPageCommand = 91;
+    static constexpr UINT kPreviousPageCommand = 92;
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,25 +49,28 @@ class MainWindowView : public Window {
     void showGridMenu(POINT screen);
     void layout();
     void layoutHeader(int width, int height);
+    void activated(bool active);
 
     TfrmMain& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
     UniqueFont boldFont_;
+    UniqueAccelerators accelerators_;
     std::unique_ptr<Panel> header_;
-    UniqueWindow label_;
+    HWND label_ = nullptr;
     std::unique_ptr<FlatButtonView> save_;
     std::unique_ptr<FlatButtonView> exit_;
     std::unique_ptr<TabView> pages_;
     std::unique_ptr<GridView> grid_;
     std::unique_ptr<CheckListView> options_;
     std::unique_ptr<Panel> identityStrip_;
-    UniqueWindow identityLabel_;
+    HWND identityLabel_ = nullptr;
     std::unique_ptr<DropDownView> identities_;
     std::unique_ptr<CheckListView> identityOptions_;
     std::unique_ptr<CheckListView> expressOptions_;
-    UniqueWindow statusBar_;
+    HWND statusBar_ = nullptr;
     std::vector<widgets::MenuItem*> commands_;
+    HWND focus_ = nullptr;  // the control that had the focus when the window was left
 };
 
 }  // namespace brevolt::win32

@@ -5,8 +5,9 @@
 namespace brevolt::win32 {
 
 Panel::Panel(HWND parent, COLORREF background) : background_(background) {
-    create(L"BrevoltPanel", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0,
-           0, 0, parent);
+    // A control parent: the keyboard's tab order goes through the controls on it.
+    create(L"BrevoltPanel", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+           WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);
 }
 
 LRESULT Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

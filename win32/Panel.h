@@ -11,6 +11,7 @@ namespace brevolt::win32 {
 class Panel : public Window {
   public:
     Panel(HWND parent, COLORREF background);
+    ~Panel() override { destroy(); }
 
     std::function<void(int width, int height)> OnSize;
     std::function<void(HDC dc, const RECT& client)> OnPaint;

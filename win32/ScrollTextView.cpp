@@ -16,15 +16,14 @@ constexpr UINT kTextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
 ScrollTextView::ScrollTextView(widgets::ScrollText& model, HWND parent) : model_(model) {
     create(L"BrevoltScrollText", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, 0, parent);
     font_ = CreateUiFont(handle(), L"MS Sans Serif", -11, false);
-    model_.SetMeasure(
-        [this](const std::string& line, int width) { return lineHeight(line, width); });
-    model_.OnChanged = [this] { InvalidateRect(handle(), nullptr, FALSE); };
+    bind(
+        [this] {
+            model_.SetMeasure(
+                [this](const std::string& line, int width) { return lineHeight(line, width); });
+        },
+        [this] { model_.SetMeasure(nullptr); });
+    bind(model_.OnChanged, [this] { InvalidateRect(handle(), nullptr, FALSE); });
     SetTimer(handle(), kStepTimer, kStepMilliseconds, nullptr);
-}
-
-ScrollTextView::~ScrollTextView() {
-    model_.OnChanged = nullptr;
-    model_.SetMeasure(nullptr);
 }
 
 int ScrollTextView::lineHeight(const std::string& line, int width) const {

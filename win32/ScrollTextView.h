@@ -11,7 +11,7 @@ namespace brevolt::win32 {
 class ScrollTextView : public Window {
   public:
     ScrollTextView(widgets::ScrollText& model, HWND parent);
-    ~ScrollTextView() override;
+    ~ScrollTextView() override { destroy(); }
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -15,10 +15,14 @@ namespace brevolt::win32 {
 class TabView : public Window {
   public:
     TabView(widgets::PageControl& model, HWND parent);
+    ~TabView() override { destroy(); }
 
     // The panel of a page, to put the page's controls on.
     Panel& Page(int index) { return *pages_.at(index); }
-    HWND control() const { return tabs_.get(); }
+    HWND control() const { return tabs_; }
+    // Where the keyboard starts on the active page: its first control in the tab order, or the
+    // tabs when no page is active.
+    HWND FirstControlOfActivePage() const;
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,7 +32,7 @@ class TabView : public Window {
     void layout();
 
     widgets::PageControl& model_;
-    UniqueWindow tabs_;
+    HWND tabs_ = nullptr;
     UniqueFont font_;
     std::vector<std::unique_ptr<Panel>> pages_;
     std::vector<int> tabPages_;  // the page shown by each tab

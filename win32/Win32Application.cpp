@@ -58,6 +58,9 @@ void Win32Application::Run(TfrmMain& mainWindow) {
     mainWindow.FormShow();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (view.TranslateInput(message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

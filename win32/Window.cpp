@@ -6,6 +6,35 @@
 #include "resources/Texts.h"
 
 namespace brevolt::win32 {
+namespace {
+
+constexpr wchar_t kControlViewProperty[] = L"Brevolt.ControlView";
+
+// The system control that sent a notification to its parent, if any.
+HWND NotifyingControl(UINT message, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            return reinterpret_cast<HWND>(lParam);
+        case WM_DRAWITEM:
+            return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+void ControlView::Attach(HWND control, ControlView* view) {
+    if (view != nullptr) {
+        SetPropW(control, kControlViewProperty, view);
+    } else {
+        RemovePropW(control, kControlViewProperty);
+    }
+}
+
+ControlView* ControlView::Of(HWND control) {
+    return static_cast<ControlView*>(GetPropW(control, kControlViewProperty));
+}
 
 void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
                     int x, int y, int width, int height, HWND parent) {
@@ -14,6 +43,8 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!GetClassInfoExW(instance, className, &windowClass)) {
         windowClass.cbSize = sizeof(windowClass);
+        // Redrawn whole when resized: what is centred or laid out by size moves.
+        windowClass.style = CS_HREDRAW | CS_VREDRAW;
         windowClass.lpfnWndProc = &Window::Procedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -25,6 +56,14 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
     // WM_NCCREATE takes ownership of the new window.
     CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
                     instance, this);
+}
+
+void Window::destroy() {
+    bindings_.clear();
+    if (window_) {
+        SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+        DestroyWindow(window_.release());
+    }
 }
 
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,11 +81,19 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcW(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
+        // Destroyed with its parent: the object stays, without a window.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->forget();
+        self->window_.release();
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
+        if (const HWND control = NotifyingControl(message, lParam)) {
+            if (ControlView* view = ControlView::Of(control)) {
+                if (const auto result = view->reflected(message, wParam, lParam)) {
+                    return *result;
+                }
+            }
+        }
         return self->handleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
         // Handlers report the program's errors themselves; whatever still gets here must not

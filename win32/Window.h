@@ -2,18 +2,46 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "win32/Handles.h"
+#include "win32/ModelBinding.h"
 
 namespace brevolt::win32 {
 
+// The view of a control of a system class (an owner-drawn BUTTON, say): what the control tells
+// its parent (WM_COMMAND, WM_DRAWITEM) is handed to this view by whichever of the program's
+// windows the parent is.
+class ControlView {
+  public:
+    ControlView() = default;
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+    virtual ~ControlView() = default;
+
+    // The control's notification, or nothing to let the parent handle it.
+    virtual std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    // Hands the control's notifications to `view` (or to nobody, with null).
+    static void Attach(HWND control, ControlView* view);
+    static ControlView* Of(HWND control);
+};
+
 // Base of the program's window classes: the window procedure finds the object through the
-// pointer stored at WM_NCCREATE, and no exception ever crosses back into Win32.
+// pointer stored at WM_NCCREATE, hands the notifications of system controls to their views,
+// and no exception ever crosses back into Win32.
+//
+// A derived view ends with destroy() in its destructor: its model bindings are taken back and
+// messages stop reaching the object before the window goes, and the window (with its children)
+// goes before the view's members, so nothing is dispatched to a half-destroyed object.
 class Window {
   public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
-    virtual ~Window() = default;
+    virtual ~Window() { destroy(); }
 
     HWND handle() const { return window_.get(); }
     // Moves and sizes the window within its parent.
@@ -27,13 +55,20 @@ class Window {
     void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x,
                 int y, int width, int height, HWND parent);
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Lets the window go without destroying it (Windows destroys it itself).
-    void forget() { window_.release(); }
+    // Binds the view to a hook of its model until destroy().
+    template <typename... Args>
+    void bind(Args&&... args) {
+        bindings_.emplace_back(std::forward<Args>(args)...);
+    }
+    // Unbinds from the model, stops dispatching to this object, then destroys the window with
+    // its children. Idempotent.
+    void destroy();
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UniqueWindow window_;
+    std::vector<ModelBinding> bindings_;
 };
 
 }  // namespace brevolt::win32

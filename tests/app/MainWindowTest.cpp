@@ -106,6 +106,26 @@ TEST_F(MainWindow, ModesSwitchTabsHeaderAndActivePage) {
     EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab: round the visible tabs, each page shown as a click shows it.
+TEST_F(MainWindow, TheNextTabIsTheNextVisibleOneRoundTheEnd) {
+    Start("", {"11.0"});
+    auto& pages = frm->AdvPageContr;
+    pages.SelectNextTabByUser(true);
+    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet2);
+    EXPECT_TRUE(KeyExists("Software\\Microsoft\\Office\\11.0\\Outlook\\Preferences"))
+        << "the options page was read";
+    pages.SelectNextTabByUser(true);
+    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet1);
+    pages.SelectNextTabByUser(false);
+    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet2);
+
+    ChooseMenu("OutlookExpress1");
+    pages.SelectNextTabByUser(false);
+    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet3);
+    pages.SelectNextTabByUser(false);
+    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+}
+
 // A view redraws on every change event: a page's worth of changes raises one, not one per cell.
 TEST_F(MainWindow, EachActionRaisesOneChangeEventPerList) {
     Start("11.0", {"10.0", "11.0"});

@@ -76,9 +76,7 @@ class MainWindowEndToEnd : public ::testing::Test {
         return WaitUntil([&] { return FindChild(window, L"Static", text) != nullptr; });
     }
     int Row(const wchar_t* extension) { return FindItem(grid, extension, 1); }
-    void PressButton(const wchar_t* caption) {
-        Click(FindChild(window, L"BrevoltFlatButton", caption));
-    }
+    void PressButton(const wchar_t* caption) { Click(FindChild(window, L"Button", caption)); }
     // Ticks an unticked item with the space bar; true once the list shows it ticked.
     bool TickWithSpaceBar(HWND list, int item) {
         ToggleWithSpaceBar(list, item);
@@ -268,7 +266,7 @@ TEST_F(MainWindowEndToEnd, TheAboutDialogTwiceAndAMissingManual) {
         EXPECT_NE(FindChild(about, L"BrevoltScrollText"), nullptr);
         EXPECT_FALSE(IsWindowEnabled(window));  // modal to the main window
 
-        Click(FindChild(about, L"BrevoltFlatButton", L"Schliessen"));
+        Click(FindChild(about, L"Button", L"Schliessen"));
         EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"TfrmAbout"); }));
         EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
     }

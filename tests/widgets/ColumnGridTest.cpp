@@ -108,6 +108,25 @@ TEST_F(ColumnGridTest, FittingMeasuresEveryCellHeaderIncluded) {
     EXPECT_EQ(grid.ColumnWidth(1), 600);
 }
 
+// A grid filled before its view came measures again with the view's fonts, so that a fit gives
+// the same widths whether it ran before the view or after.
+TEST_F(ColumnGridTest, ANewMeasureFitsTheFittedColumnsAgain) {
+    grid.FitColumnToContent(0);
+    grid.FitColumnToContent(1);
+    grid.SetColumnWidth(0, 77);  // set by hand: no longer fitted
+    int changes = 0;
+    grid.OnChanged = [&] { ++changes; };
+    grid.SetMeasure([](const std::string& text, bool header) {
+        return static_cast<int>(text.size()) * (header ? 100 : 1);
+    });
+    EXPECT_EQ(grid.ColumnWidth(0), 77);
+    EXPECT_EQ(grid.ColumnWidth(1), 600);
+    EXPECT_EQ(changes, 1);
+    grid.SetMeasure(nullptr);  // the view went: the grid's own estimate again
+    EXPECT_LT(grid.ColumnWidth(1), 600);
+    EXPECT_EQ(grid.ColumnWidth(0), 77);
+}
+
 TEST(CellMarkup, ReadsTheWordAndItsColour) {
     const auto marked = widgets::ParseCellMarkup("<font color=\"clRed\">Gefährlich</font>");
     EXPECT_EQ(marked.text, "Gefährlich");

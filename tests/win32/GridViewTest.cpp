@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -72,14 +73,18 @@ void Click(HWND window, POINT at, UINT down, UINT up, WPARAM buttons) {
     }
 }
 
-// The middle of an item's check box, which sits left of its (blank) icon.
+// Column 0's cell of an item: the item's bounds are the whole row.
+RECT FirstCell(HWND list, int item) {
+    RECT cell{};
+    ListView_GetItemRect(list, item, &cell, LVIR_BOUNDS);
+    cell.right = cell.left + ListView_GetColumnWidth(list, 0);
+    return cell;
+}
+
+// The middle of an item's check box, centred in column 0.
 POINT BoxOf(HWND list, int item) {
-    RECT icon{};
-    ListView_GetItemRect(list, item, &icon, LVIR_ICON);
-    int width = 0;
-    int height = 0;
-    ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_STATE), &width, &height);
-    return {icon.left - width / 2 - 1, (icon.top + icon.bottom) / 2};
+    const RECT cell = FirstCell(list, item);
+    return {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
 }
 
 void PressSpaceOn(HWND list, int item) {
@@ -106,7 +111,6 @@ void ClickTheBox(HWND list, int item) {
     LVHITTESTINFO hit{};
     hit.pt = BoxOf(list, item);
     ASSERT_EQ(ListView_HitTest(list, &hit), item);
-    ASSERT_TRUE(hit.flags & LVHT_ONITEMSTATEICON);
     Click(list, hit.pt, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
 }
 
@@ -333,6 +337,7 @@ class Painting {
         width_ = client.right;
         const HDC dc = CreateCompatibleDC(nullptr);
         const HGDIOBJ previous = SelectObject(dc, bitmap_.get());
+        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));  // where the list paints nothing
         SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
                      PRF_CLIENT | PRF_ERASEBKGND);
         GdiFlush();
@@ -340,11 +345,36 @@ class Painting {
         DeleteDC(dc);
     }
 
+    // The bounds of what is drawn inside the cell in another colour than `background`, its
+    // grid lines left out.
+    RECT Ink(const RECT& cell, COLORREF background) const {
+        const std::uint32_t plain = Pixel(background);
+        RECT ink{cell.right, cell.bottom, cell.left, cell.top};
+        for (int y = cell.top + 1; y < cell.bottom - 1; ++y) {
+            for (int x = cell.left + 1; x < cell.right - 1 && x < width_; ++x) {
+                if ((pixels_[y * width_ + x] & 0xFFFFFF) != plain) {
+                    ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                           std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+                }
+            }
+        }
+        return ink;
+    }
+
+    int InkCount(const RECT& cell, COLORREF background) const {
+        int found = 0;
+        for (int y = cell.top + 1; y < cell.bottom - 1; ++y) {
+            for (int x = cell.left + 1; x < cell.right - 1 && x < width_; ++x) {
+                found += (pixels_[y * width_ + x] & 0xFFFFFF) != Pixel(background);
+            }
+        }
+        return found;
+    }
+
     int Count(int item, int col, COLORREF colour) const {
         RECT cell{};
         ListView_GetSubItemRect(list_, item, col, LVIR_LABEL, &cell);
-        const std::uint32_t wanted =
-            (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        const std::uint32_t wanted = Pixel(colour);
         int found = 0;
         for (int y = cell.top; y < cell.bottom; ++y) {
             for (int x = cell.left; x < cell.right && x < width_; ++x) {
@@ -355,6 +385,10 @@ class Painting {
     }
 
   private:
+    static std::uint32_t Pixel(COLORREF colour) {
+        return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    }
+
     HWND list_;
     UniqueBitmap bitmap_;
     const std::uint32_t* pixels_ = nullptr;
@@ -373,6 +407,32 @@ TEST_F(GridViewTest, DrawsEachCellInTheColourOfItsMarkup) {
     EXPECT_EQ(painting.Count(1, 2, red), 0) << "a colour stays in its cell";
     EXPECT_EQ(painting.Count(2, 3, red) + painting.Count(2, 3, blue), 0);
     EXPECT_GT(painting.Count(2, 3, GetSysColor(COLOR_WINDOWTEXT)), 0);
+}
+
+TEST_F(GridViewTest, TheBoxesAreDrawnCentredInTheirColumn) {
+    const Painting painting(list);
+    const RECT unticked = FirstCell(list, 0);
+    const RECT ink = painting.Ink(unticked, GetSysColor(COLOR_WINDOW));
+    EXPECT_GE(ink.right - ink.left, 9);
+    EXPECT_NEAR(ink.left - unticked.left, unticked.right - ink.right, 2);
+    EXPECT_NEAR(ink.top - unticked.top, unticked.bottom - ink.bottom, 2);
+    const RECT ticked = FirstCell(list, 1);
+    EXPECT_NEAR(painting.Ink(ticked, GetSysColor(COLOR_WINDOW)).left - ticked.left,
+                ink.left - unticked.left, 1);
+    EXPECT_GT(painting.InkCount(ticked, GetSysColor(COLOR_WINDOW)),
+              painting.InkCount(unticked, GetSysColor(COLOR_WINDOW)))
+        << "the tick";
+    const RECT none = FirstCell(list, 2);
+    const RECT empty = painting.Ink(none, GetSysColor(COLOR_WINDOW));
+    EXPECT_GE(empty.left, empty.right) << "a row without a box shows none";
+}
+
+TEST_F(GridViewTest, AClickBesideTheBoxTogglesNothing) {
+    const RECT cell = FirstCell(list, 0);
+    Click(list, {cell.right - 8, (cell.top + cell.bottom) / 2}, WM_LBUTTONDOWN, WM_LBUTTONUP,
+          MK_LBUTTON);
+    EXPECT_TRUE(clicks.empty());
+    EXPECT_FALSE(grid.IsChecked(0, 1));
 }
 
 TEST_F(GridViewTest, RightClickAsksForTheContextMenuWhereItHappened) {
