@@ -174,7 +174,11 @@ void MainWindowView::activated(bool active) {
     // Back where the user left, as a dialog does; at first in the active page's list.
     const bool usable = focus_ != nullptr && IsWindow(focus_) && IsWindowVisible(focus_) &&
                         IsWindowEnabled(focus_) && IsChild(handle(), focus_);
-    SetFocus(usable ? focus_ : pages_->FirstControlOfActivePage());
+    if (usable) {
+        SetFocus(focus_);
+    } else if (pages_) {
+        SetFocus(pages_->FirstControlOfActivePage());
+    }
 }
 
 void MainWindowView::layout() {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,11 @@ std::vector<HWND> FindChildren(HWND parent, const wchar_t* className);
 
 // A left click in the middle of the window.
 void Click(HWND window);
+// Real key presses, as the keyboard makes them, to the program of this (top-level) window,
+// brought to the front first: the keys go down in this order and come up in the reverse one.
+void PressKeys(HWND window, std::initializer_list<WORD> keys);
+// The control that has the keyboard focus in the program of this window.
+HWND FocusedControl(HWND window);
 // The menu command with this id, as if chosen from the menu bar.
 void ChooseMenuCommand(HWND window, UINT id);
 

@@ -13,7 +13,9 @@ namespace {
 
 // The main window's menu commands: numbered from 100 in the order the items stand in the menus.
 constexpr UINT kMenuFileExit = 101;
+constexpr UINT kMenuOutlookExpress = 103;
 constexpr UINT kMenuOutlook2002 = 106;
+constexpr UINT kMenuOutlook2003 = 107;
 constexpr UINT kMenuHelpManual = 109;
 constexpr UINT kMenuHelpAbout = 111;
 
@@ -76,6 +78,12 @@ class MainWindowEndToEnd : public ::testing::Test {
         return WaitUntil([&] { return FindChild(window, L"Static", text) != nullptr; });
     }
     int Row(const wchar_t* extension) { return FindItem(grid, extension, 1); }
+    HWND Button(const wchar_t* caption) { return FindChild(window, L"Button", caption); }
+    bool FocusIsOn(HWND control) {
+        return WaitUntil([&] { return FocusedControl(window) == control; });
+    }
+    // The header's text: its label is the window's first static control.
+    std::wstring Header() { return WindowText(FindChild(window, L"Static")); }
     void PressButton(const wchar_t* caption) { Click(FindChild(window, L"Button", caption)); }
     // Ticks an unticked item with the space bar; true once the list shows it ticked.
     bool TickWithSpaceBar(HWND list, int item) {
@@ -248,6 +256,155 @@ TEST_F(MainWindowEndToEnd, PendingTicksAreKeptOrDroppedAsAnswered) {
         EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")),
                   "[Brevolt]\r\nLastVersion=10.0\r\n");
     }
+}
+
+TEST_F(MainWindowEndToEnd, TheKeyboardAloneGoesRoundTicksAndSaves) {
+    Start(kOutlook2003WithChm);
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_TRUE(FocusIsOn(grid)) << "the focus starts in the grid";
+    PressKeys(window, {VK_SPACE});
+    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(grid, 0); })) << "the first row, ADE";
+
+    const HWND save = Button(L"Speichern");
+    const HWND exit = Button(L"Beenden");
+    for (const HWND next : {tabs, save, exit, grid}) {
+        PressKeys(window, {VK_TAB});
+        EXPECT_TRUE(FocusIsOn(next));
+    }
+    for (const HWND previous : {exit, save}) {
+        PressKeys(window, {VK_SHIFT, VK_TAB});
+        EXPECT_TRUE(FocusIsOn(previous));
+    }
+    PressKeys(window, {VK_SPACE});
+    AnswerBox("Informationen",
+              "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "ADE;CHM");
+}
+
+TEST_F(MainWindowEndToEnd, CtrlSAndEnterOnSpeichernSave) {
+    for (const bool withCtrlS : {true, false}) {
+        SCOPED_TRACE(withCtrlS ? "Ctrl+S" : "Enter");
+        Start(kOutlook2003WithChm);
+        ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+        ASSERT_TRUE(FocusIsOn(grid));
+        PressKeys(window, {VK_DOWN});
+        PressKeys(window, {VK_SPACE});
+        ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(grid, 1); }));  // ADP
+        if (withCtrlS) {
+            PressKeys(window, {VK_CONTROL, 'S'});
+        } else {
+            PressKeys(window, {VK_SHIFT, VK_TAB});
+            PressKeys(window, {VK_SHIFT, VK_TAB});
+            ASSERT_TRUE(FocusIsOn(Button(L"Speichern")));
+            PressKeys(window, {VK_RETURN});
+        }
+        AnswerBox("Informationen",
+                  "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
+        ASSERT_TRUE(program->WaitForExit());
+        EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "ADP;CHM");
+    }
+}
+
+TEST_F(MainWindowEndToEnd, PagesAndTheContextMenuFromTheKeyboard) {
+    Start(kOutlook2003WithChm);
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    ASSERT_TRUE(FocusIsOn(grid));
+    PressKeys(window, {VK_CONTROL, VK_TAB});
+    EXPECT_TRUE(WaitUntil([&] { return SelectedTab(tabs) == L"Weitere Einstellungen"; }));
+    EXPECT_TRUE(FocusIsOn(ListWithItems(14))) << "the focus follows into the page";
+    PressKeys(window, {VK_CONTROL, VK_SHIFT, VK_TAB});
+    EXPECT_TRUE(WaitUntil([&] { return SelectedTab(tabs) == L"Dateien freischalten"; }));
+    EXPECT_TRUE(FocusIsOn(grid));
+
+    for (const std::initializer_list<WORD> keys :
+         {std::initializer_list<WORD>{VK_SHIFT, VK_F10}, std::initializer_list<WORD>{VK_APPS}}) {
+        PressKeys(window, keys);
+        ASSERT_NE(program->WaitForWindow(L"#32768", 5s), nullptr) << "the context menu opens";
+        PressKeys(window, {VK_ESCAPE});
+        EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"#32768"); }));
+    }
+    PressKeys(window, {VK_APPS});
+    ASSERT_NE(program->WaitForWindow(L"#32768", 5s), nullptr);
+    PressKeys(window, {VK_DOWN});
+    PressKeys(window, {VK_RETURN});  // "Alle"
+    EXPECT_TRUE(WaitUntil([&] {
+        for (int row = 0; row < 38; ++row) {
+            if (!IsItemChecked(grid, row)) {
+                return false;
+            }
+        }
+        return true;
+    }));
+    PressButton(L"Beenden");
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindowEndToEnd, SwitchingToOutlookExpressAndBackShowsEachModesPages) {
+    mayChange.push_back("HKCU\\Identities\\");
+    Start(std::string(kOutlook2003WithChm) +
+              "[HKEY_CURRENT_USER\\Identities\\{A}]\r\n"
+              "\"Username\"=\"Anna\"\r\n\"User ID\"=\"{A}\"\r\n"
+              "\"Identity Ordinal\"=dword:00000001\r\n",
+          "[Brevolt]\r\nLastVersion=11.0\r\n");
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    const HWND identities = FindChild(window, L"ComboBox");
+    ASSERT_NE(identities, nullptr);
+    const auto outlookShows = [&] {
+        EXPECT_TRUE(HeaderShows(L"Outlook 2003"));
+        EXPECT_TRUE(WaitUntil([&] {
+            return TabTexts(tabs) ==
+                   std::vector<std::wstring>{L"Dateien freischalten", L"Weitere Einstellungen"};
+        }));
+        EXPECT_EQ(SelectedTab(tabs), L"Dateien freischalten");
+        EXPECT_TRUE(IsWindowVisible(grid));
+        EXPECT_FALSE(IsWindowVisible(identities));
+    };
+    outlookShows();
+
+    ChooseMenuCommand(window, kMenuOutlookExpress);
+    EXPECT_TRUE(HeaderShows(L"Outlook Express"));
+    EXPECT_TRUE(WaitUntil([&] {
+        return TabTexts(tabs) == std::vector<std::wstring>{L"Identitäten", L"Outlook Express"};
+    }));
+    EXPECT_EQ(SelectedTab(tabs), L"Identitäten");
+    EXPECT_TRUE(IsWindowVisible(identities));
+    EXPECT_FALSE(IsWindowVisible(grid));
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(identities, CB_GETCOUNT, 0, 0) == 1; }))
+        << "the identities were listed";
+    EXPECT_EQ(SendMessageW(identities, CB_GETCURSEL, 0, 0), 0);
+
+    ChooseMenuCommand(window, kMenuOutlook2003);
+    outlookShows();
+    PressButton(L"Beenden");
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindowEndToEnd, AStartWithAVersionOutsideTheTableShowsNoHeader) {
+    Start(kOutlook2003WithChm, "[Brevolt]\r\nLastVersion=7.5\r\n");
+    ASSERT_NE(grid, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return Header().empty(); }));
+    EXPECT_EQ(TabTexts(tabs),
+              (std::vector<std::wstring>{L"Dateien freischalten", L"Weitere Einstellungen"}));
+    PressButton(L"Beenden");
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")), "[Brevolt]\r\nLastVersion=7.5\r\n");
+}
+
+TEST_F(MainWindowEndToEnd, EscAndEnterCloseTheAboutDialog) {
+    Start(kOutlook2003WithChm);
+    for (const WORD key : {VK_ESCAPE, VK_RETURN}) {
+        ChooseMenuCommand(window, kMenuHelpAbout);
+        const HWND about = program->WaitForWindow(L"TfrmAbout");
+        ASSERT_NE(about, nullptr);
+        PressKeys(about, {key});
+        EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"TfrmAbout"); }));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
+    }
+    EXPECT_TRUE(FocusIsOn(grid)) << "back where it was";
+    PressButton(L"Beenden");
+    EXPECT_TRUE(program->WaitForExit());
 }
 
 TEST_F(MainWindowEndToEnd, TheAboutDialogTwiceAndAMissingManual) {

@@ -1,10 +1,12 @@
 // Start and end of the real program under Wine, watched from outside.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "e2e/Controls.h"
 #include "e2e/Driver.h"
 #include "e2e/Seed.h"
 
@@ -74,15 +76,23 @@ TEST_F(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
     const HWND window = program.WaitForWindow(kMainWindow);
     ASSERT_NE(window, nullptr);
 
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    const HWND box = program.WaitForMessageBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Utf8(WindowText(box)), "brevolt");
-    EXPECT_EQ(Utf8(MessageBoxText(box)),
-              "In " + Utf8(installation.File(L"main.ini")) + " kann nicht geschrieben werden.");
-    PressButton(box, IDOK);
-    EXPECT_FALSE(program.WaitForExit(1s));
-    EXPECT_TRUE(IsWindowVisible(window));
+    // Closing the window, "Beenden" and "Datei" / "Beenden" (the menu's first command).
+    const std::vector<std::function<void()>> waysOut = {
+        [&] { PostMessageW(window, WM_CLOSE, 0, 0); },
+        [&] { Click(FindChild(window, L"Button", L"Beenden")); },
+        [&] { ChooseMenuCommand(window, 101); },
+    };
+    for (const auto& leave : waysOut) {
+        leave();
+        const HWND box = program.WaitForMessageBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(Utf8(WindowText(box)), "brevolt");
+        EXPECT_EQ(Utf8(MessageBoxText(box)),
+                  "In " + Utf8(installation.File(L"main.ini")) + " kann nicht geschrieben werden.");
+        PressButton(box, IDOK);
+        EXPECT_FALSE(program.WaitForExit(1s));
+        EXPECT_TRUE(IsWindowVisible(window));
+    }
 
     RemoveDirectoryW(installation.File(L"main.ini").c_str());
     PostMessageW(window, WM_CLOSE, 0, 0);
