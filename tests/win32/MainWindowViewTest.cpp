@@ -1,0 +1,160 @@
+// The main window on screen, in process: its real controls over the program's logic, on the
+// registry sandbox.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/TfrmMain.h"
+#include "app/uGlobalVar.h"
+#include "base/WideText.h"
+#include "support/FakeApplication.h"
+#include "support/RegistrySandbox.h"
+#include "support/TempDir.h"
+#include "win32/MainWindowView.h"
+
+namespace brevolt::win32 {
+namespace {
+
+void HandlePendingMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+struct Found {
+    const wchar_t* className;
+    std::wstring text;
+    HWND window = nullptr;
+};
+
+BOOL CALLBACK FindOne(HWND window, LPARAM lParam) {
+    auto& found = *reinterpret_cast<Found*>(lParam);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    wchar_t text[128] = {};
+    GetWindowTextW(window, text, 128);
+    if (lstrcmpiW(name, found.className) == 0 && (found.text.empty() || found.text == text)) {
+        found.window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Child(HWND parent, const wchar_t* className, const std::wstring& text = L"") {
+    Found found{className, text};
+    EnumChildWindows(parent, &FindOne, reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
+// Outlook 2003 installed, started as the program starts, its window on screen.
+class MainWindowViewTest : public ::testing::Test {
+  protected:
+    MainWindowViewTest() {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        sandbox.MakeKey(registry::Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
+        app.executablePath = dir.File("brevolt.exe");
+        uGlobalVar::InitGlobals(app.executablePath);
+        frm = std::make_unique<TfrmMain>(app);
+        view = std::make_unique<MainWindowView>(*frm);
+        ShowWindow(view->handle(), SW_SHOWNORMAL);
+        UpdateWindow(view->handle());
+        HandlePendingMessages();
+        grid = Child(view->handle(), L"SysListView32");
+    }
+    ~MainWindowViewTest() override {
+        view.reset();
+        frm.reset();
+        uGlobalVar::DoneGlobals();
+        uGlobalVar::CurrentVersion.clear();
+        uGlobalVar::SavedVersion.clear();
+        uGlobalVar::Installed2000 = uGlobalVar::Installed2002 = uGlobalVar::Installed2003 = false;
+    }
+
+    std::vector<int> ColumnWidths() const {
+        std::vector<int> widths;
+        for (int col = 0; col < 4; ++col) {
+            widths.push_back(ListView_GetColumnWidth(grid, col));
+        }
+        return widths;
+    }
+
+    testing::RegistrySandbox sandbox;
+    testing::TempDir dir;
+    testing::FakeApplication app;
+    std::unique_ptr<TfrmMain> frm;
+    std::unique_ptr<MainWindowView> view;
+    HWND grid = nullptr;
+};
+
+TEST_F(MainWindowViewTest, TheColumnsAtStartAreTheFittedOnesAndTheRatingShows) {
+    ASSERT_NE(grid, nullptr);
+    const std::vector<int> atStart = ColumnWidths();
+    frm->SwitchVersion("11.0");
+    HandlePendingMessages();
+    EXPECT_EQ(ColumnWidths(), atStart) << "a fit gives the same widths whenever it runs";
+    RECT client{};
+    GetClientRect(grid, &client);
+    EXPECT_LE(atStart[0] + atStart[1] + atStart[2] + atStart[3], client.right)
+        << "the rating column is in sight in the window's first size";
+}
+
+// Resizing invalidates whole what moves with the size: the centred header, the status bar with
+// its grip.
+TEST_F(MainWindowViewTest, ResizingRedrawsWhatMoves) {
+    const HWND header = Child(view->handle(), L"Static", L"Outlook 2003");
+    const HWND status = Child(view->handle(), STATUSCLASSNAMEW);
+    ASSERT_NE(header, nullptr);
+    ASSERT_NE(status, nullptr);
+    for (const int width : {900, 500, 700}) {
+        SetWindowPos(view->handle(), nullptr, 0, 0, width, 540,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        for (const HWND moved : {header, status}) {
+            RECT client{};
+            GetClientRect(moved, &client);
+            RECT invalid{};
+            GetUpdateRect(moved, &invalid, FALSE);
+            EXPECT_TRUE(EqualRect(&client, &invalid)) << width;
+        }
+        HandlePendingMessages();
+    }
+}
+
+TEST_F(MainWindowViewTest, SpeichernAndBeendenArePushButtonsInTheTabOrder) {
+    for (const wchar_t* caption : {L"Speichern", L"Beenden"}) {
+        // A BUTTON of the system's, with its caption as its text: screen readers and UI
+        // Automation take it for a push button of that name.
+        const HWND button = Child(view->handle(), L"Button", caption);
+        ASSERT_NE(button, nullptr);
+        const auto style = GetWindowLongW(button, GWL_STYLE);
+        EXPECT_TRUE(style & WS_TABSTOP);
+        EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
+    }
+    const HWND save = Child(view->handle(), L"Button", L"Speichern");
+    SendMessageW(save, BM_CLICK, 0, 0);
+    EXPECT_EQ(app.terminations, 1) << "saved, and the program asked to end";
+    ASSERT_FALSE(app.dialogs.shown.empty());
+    EXPECT_EQ(app.dialogs.shown[0].caption, "Informationen");
+}
+
+// A model outlives its view: once the view is gone, no model reaches into it.
+TEST_F(MainWindowViewTest, TheViewsGoWithoutLeavingTheirModelsBound) {
+    view.reset();
+    EXPECT_FALSE(frm->lblMain.OnChanged);
+    EXPECT_FALSE(frm->AdvPageContr.OnChanged);
+    EXPECT_FALSE(frm->AdvColumnGrid1.OnChanged);
+    EXPECT_FALSE(frm->chList.OnChanged);
+    EXPECT_FALSE(frm->cbIdent.OnChanged);
+    frm->SwitchVersion("10.0");
+    frm->AdvPageContr.SelectNextTabByUser(true);
+    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2002 (XP)");
+}
+
+}  // namespace
+}  // namespace brevolt::win32
