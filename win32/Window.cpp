@@ -43,8 +43,6 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!GetClassInfoExW(instance, className, &windowClass)) {
         windowClass.cbSize = sizeof(windowClass);
-        // Redrawn whole when resized: what is centred or laid out by size moves.
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
         windowClass.lpfnWndProc = &Window::Procedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

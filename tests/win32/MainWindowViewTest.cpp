@@ -30,26 +30,30 @@ void HandlePendingMessages() {
 struct Found {
     const wchar_t* className;
     std::wstring text;
-    HWND window = nullptr;
+    std::vector<HWND> windows;
 };
 
-BOOL CALLBACK FindOne(HWND window, LPARAM lParam) {
+BOOL CALLBACK Collect(HWND window, LPARAM lParam) {
     auto& found = *reinterpret_cast<Found*>(lParam);
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
     wchar_t text[128] = {};
     GetWindowTextW(window, text, 128);
     if (lstrcmpiW(name, found.className) == 0 && (found.text.empty() || found.text == text)) {
-        found.window = window;
-        return FALSE;
+        found.windows.push_back(window);
     }
     return TRUE;
 }
 
+std::vector<HWND> Children(HWND parent, const wchar_t* className, const std::wstring& text = L"") {
+    Found found{className, text, {}};
+    EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
 HWND Child(HWND parent, const wchar_t* className, const std::wstring& text = L"") {
-    Found found{className, text};
-    EnumChildWindows(parent, &FindOne, reinterpret_cast<LPARAM>(&found));
-    return found.window;
+    const auto found = Children(parent, className, text);
+    return found.empty() ? nullptr : found.front();
 }
 
 // Outlook 2003 installed, started as the program starts, its window on screen.
@@ -66,7 +70,11 @@ class MainWindowViewTest : public ::testing::Test {
         ShowWindow(view->handle(), SW_SHOWNORMAL);
         UpdateWindow(view->handle());
         HandlePendingMessages();
-        grid = Child(view->handle(), L"SysListView32");
+        for (const HWND list : Children(view->handle(), L"SysListView32")) {
+            if (ListView_GetItemCount(list) == 38) {
+                grid = list;
+            }
+        }
     }
     ~MainWindowViewTest() override {
         view.reset();
