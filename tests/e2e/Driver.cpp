@@ -107,6 +107,12 @@ bool Program::WaitForExit(std::chrono::milliseconds timeout) const {
            WAIT_OBJECT_0;
 }
 
+DWORD Program::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
 std::wstring WindowText(HWND window) {
     wchar_t buffer[4096] = {};
     GetWindowTextW(window, buffer, 4096);

@@ -44,6 +44,9 @@ class Program {
     }
     bool HasWindow(const wchar_t* className) const;
     bool WaitForExit(std::chrono::milliseconds timeout = 20s) const;
+    // The exit code of a program that ended (a crash ends it with one of the system's
+    // exception codes); STILL_ACTIVE while it runs.
+    DWORD ExitCode() const;
 
   private:
     PROCESS_INFORMATION process_{};

@@ -42,6 +42,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 class MainWindowEndToEnd : public ::testing::Test {
   protected:
     void Start(const std::string& seed, const std::string& settings = "") {
+        if (program && program->WaitForExit(0ms)) {
+            EXPECT_EQ(program->ExitCode(), 0u);
+        }
         program.reset();
         installation.emplace();
         ClearProgramKeys();
@@ -108,8 +111,12 @@ class MainWindowEndToEnd : public ::testing::Test {
         return box;
     }
 
-    // Around every scenario: nothing in the registry changed but what the program may touch.
+    // Around every scenario: a program that ended did so cleanly, and nothing in the registry
+    // changed but what the program may touch.
     void TearDown() override {
+        if (program && program->WaitForExit(0ms)) {
+            EXPECT_EQ(program->ExitCode(), 0u);
+        }
         program.reset();
         if (footprint) {
             EXPECT_EQ(footprint->ChangesOutside(mayChange), "");

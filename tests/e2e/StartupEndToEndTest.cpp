@@ -65,6 +65,7 @@ TEST_F(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
 
         PostMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(program.WaitForExit());
+        EXPECT_EQ(program.ExitCode(), 0u);
     }
     EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
