@@ -96,6 +96,10 @@ class MainWindowEndToEnd : public ::testing::Test {
     // Presses "Speichern" and confirms the information that follows; true once the program ended.
     bool SaveAndEnd() {
         PressButton(L"Speichern");
+        return ConfirmSaveAndEnd();
+    }
+    // Confirms the information a save shows first; true once the program ended.
+    bool ConfirmSaveAndEnd() {
         AnswerBox("Informationen",
                   "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
         return program->WaitForExit();
@@ -284,9 +288,7 @@ TEST_F(MainWindowEndToEnd, TheKeyboardAloneGoesRoundTicksAndSaves) {
         EXPECT_TRUE(FocusIsOn(previous));
     }
     PressKeys(window, {VK_SPACE});
-    AnswerBox("Informationen",
-              "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
-    ASSERT_TRUE(program->WaitForExit());
+    ASSERT_TRUE(ConfirmSaveAndEnd());
     EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "ADE;CHM");
 }
 
@@ -307,9 +309,7 @@ TEST_F(MainWindowEndToEnd, CtrlSAndEnterOnSpeichernSave) {
             ASSERT_TRUE(FocusIsOn(Button(L"Speichern")));
             PressKeys(window, {VK_RETURN});
         }
-        AnswerBox("Informationen",
-                  "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.", IDOK);
-        ASSERT_TRUE(program->WaitForExit());
+        ASSERT_TRUE(ConfirmSaveAndEnd());
         EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "ADP;CHM");
     }
 }

@@ -11,6 +11,7 @@
 #include "app/TfrmMain.h"
 #include "app/uGlobalVar.h"
 #include "base/WideText.h"
+#include "e2e/Controls.h"
 #include "support/FakeApplication.h"
 #include "support/RegistrySandbox.h"
 #include "support/TempDir.h"
@@ -27,34 +28,8 @@ void HandlePendingMessages() {
     }
 }
 
-struct Found {
-    const wchar_t* className;
-    std::wstring text;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK Collect(HWND window, LPARAM lParam) {
-    auto& found = *reinterpret_cast<Found*>(lParam);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    wchar_t text[128] = {};
-    GetWindowTextW(window, text, 128);
-    if (lstrcmpiW(name, found.className) == 0 && (found.text.empty() || found.text == text)) {
-        found.windows.push_back(window);
-    }
-    return TRUE;
-}
-
-std::vector<HWND> Children(HWND parent, const wchar_t* className, const std::wstring& text = L"") {
-    Found found{className, text, {}};
-    EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&found));
-    return found.windows;
-}
-
-HWND Child(HWND parent, const wchar_t* className, const std::wstring& text = L"") {
-    const auto found = Children(parent, className, text);
-    return found.empty() ? nullptr : found.front();
-}
+using e2e::FindChild;
+using e2e::FindChildren;
 
 // Outlook 2003 installed, started as the program starts, its window on screen.
 class MainWindowViewTest : public ::testing::Test {
@@ -70,7 +45,7 @@ class MainWindowViewTest : public ::testing::Test {
         ShowWindow(view->handle(), SW_SHOWNORMAL);
         UpdateWindow(view->handle());
         HandlePendingMessages();
-        for (const HWND list : Children(view->handle(), L"SysListView32")) {
+        for (const HWND list : FindChildren(view->handle(), L"SysListView32")) {
             if (ListView_GetItemCount(list) == 38) {
                 grid = list;
             }
@@ -116,8 +91,8 @@ TEST_F(MainWindowViewTest, TheColumnsAtStartAreTheFittedOnesAndTheRatingShows) {
 // Resizing invalidates whole what moves with the size: the centred header, the status bar with
 // its grip.
 TEST_F(MainWindowViewTest, ResizingRedrawsWhatMoves) {
-    const HWND header = Child(view->handle(), L"Static", L"Outlook 2003");
-    const HWND status = Child(view->handle(), STATUSCLASSNAMEW);
+    const HWND header = FindChild(view->handle(), L"Static", L"Outlook 2003");
+    const HWND status = FindChild(view->handle(), STATUSCLASSNAMEW);
     ASSERT_NE(header, nullptr);
     ASSERT_NE(status, nullptr);
     for (const int width : {900, 500, 700}) {
@@ -138,13 +113,13 @@ TEST_F(MainWindowViewTest, SpeichernAndBeendenArePushButtonsInTheTabOrder) {
     for (const wchar_t* caption : {L"Speichern", L"Beenden"}) {
         // A BUTTON of the system's, with its caption as its text: screen readers and UI
         // Automation take it for a push button of that name.
-        const HWND button = Child(view->handle(), L"Button", caption);
+        const HWND button = FindChild(view->handle(), L"Button", caption);
         ASSERT_NE(button, nullptr);
         const auto style = GetWindowLongW(button, GWL_STYLE);
         EXPECT_TRUE(style & WS_TABSTOP);
         EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
     }
-    const HWND save = Child(view->handle(), L"Button", L"Speichern");
+    const HWND save = FindChild(view->handle(), L"Button", L"Speichern");
     SendMessageW(save, BM_CLICK, 0, 0);
     EXPECT_EQ(app.terminations, 1) << "saved, and the program asked to end";
     ASSERT_FALSE(app.dialogs.shown.empty());
