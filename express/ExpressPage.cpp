@@ -2,16 +2,16 @@
 
 #include <array>
 
-#include "express/PageItems.h"
 #include "registry/uRegProc.h"
 #include "resources/Texts.h"
+#include "widgets/CheckItems.h"
 
 namespace brevolt::express {
 namespace {
 
 using namespace uRegProc;
 
-const std::array<CheckItem, 6> kItems = {{
+const std::array<widgets::CheckItem, 6> kItems = {{
     {ReadBlockExeAttachments, WriteBlockExeAttachments},
     {ReadNoModifyAccts, WriteNoModifyAccts},
     {ReadHttpMailEnabled, WriteHttpMailEnabled},
@@ -27,12 +27,12 @@ ExpressPage::ExpressPage(widgets::CheckList& list) : list_(list) {
 }
 
 void ExpressPage::LoadExpressOptions() {
-    LoadTicks(list_, kItems);
+    widgets::LoadTicks(list_, kItems);
     loaded_ = true;
 }
 
 std::vector<std::string> ExpressPage::SaveExpressOptions() {
-    return loaded_ ? SaveTicks(list_, kItems) : std::vector<std::string>{};
+    return loaded_ ? widgets::SaveTicks(list_, kItems) : std::vector<std::string>{};
 }
 
 }  // namespace brevolt::express

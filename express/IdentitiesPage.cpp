@@ -3,16 +3,16 @@
 #include <array>
 
 #include "app/uGlobalVar.h"
-#include "express/PageItems.h"
 #include "registry/uRegProc.h"
 #include "resources/Texts.h"
+#include "widgets/CheckItems.h"
 
 namespace brevolt::express {
 namespace {
 
 using namespace uRegProc;
 
-const std::array<CheckItem, 4> kItems = {{
+const std::array<widgets::CheckItem, 4> kItems = {{
     {ReadDisableScriptDebugger, WriteDisableScriptDebugger},
     {ReadShowAdvMailSend, WriteShowAdvMailSend},
     {ReadSafeAttachments, WriteSafeAttachments},
@@ -50,14 +50,14 @@ void IdentitiesPage::SelectIdentity(const std::string& userName) {
 }
 
 void IdentitiesPage::LoadIdentityOptions() {
-    LoadTicks(options_, kItems);
+    widgets::LoadTicks(options_, kItems);
 }
 
 std::vector<std::string> IdentitiesPage::SaveIdentityOptions() {
     if (uGlobalVar::CurrentIdent.empty()) {
         return {};
     }
-    return SaveTicks(options_, kItems);
+    return widgets::SaveTicks(options_, kItems);
 }
 
 }  // namespace brevolt::express

@@ -6,6 +6,7 @@
 #include "app/uGlobalVar.h"
 #include "registry/uRegProc.h"
 #include "resources/Texts.h"
+#include "widgets/CheckItems.h"
 
 namespace brevolt::options {
 namespace {
@@ -34,6 +35,18 @@ const std::array<OptionItem, 14> kItems = {{
     {GetPontString, SetPontString, false},
     {GetBlockExtContent, SetBlockExtContent, false},
 }};
+
+// The items of one version's options.
+std::vector<widgets::CheckItem> ItemsFor(const std::string& ver) {
+    std::vector<widgets::CheckItem> items;
+    for (const auto& option : kItems) {
+        items.push_back({[&option, ver] { return option.read(ver); },
+                         [&option, ver](bool ticked) {
+                             return option.write(ver, option.inverted ? !ticked : ticked);
+                         }});
+    }
+    return items;
+}
 
 // The options an older Outlook does not have.
 std::set<int> DisabledItems(const std::string& ver) {
@@ -64,25 +77,16 @@ void OptionsPage::LoadOutlookOptions() {
     for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
         list_.SetEnabled(i, disabled.count(i) == 0);
     }
-    for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
-        list_.SetChecked(i, kItems[i].read(ver));
-    }
+    widgets::LoadTicks(list_, ItemsFor(ver));
     loadedVersion_ = ver;
 }
 
 std::vector<std::string> OptionsPage::SaveOutlookOptions() {
-    std::vector<std::string> notSaved;
     const std::string ver = uGlobalVar::CurrentVersion;
     if (ver.empty() || loadedVersion_ != ver) {
-        return notSaved;  // no version, or options the user was not shown: nothing to write
+        return {};  // no version, or options the user was not shown: nothing to write
     }
-    for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
-        const bool ticked = list_.Checked(i);
-        if (!kItems[i].write(ver, kItems[i].inverted ? !ticked : ticked)) {
-            notSaved.push_back(list_.ItemAt(i).caption);
-        }
-    }
-    return notSaved;
+    return widgets::SaveTicks(list_, ItemsFor(ver));
 }
 
 }  // namespace brevolt::options

@@ -1,5 +1,5 @@
-#include <exception>
 
+#include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
 #include "registry/uRegProc.h"
 
@@ -76,7 +76,7 @@ bool Read(const ExpressOption& option) {
             return option.missingTicks;
         }
         return option.ticks(reg.ReadDword(option.value));
-    } catch (const std::exception&) {
+    } catch (const registry::ERegistryException&) {
         return false;  // nothing is reported: the item shows unticked
     }
 }
@@ -90,7 +90,7 @@ bool Write(const ExpressOption& option, bool ticked) {
     try {
         reg.WriteDword(option.value, ticked ? option.whenTicked : option.whenUnticked);
         return true;
-    } catch (const std::exception&) {
+    } catch (const registry::ERegistryException&) {
         return false;
     }
 }

@@ -1,7 +1,7 @@
-#include <exception>
 #include <vector>
 
 #include "app/uGlobalVar.h"
+#include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
 #include "registry/uRegProc.h"
 
@@ -50,7 +50,7 @@ bool Read(const IdentityOption& option) {
     try {
         const bool zero = reg.ReadDword(option.value) == 0;
         return option.tickedWhenZero == zero;
-    } catch (const std::exception&) {
+    } catch (const registry::ERegistryException&) {
         return false;  // nothing is reported: the item shows unticked
     }
 }
@@ -64,7 +64,7 @@ bool Write(const IdentityOption& option, bool ticked) {
     try {
         reg.WriteDword(option.value, ticked != option.tickedWhenZero ? 1 : 0);
         return true;
-    } catch (const std::exception&) {
+    } catch (const registry::ERegistryException&) {
         return false;
     }
 }

@@ -1,6 +1,6 @@
-#include <exception>
 #include <vector>
 
+#include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
 #include "registry/uRegProc.h"
 
@@ -109,7 +109,7 @@ bool Get(const OutlookOption& option, const std::string& ver) {
     }
     try {
         return Evaluate(reg, option);
-    } catch (const std::exception&) {
+    } catch (const registry::ERegistryException&) {
         return false;  // a value of another type: unticked
     }
 }
@@ -149,7 +149,7 @@ bool Set(const OutlookOption& option, const std::string& ver, bool on) {
     }
     try {
         return Store(reg, option, on);
-    } catch (const std::exception&) {
+    } catch (const registry::ERegistryException&) {
         return false;  // swallowed; the caller learns it from the result
     }
 }

@@ -3,20 +3,19 @@
 #include <functional>
 #include <string>
 
+#include "widgets/ChangeNotifier.h"
+
 // The simple controls: their state is a text or two, their event a click.
 namespace brevolt::widgets {
 
-class Label {
+class Label : public ChangeNotifier {
   public:
     explicit Label(std::string text = {}) : text_(std::move(text)) {}
     const std::string& Text() const { return text_; }
     void SetText(std::string text) {
         text_ = std::move(text);
-        if (OnChanged) {
-            OnChanged();
-        }
+        changed();
     }
-    std::function<void()> OnChanged;
 
   private:
     std::string text_;

@@ -1,16 +1,15 @@
-#include "express/PageItems.h"
+#include "widgets/CheckItems.h"
 
-namespace brevolt::express {
+namespace brevolt::widgets {
 
-void LoadTicks(widgets::CheckList& list, std::span<const CheckItem> items) {
-    const widgets::BatchedUpdate update(list);
+void LoadTicks(CheckList& list, std::span<const CheckItem> items) {
+    const BatchedUpdate update(list);
     for (std::size_t i = 0; i < items.size(); ++i) {
         list.SetChecked(static_cast<int>(i), items[i].read());
     }
 }
 
-std::vector<std::string> SaveTicks(const widgets::CheckList& list,
-                                   std::span<const CheckItem> items) {
+std::vector<std::string> SaveTicks(const CheckList& list, std::span<const CheckItem> items) {
     std::vector<std::string> notSaved;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int index = static_cast<int>(i);
@@ -21,4 +20,4 @@ std::vector<std::string> SaveTicks(const widgets::CheckList& list,
     return notSaved;
 }
 
-}  // namespace brevolt::express
+}  // namespace brevolt::widgets
