@@ -1,39 +1,37 @@
 #include "app/Startup.h"
 
 #include "app/TfrmMain.h"
-#include "app/uGlobalVar.h"
 #include "base/Exception.h"
 #include "resources/Texts.h"
 
 namespace brevolt {
 
-bool CheckWriteAccess(Application& app) {
+bool CheckWriteAccess(Application& app, Session& session) {
     using resources::LoadText;
     using resources::TextId;
-    if (uGlobalVar::AppDir.empty()) {
-        uGlobalVar::AppDir = uGlobalVar::DirectoryOf(app.ExecutablePath());
+    if (session.appDir.empty()) {
+        session.appDir = DirectoryOf(app.ExecutablePath());
     }
-    if (!uGlobalVar::AppDir.empty() &&
-        app.SaveTextLines(uGlobalVar::AppDir + "test.file", {"Test"})) {
+    if (!session.appDir.empty() && app.SaveTextLines(session.appDir + "test.file", {"Test"})) {
         return true;
     }
     const std::string text = LoadText(TextId::ProbeFailedLine1) + "\r\n" +
                              LoadText(TextId::ProbeFailedLine2) + "\r\n" +
-                             FormatText(LoadText(TextId::ProbeFailedLine3), uGlobalVar::AppDir);
+                             FormatText(LoadText(TextId::ProbeFailedLine3), session.appDir);
     app.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
     return false;
 }
 
-int RunProgram(Application& app) {
-    if (!CheckWriteAccess(app)) {
+int RunProgram(Application& app, Session& session) {
+    if (!CheckWriteAccess(app, session)) {
         return 1;
     }
-    uGlobalVar::InitGlobals(app.ExecutablePath());
+    PrepareSession(session, app.ExecutablePath());
     {
-        TfrmMain mainWindow(app);
+        TfrmMain mainWindow(app, session);
         app.Run(mainWindow);
     }
-    uGlobalVar::DoneGlobals();
+    ReleaseSession(session);
     return 0;
 }
 

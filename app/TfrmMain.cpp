@@ -2,10 +2,10 @@
 
 #include "app/ErrorReport.h"
 #include "app/TfrmAbout.h"
-#include "app/uGlobalVar.h"
-#include "registry/uRegProc.h"
 #include "resources/Texts.h"
-#include "versions/uOutlookVersions.h"
+#include "unblock/Level1Lists.h"
+#include "versions/OutlookVersions.h"
+#include "versions/VersionRegistry.h"
 
 namespace brevolt {
 namespace {
@@ -18,18 +18,15 @@ const std::string kExpressVersion = "6.0";
 constexpr int kExpressTag = -1;
 constexpr int kSeparatorTag = -2;
 
-bool InExpressMode() {
-    return uGlobalVar::CurrentVersion == kExpressVersion;
-}
-
 }  // namespace
 
-TfrmMain::TfrmMain(Application& app)
+TfrmMain::TfrmMain(Application& app, Session& session)
     : lblMain(LoadText(TextId::MainHeaderDesign)),
       B_Senden(LoadText(TextId::ButtonSave), LoadText(TextId::ButtonSave)),
       B_Empfangen(LoadText(TextId::ButtonExit), LoadText(TextId::ButtonExit)),
       Label1(LoadText(TextId::IdentityChoose)),
       app_(app),
+      session_(session),
       unblockPage_(AdvColumnGrid1, app.Dialogs()),
       optionsPage_(chList),
       expressPage_(pmckOE),
@@ -80,7 +77,7 @@ std::function<void(MenuItem&)> TfrmMain::MenuHandler(void (TfrmMain::*handler)()
 }
 
 void TfrmMain::FormCreate() {
-    caption_ = LoadText(TextId::MainTitlePrefix) + uGlobalVar::EditionLabel;
+    caption_ = LoadText(TextId::MainTitlePrefix) + EditionLabel();
     BuildVersionMenu();
     unblockPage_.SetUpExtGrid();
     SelectStartVersion();
@@ -94,45 +91,57 @@ void TfrmMain::BuildVersionMenu() {
     menu.Add({"OutlookExpress1", LoadText(TextId::MenuSwitchExpress), kExpressTag}).OnClick =
         onClick;
     menu.Add({"N1", "-", kSeparatorTag});
-    for (const auto& row : uOutlookVersions::OutlookVersions) {
+    for (const auto& row : versions::OutlookVersions) {
         menu.Add({"Version" + std::to_string(row.Tag), row.Caption, row.Tag}).OnClick = onClick;
     }
 }
 
 void TfrmMain::SelectStartVersion() {
-    using namespace uGlobalVar;
-    if (!SavedVersion.empty()) {
-        SwitchVersion(SavedVersion);
-    } else if (Installed2000) {
-        SwitchVersion("9.0");
-    } else if (Installed2002) {
-        SwitchVersion("10.0");
-    } else if (Installed2003) {
-        SwitchVersion("11.0");
+    // The saved version, else the first installed one; and Outlook 2000 whenever none is.
+    const auto& rows = versions::OutlookVersions;
+    const auto& installed = session_.installed;
+    const auto isInstalled = [&](std::size_t row) {
+        return row < installed.size() && installed[row];
+    };
+    if (!session_.savedVersion.empty()) {
+        SwitchVersion(session_.savedVersion);
+    } else {
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            if (isInstalled(row)) {
+                SwitchVersion(rows[row].Key);
+                break;
+            }
+        }
     }
-    if (!Installed2000 && !Installed2002 && !Installed2003) {
-        SwitchVersion("9.0");
+    bool anyInstalled = false;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        anyInstalled = anyInstalled || isInstalled(row);
+    }
+    if (!anyInstalled) {
+        SwitchVersion(rows[0].Key);
     }
 }
 
 void TfrmMain::SwitchVersion(const std::string& key) {
-    unblockPage_.ConfirmPendingExtChanges();
+    unblockPage_.ConfirmPendingExtChanges(session_.lists);
     const widgets::BatchedUpdate update(AdvColumnGrid1);  // the grid is redrawn once, refilled
     unblockPage_.ClearExtGrid();
-    if (uRegProc::CanWriteOfficeKey()) {
-        uGlobalVar::CurrentVersion = key;
+    if (versions::CanWriteOfficeKey()) {
+        session_.currentVersion = key;
         optionsPage_.VersionSwitched();
         if (key == "9.0") {
-            uRegProc::EnsureOutlook9SecurityKey();
+            versions::EnsureOutlook9SecurityKey();
         }
         std::string caption;
-        uOutlookVersions::CaptionOfVersionKey(key, caption);
+        versions::CaptionOfVersionKey(key, caption);
         lblMain.SetText(caption);
-        uRegProc::ReadUnblockedExts(key);
-        uRegProc::ReadOwnExts(key);
-        uRegProc::ReadBlockedExts(key);
+        // A list whose key cannot be opened keeps what it held.
+        auto& lists = session_.lists;
+        lists.unblocked = unblock::ReadUnblockedExts(key).value_or(lists.unblocked);
+        lists.own = unblock::ReadOwnExts(key).value_or(lists.own);
+        lists.blocked = unblock::ReadBlockedExts(key).value_or(lists.blocked);
         unblockPage_.SetUpExtGrid();
-        unblockPage_.FillExtGrid();
+        unblockPage_.FillExtGrid(lists, key);
     }
     ApplyMode();
 }
@@ -158,10 +167,10 @@ void TfrmMain::ApplyMode() {
 void TfrmMain::VersionMenuClick(MenuItem& sender) {
     if (sender.Tag >= 0) {
         std::string key;
-        uOutlookVersions::VersionKeyOfTag(sender.Tag, key);
+        versions::VersionKeyOfTag(sender.Tag, key);
         SwitchVersion(key);
     } else if (sender.Tag == kExpressTag) {
-        uGlobalVar::CurrentVersion = kExpressVersion;
+        session_.currentVersion = kExpressVersion;
         ApplyMode();
     }
 }
@@ -178,9 +187,9 @@ void TfrmMain::B_SendenClick() {
         note(expressPage_.SaveExpressOptions());
         note(identitiesPage_.SaveIdentityOptions());
     } else {
-        note(unblockPage_.SaveExtLists(uGlobalVar::CurrentVersion));
-        note(optionsPage_.SaveOutlookOptions());
-        uGlobalVar::ExtListChanged = false;
+        note(unblockPage_.SaveExtLists(session_.currentVersion, session_.lists));
+        note(optionsPage_.SaveOutlookOptions(session_.currentVersion));
+        unblockPage_.ForgetPendingChanges();
     }
     ReportNotSaved(notSaved);
     app_.Terminate();
@@ -198,7 +207,7 @@ void TfrmMain::ReportNotSaved(const std::vector<std::string>& notSaved) {
 }
 
 void TfrmMain::AdvTabSheet2Show() {
-    optionsPage_.LoadOutlookOptions();
+    optionsPage_.LoadOutlookOptions(session_.currentVersion);
 }
 
 void TfrmMain::AdvTabSheet3Show() {
@@ -214,7 +223,7 @@ void TfrmMain::cbIdentChange() {
 }
 
 void TfrmMain::Bedienung1Click() {
-    app_.ShellOpen(uGlobalVar::AppDir + LoadText(TextId::HelpFileName));
+    app_.ShellOpen(session_.appDir + LoadText(TextId::HelpFileName));
 }
 
 void TfrmMain::Homepage1Click() {
@@ -256,11 +265,14 @@ void TfrmMain::ExitProgram() {
 }
 
 void TfrmMain::StoreLastVersion() {
-    if (uGlobalVar::SettingsFile) {
-        uGlobalVar::SettingsFile->WriteSetting(uGlobalVar::SettingsSection,
-                                               uGlobalVar::LastVersionSetting,
-                                               uGlobalVar::CurrentVersion);
+    if (session_.settingsFile) {
+        session_.settingsFile->WriteSetting(kSettingsSection, kLastVersionSetting,
+                                            session_.currentVersion);
     }
+}
+
+bool TfrmMain::InExpressMode() const {
+    return session_.currentVersion == kExpressVersion;
 }
 
 }  // namespace brevolt

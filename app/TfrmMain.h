@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/Session.h"
 #include "express/ExpressPage.h"
 #include "express/IdentitiesPage.h"
 #include "options/OptionsPage.h"
@@ -26,11 +27,14 @@ class TfrmMain {
     enum Page { AdvTabSheet1, AdvTabSheet2, AdvTabSheet4, AdvTabSheet3 };
 
     // Creating the window runs FormCreate; an error there is reported and the window still opens.
-    explicit TfrmMain(Application& app);
+    TfrmMain(Application& app, Session& session);
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
 
     const std::string& Caption() const { return caption_; }
+    // The unblocking page has ticks the user changed that are not written yet.
+    bool HasPendingExtChanges() const { return unblockPage_.HasPendingChanges(); }
+    const express::IdentitiesPage& Identities() const { return identitiesPage_; }
 
     // Controls.
     widgets::Label lblMain;
@@ -77,6 +81,7 @@ class TfrmMain {
 
   private:
     void FormCreate();
+    bool InExpressMode() const;
     void ExitProgram();
     void StoreLastVersion();
     void ReportNotSaved(const std::vector<std::string>& notSaved);
@@ -85,6 +90,7 @@ class TfrmMain {
     std::function<void(widgets::MenuItem&)> MenuHandler(void (TfrmMain::*handler)());
 
     Application& app_;
+    Session& session_;
     std::string caption_;
     unblock::UnblockPage unblockPage_;
     options::OptionsPage optionsPage_;

@@ -45,7 +45,7 @@ const std::vector<Action>& Actions() {
         {"start", "11.0", Nothing, [](Session& s) { s.Stop(); }, [](Session& s) { s.Start(); }},
         {"version switch", "11.0", Nothing,
          [](Session& s) {
-             if (uGlobalVar::CurrentVersion == "10.0") {
+             if (s.State().currentVersion == "10.0") {
                  ClickVersion(s, "Version2");
              }
          },

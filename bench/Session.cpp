@@ -1,7 +1,6 @@
 #include "bench/Session.h"
 
 #include "app/Startup.h"
-#include "app/uGlobalVar.h"
 #include "registry/TRegistry.h"
 
 namespace brevolt::bench {
@@ -48,9 +47,9 @@ Session::~Session() {
 }
 
 void Session::Start() {
-    CheckWriteAccess(app_);
-    uGlobalVar::InitGlobals(app_.ExecutablePath());
-    form_.emplace(app_);
+    CheckWriteAccess(app_, state_);
+    PrepareSession(state_, app_.ExecutablePath());
+    form_.emplace(app_, state_);
     view_ = ShowOnScreen(*form_);
     form_->FormShow();
 }
@@ -58,7 +57,7 @@ void Session::Start() {
 void Session::Stop() {
     view_.reset();
     form_.reset();
-    testing::FreshSharedState::Reset();
+    state_ = brevolt::Session{};
 }
 
 void Session::Settle() {

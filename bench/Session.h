@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
+#include "app/Session.h"
 #include "app/TfrmMain.h"
 #include "bench/ScreenView.h"
 #include "registry/MemoryRegistry.h"
 #include "support/CountingRegistry.h"
 #include "support/FakeApplication.h"
 #include "support/RegistrySandbox.h"
-#include "support/SharedState.h"
 #include "support/TempDir.h"
 
 namespace brevolt::bench {
@@ -29,24 +29,25 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // As the program starts: the write probe, the shared state, the window created and shown.
+    // As the program starts: the write probe, the session, the window created and shown.
     void Start();
-    // Closes the window and clears the shared state, as the program ends.
+    // Closes the window and lets the session go, as the program ends.
     void Stop();
     // Lets the window catch up: pending messages handled, invalid parts painted.
     void Settle();
 
     TfrmMain& Form() { return *form_; }
+    const brevolt::Session& State() const { return state_; }
     testing::CountingBackends& Calls() { return *counting_; }
 
   private:
-    testing::FreshSharedState state_;
     testing::TempDir dir_;
     testing::FakeApplication app_;
     std::optional<registry::MemoryRegistry> memory_;
     std::optional<testing::RegistrySandbox> sandbox_;
     std::optional<testing::CountingBackends> counting_;
     std::optional<registry::BackendScope> scope_;
+    brevolt::Session state_;
     std::optional<TfrmMain> form_;
     std::unique_ptr<ScreenView> view_;
 };

@@ -2,14 +2,12 @@
 
 #include <array>
 
-#include "registry/uRegProc.h"
+#include "express/ExpressOptions.h"
 #include "resources/Texts.h"
 #include "widgets/CheckItems.h"
 
 namespace brevolt::express {
 namespace {
-
-using namespace uRegProc;
 
 const std::array<widgets::CheckItem, 6> kItems = {{
     {ReadBlockExeAttachments, WriteBlockExeAttachments},

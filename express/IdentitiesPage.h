@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "express/Identity.h"
+#include "widgets/CheckItems.h"
 #include "widgets/CheckList.h"
 #include "widgets/DropDownList.h"
 
@@ -25,9 +27,18 @@ class IdentitiesPage {
     // the captions of those not written.
     std::vector<std::string> SaveIdentityOptions();
 
+    // The identities of the last listing, in enumeration order.
+    const std::vector<Identity>& Identities() const { return listing_.identities; }
+    // The key of the chosen identity; empty while none was chosen in this run.
+    const std::string& CurrentIdentity() const { return current_; }
+
   private:
+    std::vector<widgets::CheckItem> items() const;
+
     widgets::DropDownList& identities_;
     widgets::CheckList& options_;
+    IdentityListing listing_;
+    std::string current_;
 };
 
 }  // namespace brevolt::express

@@ -3,8 +3,7 @@
 #include <array>
 #include <set>
 
-#include "app/uGlobalVar.h"
-#include "registry/uRegProc.h"
+#include "options/OutlookOptions.h"
 #include "resources/Texts.h"
 #include "widgets/CheckItems.h"
 
@@ -16,8 +15,6 @@ struct OptionItem {
     bool (*write)(const std::string&, bool);
     bool inverted;  // the item's tick is the opposite of the write's argument
 };
-
-using namespace uRegProc;
 
 const std::array<OptionItem, 14> kItems = {{
     {GetMinToTray, SetMinToTray, false},
@@ -70,8 +67,7 @@ OptionsPage::OptionsPage(widgets::CheckList& list) : list_(list) {
     list_.SetItems(captions);
 }
 
-void OptionsPage::LoadOutlookOptions() {
-    const std::string ver = uGlobalVar::CurrentVersion;
+void OptionsPage::LoadOutlookOptions(const std::string& ver) {
     const auto disabled = DisabledItems(ver);
     const widgets::BatchedUpdate update(list_);
     for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
@@ -81,8 +77,7 @@ void OptionsPage::LoadOutlookOptions() {
     loadedVersion_ = ver;
 }
 
-std::vector<std::string> OptionsPage::SaveOutlookOptions() {
-    const std::string ver = uGlobalVar::CurrentVersion;
+std::vector<std::string> OptionsPage::SaveOutlookOptions(const std::string& ver) {
     if (ver.empty() || loadedVersion_ != ver) {
         return {};  // no version, or options the user was not shown: nothing to write
     }

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "app/uGlobalVar.h"
 #include "base/UpperCase.h"
-#include "registry/uRegProc.h"
 #include "resources/Texts.h"
 #include "unblock/ExtensionList.h"
 #include "unblock/uExtentions.h"
@@ -80,12 +78,11 @@ void UnblockPage::ClearExtGrid() {
     grid_.ClearCells();
 }
 
-void UnblockPage::FillExtGrid() {
+void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver) {
     const widgets::BatchedUpdate update(grid_);
     for (int row = 1; row < kRows; ++row) {
         const auto& entry = ExtCatalogue[row - 1];
-        grid_.AddCheckBox(kCheckColumn, row,
-                          ListContains(uGlobalVar::UnblockedExts, entry.Extension));
+        grid_.AddCheckBox(kCheckColumn, row, ListContains(lists.unblocked, entry.Extension));
         grid_.SetCellText(kExtensionColumn, row, entry.Extension);
         grid_.SetCellText(kDescriptionColumn, row, entry.Description);
         grid_.SetCellText(kRatingColumn, row, RatingMarkup(entry.Extension));
@@ -93,12 +90,12 @@ void UnblockPage::FillExtGrid() {
     for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
         grid_.FitColumnToContent(col);
     }
-    filledVersion_ = uGlobalVar::CurrentVersion;
-    keptUnblocked_ = EntriesOutsideCatalogue(uGlobalVar::UnblockedExts);
-    keptBlocked_ = EntriesOutsideCatalogue(uGlobalVar::BlockedExts);
+    filledVersion_ = ver;
+    keptUnblocked_ = EntriesOutsideCatalogue(lists.unblocked);
+    keptBlocked_ = EntriesOutsideCatalogue(lists.blocked);
 }
 
-bool UnblockPage::HarvestExtGrid() {
+bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
     if (filledVersion_.empty()) {
         return false;
     }
@@ -108,8 +105,8 @@ bool UnblockPage::HarvestExtGrid() {
         auto& list = grid_.IsChecked(kCheckColumn, row) ? unblocked : blocked;
         list.push_back(grid_.CellText(kExtensionColumn, row));
     }
-    uGlobalVar::UnblockedExts = WithKept(std::move(unblocked), keptUnblocked_);
-    uGlobalVar::BlockedExts = WithKept(std::move(blocked), keptBlocked_);
+    lists.unblocked = WithKept(std::move(unblocked), keptUnblocked_);
+    lists.blocked = WithKept(std::move(blocked), keptBlocked_);
     return true;
 }
 
@@ -120,8 +117,8 @@ void UnblockPage::SetAllExtChecks(bool checked) {
     }
 }
 
-void UnblockPage::ConfirmPendingExtChanges() {
-    if (!uGlobalVar::ExtListChanged) {
+void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
+    if (!pending_) {
         return;
     }
     // Ticks of an unfilled grid are no choice of the user's: nothing to offer.
@@ -129,16 +126,16 @@ void UnblockPage::ConfirmPendingExtChanges() {
                                                         LoadText(TextId::CaptionConfirmation),
                                                         LoadText(TextId::ExtKeepChanges))) {
         const std::string ver = filledVersion_;
-        uRegProc::ResetOfficeLevel1Add(ver);
-        HarvestExtGrid();
-        uRegProc::WriteUnblockedExts(ver);
+        ResetOfficeLevel1Add(ver);
+        HarvestExtGrid(lists);
+        WriteUnblockedExts(ver, lists.unblocked);
     }
-    uGlobalVar::ExtListChanged = false;
+    pending_ = false;
 }
 
-std::vector<std::string> UnblockPage::SaveExtLists(const std::string& ver) {
+std::vector<std::string> UnblockPage::SaveExtLists(const std::string& ver, Level1Lists& lists) {
     std::vector<std::string> notSaved;
-    if (!HarvestExtGrid()) {
+    if (!HarvestExtGrid(lists)) {
         return notSaved;
     }
     const auto note = [&](bool written, const std::string& valueName) {
@@ -146,26 +143,26 @@ std::vector<std::string> UnblockPage::SaveExtLists(const std::string& ver) {
             notSaved.push_back(valueName);
         }
     };
-    note(uRegProc::ResetOfficeLevel1Add(ver), "Level1Add");
-    note(uRegProc::ResetOfficeLevel1Remove(ver), "Level1Remove");
-    note(uRegProc::WriteUnblockedExts(ver), "Level1Remove");
-    note(uRegProc::WriteBlockedExts(ver), "Level1Add");
-    note(uRegProc::WriteOwnExts(ver), "Level1RemoveUser");
+    note(ResetOfficeLevel1Add(ver), "Level1Add");
+    note(ResetOfficeLevel1Remove(ver), "Level1Remove");
+    note(WriteUnblockedExts(ver, lists.unblocked), "Level1Remove");
+    note(WriteBlockedExts(ver, lists.blocked), "Level1Add");
+    note(WriteOwnExts(ver, lists.own), "Level1RemoveUser");
     return notSaved;
 }
 
 void UnblockPage::AdvColumnGrid1CheckBoxClick(int /*col*/, int /*row*/) {
-    uGlobalVar::ExtListChanged = true;
+    pending_ = true;
 }
 
 void UnblockPage::Alle1Click() {
     SetAllExtChecks(true);
-    uGlobalVar::ExtListChanged = true;
+    pending_ = true;
 }
 
 void UnblockPage::Keine1Click() {
     SetAllExtChecks(false);
-    uGlobalVar::ExtListChanged = true;
+    pending_ = true;
 }
 
 }  // namespace brevolt::unblock

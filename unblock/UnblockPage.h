@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "unblock/Level1Lists.h"
 #include "widgets/ColumnGrid.h"
 #include "widgets/DialogService.h"
 
@@ -18,20 +19,25 @@ class UnblockPage {
     void SetUpExtGrid();
     // Empties every cell and removes every check box.
     void ClearExtGrid();
-    // Fills the catalogue rows from UnblockedExts for CurrentVersion. Entries of UnblockedExts and
-    // BlockedExts that no row shows are kept, to be written back with the ticks.
-    void FillExtGrid();
-    // Rebuilds UnblockedExts (ticked rows) and BlockedExts (the others) in the grid's row order,
-    // each followed by its kept entries. False, and the lists untouched, when the grid holds no
-    // filled rows: there is nothing to write then.
-    bool HarvestExtGrid();
+    // Fills the catalogue rows from the unblocked list of version `ver`. Entries of the unblocked
+    // and blocked lists that no row shows are kept, to be written back with the ticks.
+    void FillExtGrid(const Level1Lists& lists, const std::string& ver);
+    // Rebuilds the unblocked list (ticked rows) and the blocked one (the others) in the grid's row
+    // order, each followed by its kept entries. False, and the lists untouched, when the grid
+    // holds no filled rows: there is nothing to write then.
+    bool HarvestExtGrid(Level1Lists& lists);
     void SetAllExtChecks(bool checked);
     // Offers to keep changed ticks for the version the grid was filled for.
-    void ConfirmPendingExtChanges();
+    void ConfirmPendingExtChanges(Level1Lists& lists);
 
     // The Level-1 part of "Speichern" for this version: the harvest, the Office-wide resets and
     // the three lists, in this order. Returns the names of the values that could not be written.
-    std::vector<std::string> SaveExtLists(const std::string& ver);
+    std::vector<std::string> SaveExtLists(const std::string& ver, Level1Lists& lists);
+
+    // The user changed ticks that are not written yet.
+    bool HasPendingChanges() const { return pending_; }
+    // The ticks were written.
+    void ForgetPendingChanges() { pending_ = false; }
 
     // Event handlers.
     void AdvColumnGrid1CheckBoxClick(int col, int row);
@@ -42,6 +48,7 @@ class UnblockPage {
     widgets::ColumnGrid& grid_;
     widgets::DialogService& dialogs_;
     std::string filledVersion_;  // the version last filled for; empty: no filled rows
+    bool pending_ = false;
     std::vector<std::string> keptUnblocked_;
     std::vector<std::string> keptBlocked_;
 };

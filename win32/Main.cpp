@@ -9,5 +9,6 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     brevolt::win32::Win32Application application;
-    return brevolt::RunProgram(application);
+    brevolt::Session session;
+    return brevolt::RunProgram(application, session);
 }

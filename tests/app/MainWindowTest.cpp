@@ -56,7 +56,6 @@ TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("saved '") + c.saved + "'");
-        testing::FreshSharedState::Reset();
         registry::MemoryRegistry fresh;
         registry::BackendScope inner(fresh);
         registry::TRegistry reg(fresh);
@@ -65,9 +64,10 @@ TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
         }
         testing::WriteFileBytes(dir.File("main.ini"),
                                 std::string("[Brevolt]\r\nLastVersion=") + c.saved + "\r\n");
-        uGlobalVar::InitGlobals(app.executablePath);
-        TfrmMain window(app);
-        EXPECT_EQ(uGlobalVar::CurrentVersion, c.finalVersion);
+        Session state;
+        PrepareSession(state, app.executablePath);
+        TfrmMain window(app, state);
+        EXPECT_EQ(state.currentVersion, c.finalVersion);
         for (const char* ver : c.switchedTo) {
             EXPECT_TRUE(reg.PathExists("\\" + SecurityKey(ver))) << ver;
         }
@@ -76,7 +76,7 @@ TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
 
 TEST_F(MainWindow, AStartInExpressModeShowsItsPages) {
     Start("6.0", {"11.0"});
-    EXPECT_EQ(uGlobalVar::CurrentVersion, "6.0");
+    EXPECT_EQ(session.currentVersion, "6.0");
     EXPECT_TRUE(KeyExists(SecurityKey("6.0")));  // the full switch ran with "6.0"
     EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
@@ -89,7 +89,7 @@ TEST_F(MainWindow, ModesSwitchTabsHeaderAndActivePage) {
     frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2);
 
     ChooseMenu("OutlookExpress1");
-    EXPECT_EQ(uGlobalVar::CurrentVersion, "6.0");
+    EXPECT_EQ(session.currentVersion, "6.0");
     EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
     EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
@@ -100,7 +100,7 @@ TEST_F(MainWindow, ModesSwitchTabsHeaderAndActivePage) {
     EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
 
     ChooseMenu("Version2");
-    EXPECT_EQ(uGlobalVar::CurrentVersion, "11.0");
+    EXPECT_EQ(session.currentVersion, "11.0");
     EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
@@ -161,7 +161,7 @@ TEST_F(MainWindow, TheSeparatorDoesNothing) {
     Start("", {"10.0"});
     recorder.changes.clear();
     ChooseMenu("N1");
-    EXPECT_EQ(uGlobalVar::CurrentVersion, "10.0");
+    EXPECT_EQ(session.currentVersion, "10.0");
     EXPECT_TRUE(recorder.changes.empty());
 }
 
@@ -171,7 +171,7 @@ TEST_F(MainWindow, AFailedWriteTestKeepsVersionAndHeaderAndLeavesTheGridEmpty) {
     memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
     ChooseMenu("OutlookExpress1");
     ChooseMenu("Version2");
-    EXPECT_EQ(uGlobalVar::CurrentVersion, "6.0");
+    EXPECT_EQ(session.currentVersion, "6.0");
     EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
     EXPECT_EQ(frm->AdvColumnGrid1.CellText(0, 0), "");
@@ -182,7 +182,7 @@ TEST_F(MainWindow, AFailedWriteTestKeepsVersionAndHeaderAndLeavesTheGridEmpty) {
 TEST_F(MainWindow, AFailedWriteTestAtStartLeavesNoVersionAndAnEmptyGrid) {
     memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
     Start("11.0", {"11.0"});
-    EXPECT_EQ(uGlobalVar::CurrentVersion, "");
+    EXPECT_EQ(session.currentVersion, "");
     EXPECT_EQ(frm->lblMain.Text(), "Outlook XP");
     EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
 
@@ -204,7 +204,7 @@ TEST_F(MainWindow, AnErrorInCreationIsReportedAndTheWindowStillOpens) {
     ASSERT_EQ(dialogs().shown.size(), 1u);
     EXPECT_EQ(dialogs().shown[0].caption, "brevolt");
     EXPECT_EQ(dialogs().shown[0].text, "Ungültiger Datentyp für 'Level1Remove'");
-    EXPECT_EQ(uGlobalVar::CurrentVersion, "11.0");
+    EXPECT_EQ(session.currentVersion, "11.0");
     EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
     EXPECT_FALSE(frm->AdvColumnGrid1.HasCheckBox(0, 1));
     EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
@@ -215,7 +215,7 @@ TEST_F(MainWindow, TheSaveInOutlookModeAsksFirstThenWritesTheListsAndEnds) {
     Store(SecurityKey("11.0"), "Level1Remove", "CHM");
     ChooseMenu("Version2");
     frm->AdvColumnGrid1.ToggleCheckBoxByUser(0, 14);  // HLP
-    EXPECT_TRUE(uGlobalVar::ExtListChanged);
+    EXPECT_TRUE(frm->HasPendingExtChanges());
     recorder.changes.clear();
 
     frm->B_Senden.Click();
@@ -226,7 +226,7 @@ TEST_F(MainWindow, TheSaveInOutlookModeAsksFirstThenWritesTheListsAndEnds) {
     EXPECT_EQ(dialogs().shown.back().kind, MessageKind::Information);
     EXPECT_EQ(dialogs().shown.back().caption, "Informationen");
     EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Remove"), "CHM;HLP");
-    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+    EXPECT_FALSE(frm->HasPendingExtChanges());
     EXPECT_EQ(app.terminations, 1);
     EXPECT_EQ(Ini(), "<missing>");  // "Speichern" does not store the version
 }
@@ -279,7 +279,7 @@ TEST_F(MainWindow, PendingTicksAreOfferedOnASwitch) {
     ASSERT_EQ(dialogs().shown.size(), 1u);
     EXPECT_EQ(dialogs().shown[0].text, "Wollen Sie die Änderungen übernehmen?");
     EXPECT_EQ(Stored(SecurityKey("10.0"), "Level1Remove").substr(0, 8), "ADE;ADP;");
-    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+    EXPECT_FALSE(frm->HasPendingExtChanges());
 }
 
 TEST_F(MainWindow, EveryWayOutButTheSaveStoresTheVersionOnce) {
@@ -304,7 +304,7 @@ TEST_F(MainWindow, EveryWayOutButTheSaveStoresTheVersionOnce) {
         EXPECT_EQ(counting.counts.fileWrites, 1);
         EXPECT_EQ(app.terminations, 1);
     }
-    uGlobalVar::DoneGlobals();  // the settings file writes through `counting`, which ends here
+    ReleaseSession(session);  // the settings file writes through `counting`, which ends here
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/Session.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
-#include "app/uGlobalVar.h"
 #include "support/CountingRegistry.h"
 #include "support/FakeApplication.h"
 #include "support/RegistrySandbox.h"
@@ -16,33 +16,22 @@ using widgets::MessageKind;
 
 class Startup : public ::testing::Test {
   protected:
-    Startup() {
-        app.executablePath = dir.File("brevolt.exe");
-        ResetGlobals();
-    }
-    ~Startup() override { ResetGlobals(); }
-
-    static void ResetGlobals() {
-        uGlobalVar::DoneGlobals();
-        uGlobalVar::AppDir.clear();
-        uGlobalVar::SavedVersion.clear();
-        uGlobalVar::CurrentVersion.clear();
-        uGlobalVar::Installed2000 = uGlobalVar::Installed2002 = uGlobalVar::Installed2003 = false;
-    }
+    Startup() { app.executablePath = dir.File("brevolt.exe"); }
 
     std::string Ini() const { return testing::ReadFileBytes(dir.File("main.ini")); }
 
     testing::RegistrySandbox sandbox;
     testing::TempDir dir;
     testing::FakeApplication app;
+    Session session;
 };
 
 TEST_F(Startup, TheProbeWritesTestIntoTheProgramsDirectory) {
-    EXPECT_TRUE(CheckWriteAccess(app));
+    EXPECT_TRUE(CheckWriteAccess(app, session));
     ASSERT_EQ(app.savedFiles.size(), 1u);
     EXPECT_EQ(app.savedFiles[0].path, dir.File("test.file"));
     EXPECT_EQ(app.savedFiles[0].lines, std::vector<std::string>{"Test"});
-    EXPECT_EQ(uGlobalVar::AppDir, dir.Path());
+    EXPECT_EQ(session.appDir, dir.Path());
     EXPECT_TRUE(app.dialogs.shown.empty());
 }
 
@@ -50,7 +39,7 @@ TEST_F(Startup, AFailedProbeAsksForWriteRightsAndEndsBeforeAnyWindow) {
     app.saveSucceeds = false;
     testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=10.0\r\n");
 
-    EXPECT_EQ(RunProgram(app), 1);
+    EXPECT_EQ(RunProgram(app, session), 1);
 
     ASSERT_EQ(app.dialogs.shown.size(), 1u);
     EXPECT_EQ(app.dialogs.shown[0].kind, MessageKind::Error);
@@ -62,7 +51,7 @@ TEST_F(Startup, AFailedProbeAsksForWriteRightsAndEndsBeforeAnyWindow) {
         "Verzeichnis \"" +
             dir.Path() + "\" haben!");
     EXPECT_EQ(app.runs, 0);
-    EXPECT_EQ(uGlobalVar::SavedVersion, "");  // "main.ini" was not read
+    EXPECT_EQ(session.savedVersion, "");  // "main.ini" was not read
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");
 }
 
@@ -73,20 +62,16 @@ TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
     std::string title;
     app.whileRunning = [&](TfrmMain& frm) {
         title = frm.Caption();
-        EXPECT_EQ(uGlobalVar::SavedVersion, "6.0");
-        EXPECT_TRUE(uGlobalVar::Installed2000);
-        EXPECT_FALSE(uGlobalVar::Installed2002);
-        EXPECT_TRUE(uGlobalVar::Installed2003);
-        EXPECT_NE(uGlobalVar::SettingsFile, nullptr);
-        uGlobalVar::Idents.push_back({"{id}", "{id}", "Anna"});
+        EXPECT_EQ(session.savedVersion, "6.0");
+        EXPECT_EQ(session.installed, (std::vector<bool>{true, false, true}));
+        EXPECT_NE(session.settingsFile, nullptr);
     };
 
-    EXPECT_EQ(RunProgram(app), 0);
+    EXPECT_EQ(RunProgram(app, session), 0);
 
     EXPECT_EQ(app.runs, 1);
     EXPECT_EQ(title, "Brevolt XP 1.3 - Lite-Version");
-    EXPECT_EQ(uGlobalVar::SettingsFile, nullptr);  // released at the end
-    EXPECT_TRUE(uGlobalVar::Idents.empty());
+    EXPECT_EQ(session.settingsFile, nullptr);  // released at the end
 }
 
 TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
@@ -103,13 +88,13 @@ TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
         dir.RemoveFile("main.ini");
         app.terminations = 0;
         app.whileRunning = [&](TfrmMain& frm) {
-            uGlobalVar::CurrentVersion = "10.0";
+            session.currentVersion = "10.0";
             leave(frm);
         };
         testing::CountingBackends counting(registry::CurrentRegistryBackend(),
                                            registry::CurrentIniBackend());
         const registry::BackendScope scope(counting, counting);
-        RunProgram(app);
+        RunProgram(app, session);
         EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=10.0\r\n");
         EXPECT_EQ(counting.counts.fileWrites, 1);
         EXPECT_EQ(app.terminations, 1);
@@ -119,7 +104,7 @@ TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
 TEST_F(Startup, WithoutOutlookTheStartEndsOnOutlook2000AndStoresIt) {
     testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=6.0\r\n");
     app.whileRunning = [](TfrmMain& frm) { frm.Beenden1Click(); };
-    RunProgram(app);
+    RunProgram(app, session);
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
@@ -127,7 +112,7 @@ TEST_F(Startup, AnUnwritableSettingsFileRefusesTheCloseAndKeepsTheProgramRunning
     dir.BlockFile("main.ini");
     bool canClose = true;
     app.whileRunning = [&](TfrmMain& frm) { frm.FormCloseQuery(canClose); };
-    RunProgram(app);
+    RunProgram(app, session);
 
     EXPECT_FALSE(canClose);
     EXPECT_EQ(app.terminations, 0);
@@ -139,15 +124,15 @@ TEST_F(Startup, AnUnwritableSettingsFileRefusesTheCloseAndKeepsTheProgramRunning
 }
 
 TEST_F(Startup, TheEndOfTheWindowsSessionStoresTheVersionButNeverAsks) {
-    app.whileRunning = [](TfrmMain& frm) {
-        uGlobalVar::CurrentVersion = "9.0";
+    app.whileRunning = [this](TfrmMain& frm) {
+        session.currentVersion = "9.0";
         frm.FormEndSession();
     };
-    RunProgram(app);
+    RunProgram(app, session);
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=9.0\r\n");
 
     dir.BlockFile("main.ini");
-    RunProgram(app);
+    RunProgram(app, session);
     EXPECT_TRUE(app.dialogs.shown.empty());
 }
 

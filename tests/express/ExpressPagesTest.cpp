@@ -75,10 +75,10 @@ TEST_F(ExpressPages, TheIdentityWithOrdinalOneComesFirstAndIsSelected) {
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Max", "Anna", "Lea"}));
     EXPECT_EQ(frm->cbIdent.SelectedIndex(), 0);
-    EXPECT_EQ(uGlobalVar::CurrentIdent, "{2}");
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
     EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, true, false, true}));
-    ASSERT_EQ(uGlobalVar::Idents.size(), 3u);
-    EXPECT_EQ(uGlobalVar::Idents[0].UserName, "Anna");  // enumeration order
+    ASSERT_EQ(frm->Identities().Identities().size(), 3u);
+    EXPECT_EQ(frm->Identities().Identities()[0].userName, "Anna");  // enumeration order
 }
 
 TEST_F(ExpressPages, OfTwoEqualNamesTheFirstEnumeratedIsChosen) {
@@ -87,7 +87,7 @@ TEST_F(ExpressPages, OfTwoEqualNamesTheFirstEnumeratedIsChosen) {
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Büro", "Büro"}));
     frm->cbIdent.ChooseByUser(1);
-    EXPECT_EQ(uGlobalVar::CurrentIdent, "{1}");
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "{1}");
 }
 
 TEST_F(ExpressPages, AnIdentityWithoutOrdinalEndsTheListingWithAnError) {
@@ -97,7 +97,7 @@ TEST_F(ExpressPages, AnIdentityWithoutOrdinalEndsTheListingWithAnError) {
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Anna", "Max"}));
     EXPECT_EQ(frm->cbIdent.SelectedIndex(), -1);
-    EXPECT_EQ(uGlobalVar::CurrentIdent, "");
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "");
     ASSERT_EQ(app.dialogs.shown.size(), 1u);
     EXPECT_EQ(app.dialogs.shown[0].caption, "brevolt");
     EXPECT_EQ(app.dialogs.shown[0].text, "Fehler beim Holen der Daten für 'Identity Ordinal'");
@@ -119,11 +119,11 @@ TEST_F(ExpressPages, ShowingThePageAgainSelectsTheFirstIdentityAgain) {
     AddIdentity("{2}", "Max", 0);
     Start("6.0", {"11.0"});
     frm->cbIdent.ChooseByUser(1);
-    EXPECT_EQ(uGlobalVar::CurrentIdent, "{2}");
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
     ShowPage(TfrmMain::AdvTabSheet3);
     ShowPage(TfrmMain::AdvTabSheet4);
     EXPECT_EQ(frm->cbIdent.SelectedIndex(), 0);
-    EXPECT_EQ(uGlobalVar::CurrentIdent, "{1}");
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "{1}");
 }
 
 TEST_F(ExpressPages, OnlyTheIdentityChosenWhenSavingIsWritten) {
@@ -158,7 +158,7 @@ TEST_P(IdentityKeys, AnIdentityIsReadAndWrittenUnderTheKeyItWasListedFrom) {
     }
     Start("6.0", {"11.0"});
     frm->cbIdent.ChooseByUser(1);
-    EXPECT_EQ(uGlobalVar::CurrentIdent, "{B2}");
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "{B2}");
     EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, false, true, true}));
     frm->pmCheckId.ToggleByUser(0);
     frm->B_Senden.Click();
@@ -177,7 +177,7 @@ TEST_F(ExpressPages, NamesOutsideCodePage1252ShowAndSelect) {
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries()[1], "Łukasz 中文");
     frm->cbIdent.ChooseByUser(1);
-    EXPECT_EQ(uGlobalVar::CurrentIdent, "{2}");
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
 }
 
 TEST_F(ExpressPages, TheExpressPageIsReadOnEveryShowAndSavedOnlyOnceShown) {

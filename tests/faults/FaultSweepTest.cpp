@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/Session.h"
 #include "app/TfrmMain.h"
-#include "app/uGlobalVar.h"
 #include "registry/MemoryRegistry.h"
 #include "registry/TRegistry.h"
 #include "support/FakeApplication.h"
-#include "support/SharedState.h"
 #include "support/TempDir.h"
 
 namespace brevolt {
@@ -21,11 +20,11 @@ using registry::RawValue;
 // One fresh program: its registry seeded, its window created and brought to just before the
 // operation.
 struct World {
-    testing::FreshSharedState state;
     registry::MemoryRegistry memory;
     registry::BackendScope scope{memory};
     testing::TempDir dir;
     testing::FakeApplication app;
+    Session session;
     std::optional<TfrmMain> frm;
 };
 
@@ -50,8 +49,8 @@ void Seed(World& world, const std::string& saved) {
     world.app.executablePath = world.dir.File("brevolt.exe");
     testing::WriteFileBytes(world.dir.File("main.ini"),
                             "[Brevolt]\r\nLastVersion=" + saved + "\r\n");
-    uGlobalVar::InitGlobals(world.app.executablePath);
-    world.frm.emplace(world.app);
+    PrepareSession(world.session, world.app.executablePath);
+    world.frm.emplace(world.app, world.session);
     world.frm->FormShow();
 }
 

@@ -1,8 +1,8 @@
 // The page "Weitere Einstellungen" in the main window, on the in-memory registry.
 #include <gtest/gtest.h>
 
+#include "options/OutlookOptions.h"
 #include "registry/ValueCodec.h"
-#include "registry/uRegProc.h"
 #include "support/MainWindowFixture.h"
 
 namespace brevolt {
@@ -99,7 +99,8 @@ TEST_F(OptionsPage, AutoArchivingIsSavedInverted) {
     };
     for (const auto& c : std::initializer_list<Case>{
              {1, true, 0}, {0, false, 1}, {std::nullopt, std::nullopt, 0}, {1, std::nullopt, 1}}) {
-        testing::FreshSharedState::Reset();
+        frm.reset();
+        session = Session{};
         registry::TRegistry(memory).RemovePath("Software");
         if (c.stored) {
             PutDword(Preferences("11.0"), "DoAging", *c.stored);
@@ -170,7 +171,7 @@ TEST_F(OptionsPage, AFailingErrorReportWriteLeavesTheLaterValues) {
     const std::string common = "Software\\Microsoft\\Office\\11.0\\Common";
     PutDword(common, "DWNoSecondLevelCollection", 7);
     memory.FailSetValue(Hive::CurrentUser, common, "DWNoFileCollection");
-    EXPECT_FALSE(uRegProc::SetErrorReports("11.0", true));
+    EXPECT_FALSE(options::SetErrorReports("11.0", true));
     EXPECT_EQ(Dword(common, "DWNeverUpload"), 1u);
     EXPECT_EQ(Dword(common, "DWNoExternalURL"), 1u);
     EXPECT_EQ(Dword(common, "DWNoFileCollection"), std::nullopt);
@@ -184,7 +185,7 @@ TEST_F(OptionsPage, AFailingErrorReportRemovalStillRemovesTheOthers) {
         PutDword(common, name, 1);
     }
     memory.FailDeleteValue(Hive::CurrentUser, common, "DWNoExternalURL");
-    EXPECT_FALSE(uRegProc::SetErrorReports("11.0", false));
+    EXPECT_FALSE(options::SetErrorReports("11.0", false));
     EXPECT_EQ(Dword(common, "DWNeverUpload"), std::nullopt);
     EXPECT_EQ(Dword(common, "DWNoExternalURL"), 1u);
     EXPECT_EQ(Dword(common, "DWNoFileCollection"), std::nullopt);

@@ -3,20 +3,19 @@
 
 #include <optional>
 
-#include "app/uGlobalVar.h"
+#include "express/ExpressOptions.h"
+#include "express/Identities.h"
 #include "registry/TRegistry.h"
 #include "registry/ValueCodec.h"
-#include "registry/uRegProc.h"
 #include "support/CountingRegistry.h"
 #include "support/RegistrySandbox.h"
-#include "support/SharedState.h"
 
 namespace brevolt {
 namespace {
 
 using registry::Hive;
 using registry::RawValue;
-using namespace uRegProc;
+using namespace express;
 
 const std::string kExpress = "Software\\Microsoft\\Outlook Express";
 const std::string kWab = "Software\\Microsoft\\WAB\\WAB4";
@@ -112,7 +111,6 @@ const std::vector<Setting> kSettings = {
 
 class ExpressOptions : public ::testing::Test {
   protected:
-    testing::FreshSharedState state;
     testing::RegistrySandbox sandbox;
 };
 
@@ -183,8 +181,8 @@ const std::string kBrowser =
 
 struct IdentitySetting {
     const char* name;
-    bool (*read)();
-    bool (*write)(bool);
+    bool (*read)(const std::string& identityKey);
+    bool (*write)(const std::string& identityKey, bool ticked);
     const std::string& key;
     std::vector<std::pair<std::optional<RawValue>, bool>> reads;
     std::uint32_t whenTicked;
@@ -223,7 +221,6 @@ const std::vector<IdentitySetting> kIdentitySettings = {
 };
 
 TEST_F(ExpressOptions, IdentitySettingsReadAndWriteByTheirRules) {
-    uGlobalVar::CurrentIdent = kIdent;
     for (const auto& setting : kIdentitySettings) {
         for (const auto& [stored, ticked] : setting.reads) {
             SCOPED_TRACE(std::string(setting.name) + (stored ? "" : " missing"));
@@ -231,23 +228,22 @@ TEST_F(ExpressOptions, IdentitySettingsReadAndWriteByTheirRules) {
             if (stored) {
                 sandbox.Put(Hive::CurrentUser, setting.key, setting.name, *stored);
             }
-            EXPECT_EQ(setting.read(), ticked);
+            EXPECT_EQ(setting.read(kIdent), ticked);
         }
-        EXPECT_TRUE(setting.write(true));
+        EXPECT_TRUE(setting.write(kIdent, true));
         EXPECT_EQ(sandbox.Get(Hive::CurrentUser, setting.key, setting.name),
                   Dword(setting.whenTicked));
-        EXPECT_TRUE(setting.write(false));
+        EXPECT_TRUE(setting.write(kIdent, false));
         EXPECT_EQ(sandbox.Get(Hive::CurrentUser, setting.key, setting.name),
                   Dword(setting.whenUnticked));
     }
 }
 
 TEST_F(ExpressOptions, ReadsCreateTheIdentitysKeysAndWritesNever) {
-    uGlobalVar::CurrentIdent = kIdent;
-    EXPECT_FALSE(WriteShowAdvMailSend(true));
+    EXPECT_FALSE(WriteShowAdvMailSend(kIdent, true));
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Identities"));
-    EXPECT_TRUE(ReadDisableScriptDebugger());
-    EXPECT_FALSE(ReadShowAdvMailSend());
+    EXPECT_TRUE(ReadDisableScriptDebugger(kIdent));
+    EXPECT_FALSE(ReadShowAdvMailSend(kIdent));
     EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kMail));
     EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kBrowser));
     EXPECT_FALSE(sandbox.Get(Hive::CurrentUser, kMail, "Show Adv Mail Send"));
@@ -256,12 +252,11 @@ TEST_F(ExpressOptions, ReadsCreateTheIdentitysKeysAndWritesNever) {
 TEST_F(ExpressOptions, AnIdentityIdThatNamesNoKeyOfItsOwnTouchesNothing) {
     for (const char* id : {"", "..\\Other", "a\\b"}) {
         SCOPED_TRACE(id);
-        uGlobalVar::CurrentIdent = id;
-        EXPECT_TRUE(ReadDisableScriptDebugger());
-        EXPECT_FALSE(ReadShowAdvMailSend());
-        EXPECT_FALSE(ReadSafeAttachments());
-        EXPECT_TRUE(ReadWarnOnMapiSend());
-        EXPECT_FALSE(WriteSafeAttachments(true));
+        EXPECT_TRUE(ReadDisableScriptDebugger(id));
+        EXPECT_FALSE(ReadShowAdvMailSend(id));
+        EXPECT_FALSE(ReadSafeAttachments(id));
+        EXPECT_TRUE(ReadWarnOnMapiSend(id));
+        EXPECT_FALSE(WriteSafeAttachments(id, true));
         EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Identities"));
     }
 }

@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "app/uGlobalVar.h"
 #include "registry/Exceptions.h"
 #include "registry/ValueCodec.h"
-#include "registry/uRegProc.h"
 #include "support/RegistrySandbox.h"
-#include "support/SharedState.h"
+#include "unblock/Level1Lists.h"
 
 namespace brevolt {
 namespace {
 
 using registry::Hive;
+using unblock::ReadBlockedExts;
+using unblock::ReadOwnExts;
+using unblock::ReadUnblockedExts;
+using unblock::ResetOfficeLevel1Add;
+using unblock::ResetOfficeLevel1Remove;
+using unblock::WriteBlockedExts;
+using unblock::WriteOwnExts;
+using unblock::WriteUnblockedExts;
 
 const std::string kOutlook = "Software\\Microsoft\\Office\\11.0\\Outlook\\Security";
 const std::string kOffice = "Software\\Microsoft\\Office\\11.0\\Security";
@@ -25,7 +31,6 @@ class Level1Lists : public ::testing::Test {
         return registry::DecodeText(*value);
     }
 
-    testing::FreshSharedState state;
     testing::RegistrySandbox sandbox;
 };
 
@@ -43,59 +48,46 @@ TEST_F(Level1Lists, ReadsUpperCaseAndTrimOneSeparatorAtEachEnd) {
         sandbox.PutText(Hive::CurrentUser, kOutlook, "Level1Remove", c.stored);
         sandbox.PutText(Hive::CurrentUser, kOutlook, "Level1RemoveUser", c.stored);
         sandbox.PutText(Hive::CurrentUser, kOutlook, "Level1Add", c.stored);
-        EXPECT_TRUE(uRegProc::ReadUnblockedExts("11.0"));
-        EXPECT_TRUE(uRegProc::ReadOwnExts("11.0"));
-        EXPECT_TRUE(uRegProc::ReadBlockedExts("11.0"));
-        EXPECT_EQ(uGlobalVar::UnblockedExts, c.read) << c.stored;
-        EXPECT_EQ(uGlobalVar::OwnExts, c.stored);
-        EXPECT_EQ(uGlobalVar::BlockedExts, c.read) << c.stored;
+        EXPECT_EQ(ReadUnblockedExts("11.0"), c.read) << c.stored;
+        EXPECT_EQ(ReadOwnExts("11.0"), c.stored);
+        EXPECT_EQ(ReadBlockedExts("11.0"), c.read) << c.stored;
     }
 }
 
 TEST_F(Level1Lists, AMissingKeyIsCreatedAndReadsEmpty) {
-    uGlobalVar::UnblockedExts = "OLD";
-    EXPECT_TRUE(uRegProc::ReadUnblockedExts("6.0"));
-    EXPECT_EQ(uGlobalVar::UnblockedExts, "");
+    EXPECT_EQ(ReadUnblockedExts("6.0"), "");
     EXPECT_TRUE(
         sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\6.0\\Outlook\\Security"));
 }
 
 TEST_F(Level1Lists, AnEmptyVersionKeyDoesNothing) {
-    uGlobalVar::UnblockedExts = ";CHM;";
-    uGlobalVar::OwnExts = "OWN";
-    EXPECT_FALSE(uRegProc::ReadUnblockedExts(""));
-    EXPECT_FALSE(uRegProc::ReadOwnExts(""));
-    EXPECT_FALSE(uRegProc::WriteUnblockedExts(""));
-    EXPECT_FALSE(uRegProc::WriteBlockedExts(""));
-    EXPECT_FALSE(uRegProc::WriteOwnExts(""));
-    EXPECT_FALSE(uRegProc::ResetOfficeLevel1Add(""));
-    EXPECT_FALSE(uRegProc::ResetOfficeLevel1Remove(""));
-    EXPECT_EQ(uGlobalVar::UnblockedExts, ";CHM;");
-    EXPECT_EQ(uGlobalVar::OwnExts, "OWN");
+    EXPECT_EQ(ReadUnblockedExts(""), std::nullopt);
+    EXPECT_EQ(ReadOwnExts(""), std::nullopt);
+    EXPECT_FALSE(WriteUnblockedExts("", "CHM"));
+    EXPECT_FALSE(WriteBlockedExts("", "CHM"));
+    EXPECT_FALSE(WriteOwnExts("", "OWN"));
+    EXPECT_FALSE(ResetOfficeLevel1Add(""));
+    EXPECT_FALSE(ResetOfficeLevel1Remove(""));
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software"));
 }
 
-TEST_F(Level1Lists, AKeyThatCannotBeOpenedLeavesTheListButStillTrimsIt) {
+TEST_F(Level1Lists, AKeyThatCannotBeOpenedReadsNothingAndTakesNothing) {
     sandbox.PutText(Hive::CurrentUser, kOutlook, "Level1Remove", "NEW");
     sandbox.DenyFullAccess(Hive::CurrentUser, kOutlook);
-    uGlobalVar::UnblockedExts = ";OLD;";
-    EXPECT_FALSE(uRegProc::ReadUnblockedExts("11.0"));
-    EXPECT_EQ(uGlobalVar::UnblockedExts, "OLD");
-    EXPECT_FALSE(uRegProc::WriteUnblockedExts("11.0"));
+    EXPECT_EQ(ReadUnblockedExts("11.0"), std::nullopt);
+    EXPECT_FALSE(WriteUnblockedExts("11.0", "OLD"));
     EXPECT_EQ(Text(kOutlook, "Level1Remove"), "NEW");
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kOffice));
 }
 
-TEST_F(Level1Lists, AValueOfTheWrongTypeRaisesAndLeavesTheList) {
+TEST_F(Level1Lists, AValueOfTheWrongTypeRaises) {
     sandbox.PutDword(Hive::CurrentUser, kOutlook, "Level1Remove", 1);
-    uGlobalVar::UnblockedExts = "OLD";
     try {
-        uRegProc::ReadUnblockedExts("11.0");
+        ReadUnblockedExts("11.0");
         FAIL() << "no error raised";
     } catch (const registry::ERegistryException& error) {
         EXPECT_STREQ(error.what(), "Ungültiger Datentyp für 'Level1Remove'");
     }
-    EXPECT_EQ(uGlobalVar::UnblockedExts, "OLD");
 }
 
 TEST_F(Level1Lists, AnAddListThatIsNoTextHoldsNothingToKeep) {
@@ -106,24 +98,19 @@ TEST_F(Level1Lists, AnAddListThatIsNoTextHoldsNothingToKeep) {
     };
     for (const auto& value : stored) {
         sandbox.Put(Hive::CurrentUser, kOutlook, "Level1Add", value);
-        uGlobalVar::BlockedExts = "OLD";
-        EXPECT_TRUE(uRegProc::ReadBlockedExts("11.0"));
-        EXPECT_EQ(uGlobalVar::BlockedExts, "");
+        EXPECT_EQ(ReadBlockedExts("11.0"), "");
     }
 }
 
 TEST_F(Level1Lists, EveryWriteResetsTheOfficeWideAddListToOneBlank) {
-    uGlobalVar::UnblockedExts = "CHM;HLP";
-    uGlobalVar::BlockedExts = "";
-    uGlobalVar::OwnExts = "XYZ";
     sandbox.PutText(Hive::CurrentUser, kOffice, "Level1Add", "EXE");
     sandbox.PutDword(Hive::CurrentUser, kOffice, "Level1Remove", 3);  // replaced whatever its type
 
-    EXPECT_TRUE(uRegProc::WriteUnblockedExts("11.0"));
+    EXPECT_TRUE(WriteUnblockedExts("11.0", "CHM;HLP"));
     EXPECT_EQ(Text(kOffice, "Level1Add"), " ");
-    EXPECT_TRUE(uRegProc::WriteBlockedExts("11.0"));
-    EXPECT_TRUE(uRegProc::WriteOwnExts("11.0"));
-    EXPECT_TRUE(uRegProc::ResetOfficeLevel1Remove("11.0"));
+    EXPECT_TRUE(WriteBlockedExts("11.0", ""));
+    EXPECT_TRUE(WriteOwnExts("11.0", "XYZ"));
+    EXPECT_TRUE(ResetOfficeLevel1Remove("11.0"));
 
     EXPECT_EQ(Text(kOutlook, "Level1Remove"), "CHM;HLP");
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kOutlook, "Level1Add"),

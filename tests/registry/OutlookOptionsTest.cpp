@@ -4,9 +4,9 @@
 #include <array>
 #include <optional>
 
+#include "options/OutlookOptions.h"
 #include "registry/TRegistry.h"
 #include "registry/ValueCodec.h"
-#include "registry/uRegProc.h"
 #include "support/RegistrySandbox.h"
 
 namespace brevolt {
@@ -14,7 +14,7 @@ namespace {
 
 using registry::Hive;
 using registry::RawValue;
-using namespace uRegProc;
+using namespace options;
 
 struct DwordOption {
     const char* name;

@@ -3,7 +3,7 @@
 
 #include "registry/MemoryRegistry.h"
 #include "registry/TRegistry.h"
-#include "registry/uRegProc.h"
+#include "versions/VersionRegistry.h"
 
 namespace brevolt {
 namespace {
@@ -18,14 +18,14 @@ class VersionFaults : public ::testing::Test {
 
 TEST_F(VersionFaults, TheWriteTestFailsWhenTheOfficeKeyCannotBeCreated) {
     memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
-    EXPECT_FALSE(uRegProc::CanWriteOfficeKey());
+    EXPECT_FALSE(versions::CanWriteOfficeKey());
 }
 
 TEST_F(VersionFaults, TheWriteTestPassesEvenWhenItsKeyCannotBeRemoved) {
     registry::TRegistry reg;
     ASSERT_TRUE(reg.OpenPath("Software\\Microsoft\\Office\\0.0\\Stuck", true));
     memory.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0\\Stuck");
-    EXPECT_TRUE(uRegProc::CanWriteOfficeKey());
+    EXPECT_TRUE(versions::CanWriteOfficeKey());
     EXPECT_TRUE(reg.PathExists("\\Software\\Microsoft\\Office\\0.0"));
 }
 
@@ -33,8 +33,8 @@ TEST_F(VersionFaults, AReadOnlyOfficeKeyFailsTheWriteTestAndTheSecurityKeySilent
     registry::TRegistry reg;
     reg.MakePath("Software\\Microsoft\\Office");
     memory.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office");
-    EXPECT_FALSE(uRegProc::CanWriteOfficeKey());
-    uRegProc::EnsureOutlook9SecurityKey();
+    EXPECT_FALSE(versions::CanWriteOfficeKey());
+    versions::EnsureOutlook9SecurityKey();
     EXPECT_FALSE(reg.PathExists("Software\\Microsoft\\Office\\9.0"));
 }
 

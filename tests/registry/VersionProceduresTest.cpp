@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "registry/uRegProc.h"
 #include "support/RegistrySandbox.h"
+#include "versions/VersionRegistry.h"
 
 namespace brevolt {
 namespace {
@@ -19,33 +19,33 @@ TEST_F(VersionProcedures, AVersionIsInstalledWhenItsOutlookKeyOpens) {
     sandbox.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
     sandbox.MakeKey(Hive::LocalMachine, "Software\\Microsoft\\Office\\9.0\\Outlook");
 
-    EXPECT_FALSE(uRegProc::IsOutlookInstalled("9.0"));  // only machine-wide
-    EXPECT_TRUE(uRegProc::IsOutlookInstalled("10.0"));
-    EXPECT_FALSE(uRegProc::IsOutlookInstalled("11.0"));  // readable only
-    EXPECT_FALSE(uRegProc::IsOutlookInstalled(""));
+    EXPECT_FALSE(versions::IsOutlookInstalled("9.0"));  // only machine-wide
+    EXPECT_TRUE(versions::IsOutlookInstalled("10.0"));
+    EXPECT_FALSE(versions::IsOutlookInstalled("11.0"));  // readable only
+    EXPECT_FALSE(versions::IsOutlookInstalled(""));
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0"));
 }
 
 TEST_F(VersionProcedures, TheWriteTestLeavesNoOfficeKeyBehind) {
     sandbox.PutText(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0\\Left\\Over", "V", "x");
-    EXPECT_TRUE(uRegProc::CanWriteOfficeKey());
+    EXPECT_TRUE(versions::CanWriteOfficeKey());
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0"));
     EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office"));
 
-    EXPECT_TRUE(uRegProc::CanWriteOfficeKey());
+    EXPECT_TRUE(versions::CanWriteOfficeKey());
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0"));
 }
 
 TEST_F(VersionProcedures, TheOutlook2000SecurityKeyIsCreatedOnce) {
-    uRegProc::EnsureOutlook9SecurityKey();
+    versions::EnsureOutlook9SecurityKey();
     EXPECT_TRUE(
         sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security"));
     sandbox.PutText(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security",
                     "Level1Remove", "CHM");
-    uRegProc::EnsureOutlook9SecurityKey();
+    versions::EnsureOutlook9SecurityKey();
     EXPECT_TRUE(sandbox.Get(Hive::CurrentUser,
                             "Software\\Microsoft\\Office\\9.0\\Outlook\\Security", "Level1Remove"));
-    EXPECT_TRUE(uRegProc::IsOutlookInstalled("9.0"));
+    EXPECT_TRUE(versions::IsOutlookInstalled("9.0"));
 }
 
 }  // namespace

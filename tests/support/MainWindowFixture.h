@@ -5,13 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "app/Session.h"
 #include "app/TfrmMain.h"
-#include "app/uGlobalVar.h"
 #include "registry/MemoryRegistry.h"
 #include "registry/TRegistry.h"
 #include "support/FakeApplication.h"
 #include "support/RecordingRegistry.h"
-#include "support/SharedState.h"
 #include "support/TempDir.h"
 
 namespace brevolt::testing {
@@ -39,8 +38,8 @@ class MainWindowFixture : public ::testing::Test {
         if (!saved.empty()) {
             WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=" + saved + "\r\n");
         }
-        uGlobalVar::InitGlobals(app.executablePath);
-        frm.emplace(app);
+        PrepareSession(session, app.executablePath);
+        frm.emplace(app, session);
         frm->FormShow();
         return *frm;
     }
@@ -74,13 +73,13 @@ class MainWindowFixture : public ::testing::Test {
     std::string Ini() const { return ReadFileBytes(dir.File("main.ini")); }
     ScriptedDialogs& dialogs() { return app.dialogs; }
 
-    FreshSharedState state;
     registry::MemoryRegistry memory;
     RecordingRegistry recorder{memory};
     registry::BackendScope scope{recorder};
     TempDir dir;
     FakeApplication app;
-    std::optional<TfrmMain> frm;
+    Session session;
+    std::optional<TfrmMain> frm;  // after the session, which it uses
 };
 
 }  // namespace brevolt::testing

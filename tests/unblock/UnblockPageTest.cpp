@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/uGlobalVar.h"
 #include "registry/MemoryRegistry.h"
 #include "registry/TRegistry.h"
-#include "registry/uRegProc.h"
 #include "support/FakeApplication.h"
 #include "support/RecordingRegistry.h"
-#include "support/SharedState.h"
+#include "unblock/Level1Lists.h"
 #include "unblock/UnblockPage.h"
 #include "unblock/uExtentions.h"
 
@@ -34,14 +32,13 @@ class UnblockPageTest : public ::testing::Test {
   protected:
     // What a version switch does for the page, its write test passing.
     void Switch(const std::string& ver) {
-        page.ConfirmPendingExtChanges();
+        page.ConfirmPendingExtChanges(lists);
         page.ClearExtGrid();
-        uGlobalVar::CurrentVersion = ver;
-        uRegProc::ReadUnblockedExts(ver);
-        uRegProc::ReadBlockedExts(ver);
-        uRegProc::ReadOwnExts(ver);
+        lists.unblocked = unblock::ReadUnblockedExts(ver).value_or(lists.unblocked);
+        lists.blocked = unblock::ReadBlockedExts(ver).value_or(lists.blocked);
+        lists.own = unblock::ReadOwnExts(ver).value_or(lists.own);
         page.SetUpExtGrid();
-        page.FillExtGrid();
+        page.FillExtGrid(lists, ver);
         recorder.changes.clear();
     }
 
@@ -78,7 +75,7 @@ class UnblockPageTest : public ::testing::Test {
         return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadText(name) : "<none>";
     }
 
-    testing::FreshSharedState state;
+    unblock::Level1Lists lists;
     registry::MemoryRegistry memory;
     testing::RecordingRegistry recorder{memory};
     registry::BackendScope scope{recorder};
@@ -123,7 +120,7 @@ TEST_F(UnblockPageTest, FillShowsTheCatalogueWithTicksAndRatings) {
     EXPECT_EQ(grid.CellText(1, 38), "WSH");
     EXPECT_EQ(grid.ColumnWidth(3), 100);
     EXPECT_NE(grid.ColumnWidth(2), 100);  // fitted to the descriptions
-    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+    EXPECT_FALSE(page.HasPendingChanges());
 }
 
 TEST_F(UnblockPageTest, ASaveWritesItsValuesInTheirOrder) {
@@ -133,9 +130,9 @@ TEST_F(UnblockPageTest, ASaveWritesItsValuesInTheirOrder) {
     Store(kOffice11, "Level1Remove", "EXE");
     Switch("11.0");
     Tick("HLP");
-    EXPECT_TRUE(uGlobalVar::ExtListChanged);
+    EXPECT_TRUE(page.HasPendingChanges());
 
-    EXPECT_TRUE(page.SaveExtLists("11.0").empty());
+    EXPECT_TRUE(page.SaveExtLists("11.0", lists).empty());
 
     const std::string resetAdd[] = {"delete " + kOffice11 + "\\Level1Add",
                                     "set " + kOffice11 + "\\Level1Add=\" \""};
@@ -160,12 +157,12 @@ TEST_F(UnblockPageTest, ASaveWritesItsValuesInTheirOrder) {
 
 TEST_F(UnblockPageTest, NoneOrAllTickedWriteOneListEmptyAndTheOtherWhole) {
     Switch("11.0");
-    page.SaveExtLists("11.0");
+    page.SaveExtLists("11.0", lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({}));
 
     page.Alle1Click();
-    page.SaveExtLists("11.0");
+    page.SaveExtLists("11.0", lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), CatalogueWithout({}));
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), "");
 }
@@ -183,7 +180,7 @@ TEST_F(UnblockPageTest, EntriesTheCatalogueDoesNotKnowAreWrittenBack) {
     Store(kOutlook11, "Level1Add", "ADE;XYZ");
     Switch("11.0");
     Tick("HLP");
-    page.SaveExtLists("11.0");
+    page.SaveExtLists("11.0", lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;HLP;EXE;VBS;..X");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({"CHM", "HLP"}) + ";XYZ");
 }
@@ -192,7 +189,7 @@ TEST_F(UnblockPageTest, TheUsersOwnListIsWrittenBackAsStored) {
     for (const char* own : {";own;", ";abc;xyz"}) {
         Store(kOutlook11, "Level1RemoveUser", own);
         Switch("11.0");
-        page.SaveExtLists("11.0");
+        page.SaveExtLists("11.0", lists);
         EXPECT_EQ(Stored(kOutlook11, "Level1RemoveUser"), own);
     }
 }
@@ -203,7 +200,7 @@ TEST_F(UnblockPageTest, SortedDescendingWritesDescendingLists) {
     grid.HeaderClick(1);
     grid.HeaderClick(1);
     EXPECT_EQ(grid.CellText(1, 1), "WSH");
-    page.SaveExtLists("11.0");
+    page.SaveExtLists("11.0", lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "WSH;ADE");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add").substr(0, 12), "WSF;WSC;SHS;");
 }
@@ -218,7 +215,7 @@ TEST_F(UnblockPageTest, TogglingABoxBackStillAsks) {
     EXPECT_EQ(dialogs.shown[0].kind, MessageKind::Confirmation);
     EXPECT_EQ(dialogs.shown[0].caption, "Bestätigung");
     EXPECT_EQ(dialogs.shown[0].text, "Wollen Sie die Änderungen übernehmen?");
-    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+    EXPECT_FALSE(page.HasPendingChanges());
 }
 
 TEST_F(UnblockPageTest, KeptTicksGoToTheVersionLeftAndOnlyItsUnblockedList) {
@@ -228,7 +225,7 @@ TEST_F(UnblockPageTest, KeptTicksGoToTheVersionLeftAndOnlyItsUnblockedList) {
     Switch("11.0");
     page.Alle1Click();
     dialogs.answers = {true};
-    page.ConfirmPendingExtChanges();
+    page.ConfirmPendingExtChanges(lists);
 
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), CatalogueWithout({}));
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), "STORED");
@@ -251,7 +248,6 @@ TEST_F(UnblockPageTest, TicksNotKeptAreLostAndTheNewVersionShowsItsOwn) {
 TEST_F(UnblockPageTest, PendingTicksGoToTheVersionTheyWereMadeFor) {
     Switch("10.0");
     Tick("CHM");
-    uGlobalVar::CurrentVersion = "6.0";  // a visit to Outlook Express mode
     dialogs.answers = {true};
     Switch("11.0");
     EXPECT_EQ(Stored("Software\\Microsoft\\Office\\10.0\\Outlook\\Security", "Level1Remove"),
@@ -266,13 +262,13 @@ TEST_F(UnblockPageTest, AnUnfilledGridWritesNothingAndAsksNothing) {
     page.ClearExtGrid();  // a switch whose write test failed
     page.Alle1Click();
     page.Keine1Click();
-    EXPECT_TRUE(uGlobalVar::ExtListChanged);
+    EXPECT_TRUE(page.HasPendingChanges());
     EXPECT_FALSE(grid.HasCheckBox(0, 1));
 
-    EXPECT_TRUE(page.SaveExtLists("11.0").empty());
-    page.ConfirmPendingExtChanges();
+    EXPECT_TRUE(page.SaveExtLists("11.0", lists).empty());
+    page.ConfirmPendingExtChanges(lists);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_FALSE(uGlobalVar::ExtListChanged);
+    EXPECT_FALSE(page.HasPendingChanges());
     EXPECT_EQ(recorder.changes, std::vector<std::string>{});
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM");
 }
@@ -280,10 +276,10 @@ TEST_F(UnblockPageTest, AnUnfilledGridWritesNothingAndAsksNothing) {
 TEST_F(UnblockPageTest, ASaveNamesTheListsItCouldNotWrite) {
     Switch("11.0");
     memory.DenyFullAccess(Hive::CurrentUser, kOutlook11);
-    EXPECT_EQ(page.SaveExtLists("11.0"),
+    EXPECT_EQ(page.SaveExtLists("11.0", lists),
               (std::vector<std::string>{"Level1Remove", "Level1Add", "Level1RemoveUser"}));
     memory.DenyFullAccess(Hive::CurrentUser, kOffice11);
-    EXPECT_EQ(page.SaveExtLists("11.0"),
+    EXPECT_EQ(page.SaveExtLists("11.0", lists),
               (std::vector<std::string>{"Level1Add", "Level1Remove", "Level1RemoveUser"}));
 }
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "versions/uOutlookVersions.h"
+#include "versions/OutlookVersions.h"
 
 namespace brevolt {
 namespace {
 
-using namespace uOutlookVersions;
+using namespace versions;
 
 TEST(OutlookVersions, TheTableHoldsTheThreeVersionsInMenuOrder) {
     ASSERT_EQ(OutlookVersions.size(), 3u);

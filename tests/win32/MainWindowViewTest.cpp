@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Session.h"
 #include "app/TfrmMain.h"
-#include "app/uGlobalVar.h"
 #include "base/WideText.h"
 #include "e2e/Controls.h"
 #include "support/FakeApplication.h"
@@ -39,8 +39,8 @@ class MainWindowViewTest : public ::testing::Test {
         InitCommonControlsEx(&controls);
         sandbox.MakeKey(registry::Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
         app.executablePath = dir.File("brevolt.exe");
-        uGlobalVar::InitGlobals(app.executablePath);
-        frm = std::make_unique<TfrmMain>(app);
+        PrepareSession(session, app.executablePath);
+        frm = std::make_unique<TfrmMain>(app, session);
         view = std::make_unique<MainWindowView>(*frm);
         ShowWindow(view->handle(), SW_SHOWNORMAL);
         UpdateWindow(view->handle());
@@ -54,10 +54,6 @@ class MainWindowViewTest : public ::testing::Test {
     ~MainWindowViewTest() override {
         view.reset();
         frm.reset();
-        uGlobalVar::DoneGlobals();
-        uGlobalVar::CurrentVersion.clear();
-        uGlobalVar::SavedVersion.clear();
-        uGlobalVar::Installed2000 = uGlobalVar::Installed2002 = uGlobalVar::Installed2003 = false;
     }
 
     std::vector<int> ColumnWidths() const {
@@ -71,6 +67,7 @@ class MainWindowViewTest : public ::testing::Test {
     testing::RegistrySandbox sandbox;
     testing::TempDir dir;
     testing::FakeApplication app;
+    Session session;
     std::unique_ptr<TfrmMain> frm;
     std::unique_ptr<MainWindowView> view;
     HWND grid = nullptr;

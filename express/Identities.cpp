@@ -1,11 +1,12 @@
+#include "express/Identities.h"
+
+#include <optional>
 #include <vector>
 
-#include "app/uGlobalVar.h"
 #include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
-#include "registry/uRegProc.h"
 
-namespace brevolt::uRegProc {
+namespace brevolt::express {
 namespace {
 
 const std::string kIdentities = "Identities";
@@ -26,8 +27,7 @@ const IdentityOption kSafeAttachments{IdentityKey::Mail, "Safe Attachments", tru
 const IdentityOption kWarnOnMapiSend{IdentityKey::Mail, "Warn on Mapi Send", false, true};
 
 // The identity's own key, or none when its id cannot name one.
-std::optional<std::string> KeyOf(IdentityKey key) {
-    const std::string& id = uGlobalVar::CurrentIdent;
+std::optional<std::string> KeyOf(const std::string& id, IdentityKey key) {
     if (id.empty() || id.find('\\') != std::string::npos) {
         return std::nullopt;
     }
@@ -35,8 +35,8 @@ std::optional<std::string> KeyOf(IdentityKey key) {
            (key == IdentityKey::Mail ? "Mail" : "Trident\\Main");
 }
 
-bool Read(const IdentityOption& option) {
-    const auto key = KeyOf(option.key);
+bool Read(const std::string& identityKey, const IdentityOption& option) {
+    const auto key = KeyOf(identityKey, option.key);
     if (!key) {
         return option.missingTicks;
     }
@@ -55,8 +55,8 @@ bool Read(const IdentityOption& option) {
     }
 }
 
-bool Write(const IdentityOption& option, bool ticked) {
-    const auto key = KeyOf(option.key);
+bool Write(const std::string& identityKey, const IdentityOption& option, bool ticked) {
+    const auto key = KeyOf(identityKey, option.key);
     registry::TRegistry reg;
     if (!key || !reg.OpenPath(*key, false)) {
         return false;
@@ -71,54 +71,49 @@ bool Write(const IdentityOption& option, bool ticked) {
 
 }  // namespace
 
-void LoadIdentities(widgets::DropDownList& dropDown) {
-    dropDown.Clear();
+void ListIdentities(IdentityListing& listing) {
+    listing = {};
     registry::TRegistry reg;
     std::vector<std::string> names;
     reg.OpenPath(kIdentities, false);
     reg.ListSubkeys(names);
     reg.ClosePath();
-    uGlobalVar::Idents.clear();
     for (const auto& name : names) {
         if (!reg.OpenPath(kIdentities + "\\" + name, false)) {
             continue;
         }
         const bool first = reg.ReadDword("Identity Ordinal") == 1;
         const std::string userName = reg.ReadText("Username");
-        if (first) {
-            dropDown.Insert(0, userName);
-        } else {
-            dropDown.Append(userName);
-        }
-        uGlobalVar::Idents.push_back({name, reg.ReadText("User ID"), userName});
+        listing.shown.insert(first ? listing.shown.begin() : listing.shown.end(), userName);
+        listing.identities.push_back({name, reg.ReadText("User ID"), userName});
         reg.ClosePath();
     }
 }
 
-bool ReadDisableScriptDebugger() {
-    return Read(kDisableScriptDebugger);
+bool ReadDisableScriptDebugger(const std::string& identityKey) {
+    return Read(identityKey, kDisableScriptDebugger);
 }
-bool ReadShowAdvMailSend() {
-    return Read(kShowAdvMailSend);
+bool ReadShowAdvMailSend(const std::string& identityKey) {
+    return Read(identityKey, kShowAdvMailSend);
 }
-bool ReadSafeAttachments() {
-    return Read(kSafeAttachments);
+bool ReadSafeAttachments(const std::string& identityKey) {
+    return Read(identityKey, kSafeAttachments);
 }
-bool ReadWarnOnMapiSend() {
-    return Read(kWarnOnMapiSend);
-}
-
-bool WriteDisableScriptDebugger(bool ticked) {
-    return Write(kDisableScriptDebugger, ticked);
-}
-bool WriteShowAdvMailSend(bool ticked) {
-    return Write(kShowAdvMailSend, ticked);
-}
-bool WriteSafeAttachments(bool ticked) {
-    return Write(kSafeAttachments, ticked);
-}
-bool WriteWarnOnMapiSend(bool ticked) {
-    return Write(kWarnOnMapiSend, ticked);
+bool ReadWarnOnMapiSend(const std::string& identityKey) {
+    return Read(identityKey, kWarnOnMapiSend);
 }
 
-}  // namespace brevolt::uRegProc
+bool WriteDisableScriptDebugger(const std::string& identityKey, bool ticked) {
+    return Write(identityKey, kDisableScriptDebugger, ticked);
+}
+bool WriteShowAdvMailSend(const std::string& identityKey, bool ticked) {
+    return Write(identityKey, kShowAdvMailSend, ticked);
+}
+bool WriteSafeAttachments(const std::string& identityKey, bool ticked) {
+    return Write(identityKey, kSafeAttachments, ticked);
+}
+bool WriteWarnOnMapiSend(const std::string& identityKey, bool ticked) {
+    return Write(identityKey, kWarnOnMapiSend, ticked);
+}
+
+}  // namespace brevolt::express

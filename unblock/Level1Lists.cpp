@@ -1,11 +1,11 @@
-#include "app/uGlobalVar.h"
+#include "unblock/Level1Lists.h"
+
 #include "base/UpperCase.h"
 #include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
-#include "registry/uRegProc.h"
 #include "unblock/ExtensionList.h"
 
-namespace brevolt::uRegProc {
+namespace brevolt::unblock {
 namespace {
 
 const std::string kOutlookSecurity = "\\Outlook\\Security";
@@ -15,20 +15,24 @@ std::string OfficeKey(const std::string& ver, const std::string& below) {
     return "Software\\Microsoft\\Office\\" + ver + below;
 }
 
-bool ReadList(const std::string& ver, const char* valueName, std::string& list) {
+// The stored text of a value of the version's Outlook security key, or nothing.
+std::optional<std::string> ReadStored(const std::string& ver, const char* valueName) {
     if (ver.empty()) {
-        return false;
+        return std::nullopt;
     }
-    bool opened = false;
-    {
-        registry::TRegistry reg;
-        opened = reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true);
-        if (opened) {
-            list = text::UpperCase(reg.ReadText(valueName));
-        }
+    registry::TRegistry reg;
+    if (!reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true)) {
+        return std::nullopt;
     }
-    list = unblock::TrimListEnds(list);
-    return opened;
+    return reg.ReadText(valueName);
+}
+
+std::optional<std::string> ReadList(const std::string& ver, const char* valueName) {
+    const auto stored = ReadStored(ver, valueName);
+    if (!stored) {
+        return std::nullopt;
+    }
+    return TrimListEnds(text::UpperCase(*stored));
 }
 
 bool WriteList(const std::string& ver, const char* valueName, const std::string& list) {
@@ -56,44 +60,35 @@ bool ResetOfficeValue(const std::string& ver, const char* valueName) {
 
 }  // namespace
 
-bool ReadUnblockedExts(const std::string& ver) {
-    return ReadList(ver, "Level1Remove", uGlobalVar::UnblockedExts);
+std::optional<std::string> ReadUnblockedExts(const std::string& ver) {
+    return ReadList(ver, "Level1Remove");
 }
 
-bool ReadBlockedExts(const std::string& ver) {
+std::optional<std::string> ReadBlockedExts(const std::string& ver) {
     try {
-        return ReadList(ver, "Level1Add", uGlobalVar::BlockedExts);
+        return ReadList(ver, "Level1Add");
     } catch (const registry::ERegistryException&) {
         // Read only to keep entries the page does not know: a value that is no text holds none,
         // and the save replaces it with the still-blocked list.
-        uGlobalVar::BlockedExts.clear();
-        return true;
+        return std::string();
     }
 }
 
-bool ReadOwnExts(const std::string& ver) {
-    if (ver.empty()) {
-        return false;
-    }
-    registry::TRegistry reg;
-    if (!reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true)) {
-        return false;
-    }
+std::optional<std::string> ReadOwnExts(const std::string& ver) {
     // Kept exactly as stored: no command changes it, and the save writes it back unchanged.
-    uGlobalVar::OwnExts = reg.ReadText("Level1RemoveUser");
-    return true;
+    return ReadStored(ver, "Level1RemoveUser");
 }
 
-bool WriteUnblockedExts(const std::string& ver) {
-    return WriteList(ver, "Level1Remove", uGlobalVar::UnblockedExts);
+bool WriteUnblockedExts(const std::string& ver, const std::string& list) {
+    return WriteList(ver, "Level1Remove", list);
 }
 
-bool WriteBlockedExts(const std::string& ver) {
-    return WriteList(ver, "Level1Add", uGlobalVar::BlockedExts);
+bool WriteBlockedExts(const std::string& ver, const std::string& list) {
+    return WriteList(ver, "Level1Add", list);
 }
 
-bool WriteOwnExts(const std::string& ver) {
-    return WriteList(ver, "Level1RemoveUser", uGlobalVar::OwnExts);
+bool WriteOwnExts(const std::string& ver, const std::string& list) {
+    return WriteList(ver, "Level1RemoveUser", list);
 }
 
 bool ResetOfficeLevel1Add(const std::string& ver) {
@@ -104,4 +99,4 @@ bool ResetOfficeLevel1Remove(const std::string& ver) {
     return ResetOfficeValue(ver, "Level1Remove");
 }
 
-}  // namespace brevolt::uRegProc
+}  // namespace brevolt::unblock

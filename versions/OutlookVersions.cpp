@@ -1,13 +1,13 @@
-#include "versions/uOutlookVersions.h"
+#include "versions/OutlookVersions.h"
 
 #include "resources/Texts.h"
 
-namespace brevolt::uOutlookVersions {
+namespace brevolt::versions {
 
 using resources::LoadText;
 using resources::TextId;
 
-const std::array<TOutlookVersionen, 3> OutlookVersions = {{
+const std::array<OutlookVersion, 3> OutlookVersions = {{
     {0, LoadText(TextId::VersionCaption2000), LoadText(TextId::VersionKey2000)},
     {1, LoadText(TextId::VersionCaption2002), LoadText(TextId::VersionKey2002)},
     {2, LoadText(TextId::VersionCaption2003), LoadText(TextId::VersionKey2003)},
@@ -31,4 +31,4 @@ void CaptionOfVersionKey(const std::string& key, std::string& caption) {
     }
 }
 
-}  // namespace brevolt::uOutlookVersions
+}  // namespace brevolt::versions

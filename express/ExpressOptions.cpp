@@ -1,9 +1,9 @@
+#include "express/ExpressOptions.h"
 
 #include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
-#include "registry/uRegProc.h"
 
-namespace brevolt::uRegProc {
+namespace brevolt::express {
 namespace {
 
 using registry::Hive;
@@ -135,4 +135,4 @@ bool WriteUseOutlookContacts(bool ticked) {
     return Write(kUseOutlookContacts, ticked);
 }
 
-}  // namespace brevolt::uRegProc
+}  // namespace brevolt::express

@@ -4,21 +4,21 @@
 #include <cstdint>
 #include <string>
 
-namespace brevolt::uOutlookVersions {
+namespace brevolt::versions {
 
 // One supported Outlook version.
-struct TOutlookVersionen {
+struct OutlookVersion {
     std::int32_t Tag;     // the row's number, also the tag of its menu item
     std::string Caption;  // display name, shown in the menu and the window header
     std::string Key;      // path component below "Software\Microsoft\Office\"
 };
 
 // The supported versions in menu order; their texts come from the string table.
-extern const std::array<TOutlookVersionen, 3> OutlookVersions;
+extern const std::array<OutlookVersion, 3> OutlookVersions;
 
 // The key of the row with this tag; `key` keeps its value when no row has the tag.
 void VersionKeyOfTag(std::int32_t tag, std::string& key);
 // The caption of the row with exactly this key; `caption` keeps its value when no row has it.
 void CaptionOfVersionKey(const std::string& key, std::string& caption);
 
-}  // namespace brevolt::uOutlookVersions
+}  // namespace brevolt::versions

@@ -1,7 +1,8 @@
-#include "registry/TRegistry.h"
-#include "registry/uRegProc.h"
+#include "versions/VersionRegistry.h"
 
-namespace brevolt::uRegProc {
+#include "registry/TRegistry.h"
+
+namespace brevolt::versions {
 namespace {
 
 const std::string kOfficeKey = "Software\\Microsoft\\Office\\";
@@ -32,4 +33,4 @@ void EnsureOutlook9SecurityKey() {
     reg.ClosePath();
 }
 
-}  // namespace brevolt::uRegProc
+}  // namespace brevolt::versions

@@ -1,10 +1,11 @@
+#include "options/OutlookOptions.h"
+
 #include <vector>
 
 #include "registry/Exceptions.h"
 #include "registry/TRegistry.h"
-#include "registry/uRegProc.h"
 
-namespace brevolt::uRegProc {
+namespace brevolt::options {
 namespace {
 
 // When an option's item shows ticked.
@@ -242,4 +243,4 @@ bool SetBlockExtContent(const std::string& ver, bool on) {
     return Set(kBlockExtContent, ver, on);
 }
 
-}  // namespace brevolt::uRegProc
+}  // namespace brevolt::options

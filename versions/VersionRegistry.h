@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// What a version switch asks of the registry.
+namespace brevolt::versions {
+
+// True when "Software\Microsoft\Office\<key>\Outlook" can be opened (with full access).
+bool IsOutlookInstalled(const std::string& key);
+// The write test of a version switch: creates and deletes "Software\Microsoft\Office\0.0".
+bool CanWriteOfficeKey();
+// Creates "Software\Microsoft\Office\9.0\Outlook\Security" when it is missing; fails silently.
+void EnsureOutlook9SecurityKey();
+
+}  // namespace brevolt::versions
