@@ -7,8 +7,8 @@
 
 namespace brevolt {
 
-class TfrmAbout;
-class TfrmMain;
+class AboutDialog;
+class MainWindow;
 
 // What the program needs of the platform's application object.
 class Application {
@@ -21,13 +21,13 @@ class Application {
     // The title the general error report uses: the executable's name without its extension.
     virtual std::string Title() const = 0;
     // Shows the main window and runs the message loop until Terminate is called.
-    virtual void Run(TfrmMain& mainWindow) = 0;
+    virtual void Run(MainWindow& mainWindow) = 0;
     // Ends the message loop after the current event.
     virtual void Terminate() = 0;
     // The shell's "open" of a file or web address; what the shell makes of it is its own business.
     virtual void ShellOpen(const std::string& target) = 0;
     // Shows the about dialog modally over the main window, until it is closed.
-    virtual void ShowModal(TfrmAbout& dialog) = 0;
+    virtual void ShowModal(AboutDialog& dialog) = 0;
 };
 
 }  // namespace brevolt

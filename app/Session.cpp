@@ -20,7 +20,7 @@ std::string DirectoryOf(const std::string& path) {
 
 void PrepareSession(Session& session, const std::string& executablePath) {
     session.appDir = DirectoryOf(executablePath);
-    session.settingsFile = std::make_unique<registry::TIniFile>(session.appDir + "main.ini");
+    session.settingsFile = std::make_unique<registry::IniFile>(session.appDir + "main.ini");
     session.savedVersion =
         session.settingsFile->ReadSetting(kSettingsSection, kLastVersionSetting, "");
     session.installed.clear();

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "registry/TIniFile.h"
+#include "registry/IniFile.h"
 #include "unblock/Level1Lists.h"
 
 namespace brevolt {
@@ -13,8 +13,8 @@ namespace brevolt {
 // reference to what needs it. Used on the user interface thread only.
 struct Session {
     std::string appDir;  // the executable's directory, ending in a backslash
-    std::unique_ptr<registry::TIniFile> settingsFile;  // "main.ini", while prepared
-    std::string savedVersion;                          // "LastVersion" as read at start
+    std::unique_ptr<registry::IniFile> settingsFile;  // "main.ini", while prepared
+    std::string savedVersion;                         // "LastVersion" as read at start
     std::string currentVersion;   // "9.0", "10.0", "11.0", "6.0" (Outlook Express) or empty
     std::vector<bool> installed;  // per row of the version table
     unblock::Level1Lists lists;   // of the version the unblocking page was last filled for

@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 
-#include "app/TfrmMain.h"
+#include "app/MainWindow.h"
 #include "base/Exception.h"
 #include "resources/Texts.h"
 
@@ -28,7 +28,7 @@ int RunProgram(Application& app, Session& session) {
     }
     PrepareSession(session, app.ExecutablePath());
     {
-        TfrmMain mainWindow(app, session);
+        MainWindow mainWindow(app, session);
         app.Run(mainWindow);
     }
     ReleaseSession(session);

@@ -33,11 +33,11 @@ void Restart(Session& session) {
 }
 
 void ClickVersion(Session& session, const char* item) {
-    session.Form().MainMenu1.Find(item)->Click();
+    session.Form().mainMenu.Find(item)->Click();
 }
 
-void ShowPage(Session& session, TfrmMain::Page page) {
-    session.Form().AdvPageContr.SelectTabByUser(page);
+void ShowPage(Session& session, MainWindow::Page page) {
+    session.Form().pages.SelectTabByUser(page);
 }
 
 const std::vector<Action>& Actions() {
@@ -46,38 +46,40 @@ const std::vector<Action>& Actions() {
         {"version switch", "11.0", Nothing,
          [](Session& s) {
              if (s.State().currentVersion == "10.0") {
-                 ClickVersion(s, "Version2");
+                 ClickVersion(s, "version2");
              }
          },
-         [](Session& s) { ClickVersion(s, "Version1"); }},
+         [](Session& s) { ClickVersion(s, "version1"); }},
         {"first switch to Outlook Express", "11.0", Nothing, Restart,
-         [](Session& s) { s.Form().MainMenu1.Find("OutlookExpress1")->Click(); }},
+         [](Session& s) { s.Form().mainMenu.Find("express")->Click(); }},
         {"first options page", "11.0", Nothing, Restart,
-         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); }},
-        {"options page", "11.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet1); },
-         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); }},
-        {"identities page", "6.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet3); },
-         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet4); }},
-        {"identity choice", "6.0", Nothing, [](Session& s) { s.Form().cbIdent.ChooseByUser(0); },
-         [](Session& s) { s.Form().cbIdent.ChooseByUser(1); }},
-        {"express page", "6.0", Nothing, [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet4); },
-         [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet3); }},
-        {"save, Outlook", "11.0", [](Session& s) { ShowPage(s, TfrmMain::AdvTabSheet2); },
+         [](Session& s) { ShowPage(s, MainWindow::OptionsTab); }},
+        {"options page", "11.0", Nothing,
+         [](Session& s) { ShowPage(s, MainWindow::UnblockingTab); },
+         [](Session& s) { ShowPage(s, MainWindow::OptionsTab); }},
+        {"identities page", "6.0", Nothing, [](Session& s) { ShowPage(s, MainWindow::ExpressTab); },
+         [](Session& s) { ShowPage(s, MainWindow::IdentitiesTab); }},
+        {"identity choice", "6.0", Nothing,
+         [](Session& s) { s.Form().identityChoice.ChooseByUser(0); },
+         [](Session& s) { s.Form().identityChoice.ChooseByUser(1); }},
+        {"express page", "6.0", Nothing, [](Session& s) { ShowPage(s, MainWindow::IdentitiesTab); },
+         [](Session& s) { ShowPage(s, MainWindow::ExpressTab); }},
+        {"save, Outlook", "11.0", [](Session& s) { ShowPage(s, MainWindow::OptionsTab); },
          [](Session& s) {
-             s.Form().chList.ToggleByUser(1);
-             s.Form().AdvColumnGrid1.ToggleCheckBoxByUser(0, 3);
+             s.Form().outlookOptions.ToggleByUser(1);
+             s.Form().attachmentGrid.ToggleCheckBoxByUser(0, 3);
          },
-         [](Session& s) { s.Form().B_Senden.Click(); }},
+         [](Session& s) { s.Form().saveButton.Click(); }},
         {"save, Outlook Express", "6.0",
          [](Session& s) {
-             ShowPage(s, TfrmMain::AdvTabSheet3);
-             ShowPage(s, TfrmMain::AdvTabSheet4);
+             ShowPage(s, MainWindow::ExpressTab);
+             ShowPage(s, MainWindow::IdentitiesTab);
          },
          [](Session& s) {
-             s.Form().pmckOE.ToggleByUser(2);
-             s.Form().pmCheckId.ToggleByUser(1);
+             s.Form().expressOptions.ToggleByUser(2);
+             s.Form().identityOptions.ToggleByUser(1);
          },
-         [](Session& s) { s.Form().B_Senden.Click(); }},
+         [](Session& s) { s.Form().saveButton.Click(); }},
     };
     return actions;
 }

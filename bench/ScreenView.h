@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/TfrmMain.h"
+#include "app/MainWindow.h"
 
 namespace brevolt::bench {
 
@@ -16,6 +16,6 @@ class ScreenView {
 };
 
 // Creates and shows the window of `form`; null on a platform without one.
-std::unique_ptr<ScreenView> ShowOnScreen(TfrmMain& form);
+std::unique_ptr<ScreenView> ShowOnScreen(MainWindow& form);
 
 }  // namespace brevolt::bench

@@ -2,7 +2,7 @@
 
 namespace brevolt::bench {
 
-std::unique_ptr<ScreenView> ShowOnScreen(TfrmMain& /*form*/) {
+std::unique_ptr<ScreenView> ShowOnScreen(MainWindow& /*form*/) {
     return nullptr;
 }
 

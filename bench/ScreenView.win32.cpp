@@ -8,7 +8,7 @@ namespace {
 
 class MainWindowOnScreen : public ScreenView {
   public:
-    explicit MainWindowOnScreen(TfrmMain& form) : view_(form) {
+    explicit MainWindowOnScreen(MainWindow& form) : view_(form) {
         ShowWindow(view_.handle(), SW_SHOWNORMAL);
         UpdateWindow(view_.handle());
     }
@@ -28,7 +28,7 @@ class MainWindowOnScreen : public ScreenView {
 
 }  // namespace
 
-std::unique_ptr<ScreenView> ShowOnScreen(TfrmMain& form) {
+std::unique_ptr<ScreenView> ShowOnScreen(MainWindow& form) {
     return std::make_unique<MainWindowOnScreen>(form);
 }
 

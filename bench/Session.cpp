@@ -1,13 +1,13 @@
 #include "bench/Session.h"
 
 #include "app/Startup.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 namespace brevolt::bench {
 namespace {
 
 void Seed(registry::RegistryBackend& backend) {
-    registry::TRegistry reg(backend);
+    registry::Registry reg(backend);
     reg.MakePath("Software\\Microsoft\\Office\\10.0\\Outlook\\Security");
     reg.OpenPath("\\Software\\Microsoft\\Office\\11.0\\Outlook\\Security", true);
     reg.WriteText("Level1Remove", "CHM;EXE;HTA");
@@ -51,7 +51,7 @@ void Session::Start() {
     PrepareSession(state_, app_.ExecutablePath());
     form_.emplace(app_, state_);
     view_ = ShowOnScreen(*form_);
-    form_->FormShow();
+    form_->Shown();
 }
 
 void Session::Stop() {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "app/MainWindow.h"
 #include "app/Session.h"
-#include "app/TfrmMain.h"
 #include "bench/ScreenView.h"
 #include "registry/MemoryRegistry.h"
 #include "support/CountingRegistry.h"
@@ -36,7 +36,7 @@ class Session {
     // Lets the window catch up: pending messages handled, invalid parts painted.
     void Settle();
 
-    TfrmMain& Form() { return *form_; }
+    MainWindow& Form() { return *form_; }
     const brevolt::Session& State() const { return state_; }
     testing::CountingBackends& Calls() { return *counting_; }
 
@@ -48,7 +48,7 @@ class Session {
     std::optional<testing::CountingBackends> counting_;
     std::optional<registry::BackendScope> scope_;
     brevolt::Session state_;
-    std::optional<TfrmMain> form_;
+    std::optional<MainWindow> form_;
     std::unique_ptr<ScreenView> view_;
 };
 

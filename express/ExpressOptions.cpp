@@ -1,7 +1,7 @@
 #include "express/ExpressOptions.h"
 
 #include "registry/Exceptions.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 namespace brevolt::express {
 namespace {
@@ -65,7 +65,7 @@ const ExpressOption kUseOutlookContacts{Hive::CurrentUser,
                                         0};
 
 bool Read(const ExpressOption& option) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     reg.SetRoot(option.hive);
     try {
         // Opening with create makes a missing key, so no check and creation beforehand.
@@ -76,13 +76,13 @@ bool Read(const ExpressOption& option) {
             return option.missingTicks;
         }
         return option.ticks(reg.ReadDword(option.value));
-    } catch (const registry::ERegistryException&) {
+    } catch (const registry::RegistryError&) {
         return false;  // nothing is reported: the item shows unticked
     }
 }
 
 bool Write(const ExpressOption& option, bool ticked) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     reg.SetRoot(option.hive);
     if (!reg.OpenPath(option.key, true)) {
         return false;
@@ -90,7 +90,7 @@ bool Write(const ExpressOption& option, bool ticked) {
     try {
         reg.WriteDword(option.value, ticked ? option.whenTicked : option.whenUnticked);
         return true;
-    } catch (const registry::ERegistryException&) {
+    } catch (const registry::RegistryError&) {
         return false;
     }
 }

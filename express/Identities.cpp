@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "registry/Exceptions.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 namespace brevolt::express {
 namespace {
@@ -40,7 +40,7 @@ bool Read(const std::string& identityKey, const IdentityOption& option) {
     if (!key) {
         return option.missingTicks;
     }
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!reg.OpenPath(*key, true)) {
         return false;
     }
@@ -50,21 +50,21 @@ bool Read(const std::string& identityKey, const IdentityOption& option) {
     try {
         const bool zero = reg.ReadDword(option.value) == 0;
         return option.tickedWhenZero == zero;
-    } catch (const registry::ERegistryException&) {
+    } catch (const registry::RegistryError&) {
         return false;  // nothing is reported: the item shows unticked
     }
 }
 
 bool Write(const std::string& identityKey, const IdentityOption& option, bool ticked) {
     const auto key = KeyOf(identityKey, option.key);
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!key || !reg.OpenPath(*key, false)) {
         return false;
     }
     try {
         reg.WriteDword(option.value, ticked != option.tickedWhenZero ? 1 : 0);
         return true;
-    } catch (const registry::ERegistryException&) {
+    } catch (const registry::RegistryError&) {
         return false;
     }
 }
@@ -73,7 +73,7 @@ bool Write(const std::string& identityKey, const IdentityOption& option, bool ti
 
 void ListIdentities(IdentityListing& listing) {
     listing = {};
-    registry::TRegistry reg;
+    registry::Registry reg;
     std::vector<std::string> names;
     reg.OpenPath(kIdentities, false);
     reg.ListSubkeys(names);

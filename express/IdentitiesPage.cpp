@@ -37,7 +37,7 @@ std::vector<widgets::CheckItem> IdentitiesPage::items() const {
     return items;
 }
 
-void IdentitiesPage::AdvTabSheet4Show() {
+void IdentitiesPage::Shown() {
     const widgets::BatchedUpdate update(identities_);
     identities_.Clear();
     const auto showListed = [this] {
@@ -58,7 +58,7 @@ void IdentitiesPage::AdvTabSheet4Show() {
     }
 }
 
-void IdentitiesPage::cbIdentChange() {
+void IdentitiesPage::IdentityChosen() {
     SelectIdentity(identities_.SelectedText());
 }
 

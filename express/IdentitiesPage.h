@@ -17,9 +17,9 @@ class IdentitiesPage {
     IdentitiesPage(widgets::DropDownList& identities, widgets::CheckList& options);
 
     // Lists the identities again and selects the first.
-    void AdvTabSheet4Show();
+    void Shown();
     // The user chose an identity.
-    void cbIdentChange();
+    void IdentityChosen();
     // Makes the first identity of this user name current and reads its settings.
     void SelectIdentity(const std::string& userName);
     void LoadIdentityOptions();

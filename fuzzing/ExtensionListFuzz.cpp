@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/UpperCase.h"
+#include "unblock/Catalogue.h"
 #include "unblock/ExtensionList.h"
-#include "unblock/uExtentions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brevolt;
@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();  // entries come without surrounding blanks
         }
     }
-    for (const auto& row : uExtentions::ExtCatalogue) {
+    for (const auto& row : unblock::Catalogue) {
         unblock::ListContains(list, row.Extension);
-        uExtentions::RateExtension(row.Extension);
+        unblock::RateExtension(row.Extension);
     }
     const auto asStored = unblock::StoredEntries(list);
     if (unblock::StoredEntries(unblock::JoinList(asStored)) != asStored) {

@@ -5,7 +5,7 @@
 
 #include "registry/Exceptions.h"
 #include "registry/MemoryRegistry.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brevolt::registry;
@@ -16,15 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RawValue value{static_cast<ValueType>(data[0] % 12),
                          std::vector<std::uint8_t>(data + 1, data + size)};
     memory.openKey(Hive::CurrentUser, "K", Access::Full, true)->setValue("V", value);
-    TRegistry reg(memory);
+    Registry reg(memory);
     reg.OpenPath("K", false);
     try {
         reg.ReadText("V");
-    } catch (const ERegistryException&) {
+    } catch (const RegistryError&) {
     }
     try {
         reg.ReadDword("V");
-    } catch (const ERegistryException&) {
+    } catch (const RegistryError&) {
     }
     return 0;
 }

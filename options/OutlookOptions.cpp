@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "registry/Exceptions.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 namespace brevolt::options {
 namespace {
@@ -68,14 +68,14 @@ const OutlookOption kPontString{"\\Outlook\\Options\\General",
 const OutlookOption kBlockExtContent{
     "\\Outlook\\Options\\Mail", {"BlockExtContent"}, ReadRule::AbsentOrOne, WriteRule::OneOrZero};
 
-bool OpenOptionKey(registry::TRegistry& reg, const std::string& ver, const OutlookOption& option) {
+bool OpenOptionKey(registry::Registry& reg, const std::string& ver, const OutlookOption& option) {
     return !ver.empty() &&
            reg.OpenPath("Software\\Microsoft\\Office\\" + ver + option.keySuffix, true);
 }
 
 // The values are tested left to right, each for presence before it is read; the first that
 // fails decides.
-bool Evaluate(const registry::TRegistry& reg, const OutlookOption& option) {
+bool Evaluate(const registry::Registry& reg, const OutlookOption& option) {
     for (const char* name : option.values) {
         const bool present = reg.HasValue(name);
         bool holds = false;
@@ -104,13 +104,13 @@ bool Evaluate(const registry::TRegistry& reg, const OutlookOption& option) {
 }
 
 bool Get(const OutlookOption& option, const std::string& ver) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!OpenOptionKey(reg, ver, option)) {
         return false;
     }
     try {
         return Evaluate(reg, option);
-    } catch (const registry::ERegistryException&) {
+    } catch (const registry::RegistryError&) {
         return false;  // a value of another type: unticked
     }
 }
@@ -118,7 +118,7 @@ bool Get(const OutlookOption& option, const std::string& ver) {
 // Stores the state. A value that cannot be set raises and ends the writes of this call; a value
 // that cannot be removed does not (removing never raises), so the later ones are still removed.
 // False when any value could not be removed.
-bool Store(registry::TRegistry& reg, const OutlookOption& option, bool on) {
+bool Store(registry::Registry& reg, const OutlookOption& option, bool on) {
     bool stored = true;
     for (const char* name : option.values) {
         switch (option.write) {
@@ -144,13 +144,13 @@ bool Store(registry::TRegistry& reg, const OutlookOption& option, bool on) {
 }
 
 bool Set(const OutlookOption& option, const std::string& ver, bool on) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!OpenOptionKey(reg, ver, option)) {
         return false;
     }
     try {
         return Store(reg, option, on);
-    } catch (const registry::ERegistryException&) {
+    } catch (const registry::RegistryError&) {
         return false;  // swallowed; the caller learns it from the result
     }
 }

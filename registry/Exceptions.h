@@ -4,14 +4,14 @@
 
 namespace brevolt::registry {
 
-// Raised by TRegistry; the message names the value or key concerned.
-class ERegistryException : public Exception {
+// Raised by Registry; the message names the value or key concerned.
+class RegistryError : public Exception {
   public:
     using Exception::Exception;
 };
 
-// Raised by TIniFile when the settings file cannot be written.
-class EIniFileException : public Exception {
+// Raised by IniFile when the settings file cannot be written.
+class IniFileError : public Exception {
   public:
     using Exception::Exception;
 };

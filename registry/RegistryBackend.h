@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-// The small interface between the access layer (TRegistry) and a registry: the Win32 one, or
+// The small interface between the access layer (Registry) and a registry: the Win32 one, or
 // the in-memory one the tests use. Paths reaching a backend are already checked: names separated
 // by single backslashes, relative to the hive's root, none of them empty ("" is the root itself).
 namespace brevolt::registry {
@@ -73,7 +73,7 @@ class IniBackend {
     virtual void flush(const std::string& file) = 0;
 };
 
-// The backends every TRegistry and TIniFile use unless they are given one: the platform's own,
+// The backends every Registry and IniFile use unless they are given one: the platform's own,
 // or those a BackendScope installed (tests).
 RegistryBackend& CurrentRegistryBackend();
 IniBackend& CurrentIniBackend();

@@ -6,7 +6,7 @@
 
 namespace brevolt::registry {
 
-// Resolves a path given to TRegistry to one relative to the hive's root: a leading backslash
+// Resolves a path given to Registry to one relative to the hive's root: a leading backslash
 // starts at the root, any other path continues `openPath` (the open key's path, "" for none).
 // Empty when a name along the path is empty (two backslashes in a row, a trailing backslash):
 // such a path names no key, and nothing may be opened or created for it.

@@ -2,7 +2,7 @@
 
 #include "base/UpperCase.h"
 #include "registry/Exceptions.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "unblock/ExtensionList.h"
 
 namespace brevolt::unblock {
@@ -20,7 +20,7 @@ std::optional<std::string> ReadStored(const std::string& ver, const char* valueN
     if (ver.empty()) {
         return std::nullopt;
     }
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true)) {
         return std::nullopt;
     }
@@ -39,7 +39,7 @@ bool WriteList(const std::string& ver, const char* valueName, const std::string&
     if (ver.empty()) {
         return false;
     }
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true)) {
         return false;
     }
@@ -49,7 +49,7 @@ bool WriteList(const std::string& ver, const char* valueName, const std::string&
 }
 
 bool ResetOfficeValue(const std::string& ver, const char* valueName) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!reg.OpenPath(OfficeKey(ver, kOfficeSecurity), true)) {
         return false;
     }
@@ -67,7 +67,7 @@ std::optional<std::string> ReadUnblockedExts(const std::string& ver) {
 std::optional<std::string> ReadBlockedExts(const std::string& ver) {
     try {
         return ReadList(ver, "Level1Add");
-    } catch (const registry::ERegistryException&) {
+    } catch (const registry::RegistryError&) {
         // Read only to keep entries the page does not know: a value that is no text holds none,
         // and the save replaces it with the still-blocked list.
         return std::string();

@@ -4,8 +4,8 @@
 
 #include "base/UpperCase.h"
 #include "resources/Texts.h"
+#include "unblock/Catalogue.h"
 #include "unblock/ExtensionList.h"
-#include "unblock/uExtentions.h"
 #include "widgets/CellMarkup.h"
 
 namespace brevolt::unblock {
@@ -13,24 +13,24 @@ namespace {
 
 using resources::LoadText;
 using resources::TextId;
-using uExtentions::ExtCatalogue;
+using unblock::Catalogue;
 
 constexpr int kCheckColumn = 0;
 constexpr int kExtensionColumn = 1;
 constexpr int kDescriptionColumn = 2;
 constexpr int kRatingColumn = 3;
-constexpr int kRows = static_cast<int>(uExtentions::kCatalogueSize) + 1;
+constexpr int kRows = static_cast<int>(unblock::kCatalogueSize) + 1;
 
 std::string RatingMarkup(const std::string& extension) {
-    const auto rating = uExtentions::RateExtension(extension);
-    return widgets::ColouredText(
-        rating.Word, rating.Colour == uExtentions::TRatingColour::clRed ? "clRed" : "clBlue");
+    const auto rating = unblock::RateExtension(extension);
+    return widgets::ColouredText(rating.Word,
+                                 rating.Colour == unblock::RatingColour::Red ? "clRed" : "clBlue");
 }
 
 bool InCatalogue(const std::string& entry) {
     const std::string extension = ExtensionOf(entry);
     return extension.empty() ||
-           std::any_of(ExtCatalogue.begin(), ExtCatalogue.end(),
+           std::any_of(Catalogue.begin(), Catalogue.end(),
                        [&](const auto& row) { return row.Extension == extension; });
 }
 
@@ -81,7 +81,7 @@ void UnblockPage::ClearExtGrid() {
 void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver) {
     const widgets::BatchedUpdate update(grid_);
     for (int row = 1; row < kRows; ++row) {
-        const auto& entry = ExtCatalogue[row - 1];
+        const auto& entry = Catalogue[row - 1];
         grid_.AddCheckBox(kCheckColumn, row, ListContains(lists.unblocked, entry.Extension));
         grid_.SetCellText(kExtensionColumn, row, entry.Extension);
         grid_.SetCellText(kDescriptionColumn, row, entry.Description);
@@ -151,16 +151,16 @@ std::vector<std::string> UnblockPage::SaveExtLists(const std::string& ver, Level
     return notSaved;
 }
 
-void UnblockPage::AdvColumnGrid1CheckBoxClick(int /*col*/, int /*row*/) {
+void UnblockPage::BoxToggled(int /*col*/, int /*row*/) {
     pending_ = true;
 }
 
-void UnblockPage::Alle1Click() {
+void UnblockPage::TickAll() {
     SetAllExtChecks(true);
     pending_ = true;
 }
 
-void UnblockPage::Keine1Click() {
+void UnblockPage::TickNone() {
     SetAllExtChecks(false);
     pending_ = true;
 }

@@ -40,9 +40,9 @@ class UnblockPage {
     void ForgetPendingChanges() { pending_ = false; }
 
     // Event handlers.
-    void AdvColumnGrid1CheckBoxClick(int col, int row);
-    void Alle1Click();
-    void Keine1Click();
+    void BoxToggled(int col, int row);
+    void TickAll();
+    void TickNone();
 
   private:
     widgets::ColumnGrid& grid_;

@@ -1,6 +1,6 @@
 #include "versions/VersionRegistry.h"
 
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 namespace brevolt::versions {
 namespace {
@@ -11,14 +11,14 @@ const std::string kWriteTestKey = kOfficeKey + "0.0";
 }  // namespace
 
 bool IsOutlookInstalled(const std::string& key) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     const bool installed = reg.OpenPath(kOfficeKey + key + "\\Outlook", false);
     reg.ClosePath();
     return installed;
 }
 
 bool CanWriteOfficeKey() {
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!reg.OpenPath(kWriteTestKey, true)) {
         return false;
     }
@@ -28,7 +28,7 @@ bool CanWriteOfficeKey() {
 }
 
 void EnsureOutlook9SecurityKey() {
-    registry::TRegistry reg;
+    registry::Registry reg;
     reg.OpenPath(kOfficeKey + "9.0\\Outlook\\Security", true);
     reg.ClosePath();
 }

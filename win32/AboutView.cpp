@@ -14,20 +14,20 @@ constexpr COLORREF kButtonColour = RGB(173, 173, 214);
 
 }  // namespace
 
-AboutView::AboutView(TfrmAbout& model, HWND owner) : model_(model), owner_(owner) {
+AboutView::AboutView(AboutDialog& model, HWND owner) : model_(model), owner_(owner) {
     RECT frame{0, 0, Scale(owner, kClientWidth), Scale(owner, kClientHeight)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     RECT over{};
     GetWindowRect(owner, &over);
-    create(L"TfrmAbout", text::Widen(model_.Caption()).c_str(), kStyle, kExStyle,
+    create(L"AboutDialog", text::Widen(model_.Caption()).c_str(), kStyle, kExStyle,
            over.left + (over.right - over.left - width) / 2,
            over.top + (over.bottom - over.top - height) / 2, width, height, owner);
-    text_ = std::make_unique<ScrollTextView>(model_.JvScrollText1, handle());
+    text_ = std::make_unique<ScrollTextView>(model_.scrollText, handle());
     buttons_ = std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE));
     close_ =
-        std::make_unique<FlatButtonView>(model_.B_Empfangen, buttons_->handle(), kButtonColour);
+        std::make_unique<FlatButtonView>(model_.closeButton, buttons_->handle(), kButtonColour);
     buttons_->OnSize = [this](int width, int /*height*/) {
         const HWND window = handle();
         MoveWindow(close_->handle(), width - Scale(window, 97), Scale(window, 11),
@@ -49,7 +49,7 @@ void AboutView::RunModal() {
     EnableWindow(owner_, FALSE);
     ShowWindow(handle(), SW_SHOWNORMAL);
     SetFocus(close_->handle());
-    model_.FormShow();
+    model_.Shown();
     MSG message{};
     while (!closed_) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);

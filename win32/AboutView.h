@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/TfrmAbout.h"
+#include "app/AboutDialog.h"
 #include "win32/FlatButtonView.h"
 #include "win32/Panel.h"
 #include "win32/ScrollTextView.h"
@@ -15,7 +15,7 @@ namespace brevolt::win32 {
 // and Enter close it, as they close any about box.
 class AboutView : public Window {
   public:
-    AboutView(TfrmAbout& model, HWND owner);
+    AboutView(AboutDialog& model, HWND owner);
     ~AboutView() override { destroy(); }
 
     // Shows the dialog and keeps the owner disabled until it is closed.
@@ -27,7 +27,7 @@ class AboutView : public Window {
   private:
     void layout();
 
-    TfrmAbout& model_;
+    AboutDialog& model_;
     HWND owner_;
     std::unique_ptr<ScrollTextView> text_;
     std::unique_ptr<Panel> buttons_;

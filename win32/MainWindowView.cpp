@@ -20,12 +20,12 @@ void FillParent(Panel& panel, HWND child) {
 
 }  // namespace
 
-MainWindowView::MainWindowView(TfrmMain& model) : model_(model) {
+MainWindowView::MainWindowView(MainWindow& model) : model_(model) {
     RECT desktop{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
     const int width = Scale(nullptr, kWidth);
     const int height = Scale(nullptr, kHeight);
-    create(L"TfrmMain", text::Widen(model_.Caption()).c_str(),
+    create(L"MainWindow", text::Widen(model_.Caption()).c_str(),
            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
            desktop.left + (desktop.right - desktop.left - width) / 2,
            desktop.top + (desktop.bottom - desktop.top - height) / 2, width, height, nullptr);
@@ -33,7 +33,7 @@ MainWindowView::MainWindowView(TfrmMain& model) : model_(model) {
     headerFont_ = CreateUiFont(handle(), L"MS Sans Serif", -24, true);
     boldFont_ = CreateUiFont(handle(), L"MS Sans Serif", -11, true);
 
-    SetMenu(handle(), buildMenu(model_.MainMenu1, false));
+    SetMenu(handle(), buildMenu(model_.mainMenu, false));
     ACCEL keys[] = {
         {FVIRTKEY | FCONTROL, 'S', kSaveCommand},
         {FVIRTKEY | FCONTROL, VK_TAB, kNextPageCommand},
@@ -59,14 +59,14 @@ bool MainWindowView::TranslateInput(MSG& message) {
 void MainWindowView::createHeader() {
     header_ = std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE));
     label_ = CreateWindowExW(
-        0, L"STATIC", text::Widen(model_.lblMain.Text()).c_str(),
+        0, L"STATIC", text::Widen(model_.header.Text()).c_str(),
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0,
         0, header_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
-    bind(model_.lblMain.OnChanged,
-         [this] { SetWindowTextW(label_, text::Widen(model_.lblMain.Text()).c_str()); });
-    save_ = std::make_unique<FlatButtonView>(model_.B_Senden, header_->handle(), kButtonColour);
-    exit_ = std::make_unique<FlatButtonView>(model_.B_Empfangen, header_->handle(), kButtonColour);
+    bind(model_.header.OnChanged,
+         [this] { SetWindowTextW(label_, text::Widen(model_.header.Text()).c_str()); });
+    save_ = std::make_unique<FlatButtonView>(model_.saveButton, header_->handle(), kButtonColour);
+    exit_ = std::make_unique<FlatButtonView>(model_.exitButton, header_->handle(), kButtonColour);
     // The buttons lie over the label, which fills the header.
     SetWindowPos(label_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     header_->OnSize = [this](int width, int height) { layoutHeader(width, height); };
@@ -86,34 +86,34 @@ void MainWindowView::layoutHeader(int width, int height) {
 }
 
 void MainWindowView::createPages() {
-    pages_ = std::make_unique<TabView>(model_.AdvPageContr, handle());
+    pages_ = std::make_unique<TabView>(model_.pages, handle());
 
-    auto& unblockPage = pages_->Page(TfrmMain::AdvTabSheet1);
-    grid_ = std::make_unique<GridView>(model_.AdvColumnGrid1, unblockPage.handle());
+    auto& unblockPage = pages_->Page(MainWindow::UnblockingTab);
+    grid_ = std::make_unique<GridView>(model_.attachmentGrid, unblockPage.handle());
     grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
     FillParent(unblockPage, grid_->handle());
 
-    auto& optionsPage = pages_->Page(TfrmMain::AdvTabSheet2);
-    options_ = std::make_unique<CheckListView>(model_.chList, optionsPage.handle());
+    auto& optionsPage = pages_->Page(MainWindow::OptionsTab);
+    options_ = std::make_unique<CheckListView>(model_.outlookOptions, optionsPage.handle());
     FillParent(optionsPage, options_->handle());
 
     createIdentityPage();
 
-    auto& expressPage = pages_->Page(TfrmMain::AdvTabSheet3);
-    expressOptions_ = std::make_unique<CheckListView>(model_.pmckOE, expressPage.handle());
+    auto& expressPage = pages_->Page(MainWindow::ExpressTab);
+    expressOptions_ = std::make_unique<CheckListView>(model_.expressOptions, expressPage.handle());
     FillParent(expressPage, expressOptions_->handle());
 }
 
 void MainWindowView::createIdentityPage() {
-    auto& page = pages_->Page(TfrmMain::AdvTabSheet4);
+    auto& page = pages_->Page(MainWindow::IdentitiesTab);
     identityStrip_ = std::make_unique<Panel>(page.handle(), GetSysColor(COLOR_BTNFACE));
     identityLabel_ =
-        CreateWindowExW(0, L"STATIC", text::Widen(model_.Label1.Text()).c_str(),
+        CreateWindowExW(0, L"STATIC", text::Widen(model_.identityLabel.Text()).c_str(),
                         WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0, 0,
                         identityStrip_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(identityLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
-    identities_ = std::make_unique<DropDownView>(model_.cbIdent, identityStrip_->handle());
-    identityOptions_ = std::make_unique<CheckListView>(model_.pmCheckId, page.handle());
+    identities_ = std::make_unique<DropDownView>(model_.identityChoice, identityStrip_->handle());
+    identityOptions_ = std::make_unique<CheckListView>(model_.identityOptions, page.handle());
 
     const HWND window = handle();
     identityStrip_->OnSize = [this, window](int width, int height) {
@@ -154,14 +154,14 @@ HMENU MainWindowView::buildMenu(widgets::MenuItem& parent, bool popup) {
 void MainWindowView::showGridMenu(POINT screen) {
     const auto first = static_cast<UINT>(kFirstMenuCommand + commands_.size());
     UniqueMenu menu(CreatePopupMenu());
-    for (std::size_t i = 0; i < model_.PopupMenu1.Items.size(); ++i) {
+    for (std::size_t i = 0; i < model_.gridMenu.Items.size(); ++i) {
         AppendMenuW(menu.get(), MF_STRING, first + i,
-                    text::Widen(model_.PopupMenu1.Items[i].Caption).c_str());
+                    text::Widen(model_.gridMenu.Items[i].Caption).c_str());
     }
     const auto chosen = static_cast<UINT>(TrackPopupMenu(
         menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, handle(), nullptr));
-    if (chosen >= first && chosen < first + model_.PopupMenu1.Items.size()) {
-        model_.PopupMenu1.Items[chosen - first].Click();
+    if (chosen >= first && chosen < first + model_.gridMenu.Items.size()) {
+        model_.gridMenu.Items[chosen - first].Click();
     }
 }
 
@@ -211,11 +211,11 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             if (HIWORD(wParam) == 1 && lParam == 0) {  // a key of the accelerator table
                 switch (id) {
                     case kSaveCommand:
-                        model_.B_Senden.Click();
+                        model_.saveButton.Click();
                         return 0;
                     case kNextPageCommand:
                     case kPreviousPageCommand:
-                        model_.AdvPageContr.SelectNextTabByUser(id == kNextPageCommand);
+                        model_.pages.SelectNextTabByUser(id == kNextPageCommand);
                         return 0;
                     default:
                         break;
@@ -229,13 +229,13 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             break;
         }
         case WM_HELP:  // F1
-            if (auto* manual = model_.MainMenu1.Find("Bedienung1")) {
+            if (auto* manual = model_.mainMenu.Find("manual")) {
                 manual->Click();
             }
             return TRUE;
         case WM_CLOSE: {
             bool canClose = true;
-            model_.FormCloseQuery(canClose);
+            model_.CloseRequested(canClose);
             if (canClose) {
                 DestroyWindow(handle());
             }
@@ -245,7 +245,7 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return TRUE;  // the program never holds up the end of a session
         case WM_ENDSESSION:
             if (wParam != FALSE) {
-                model_.FormEndSession();
+                model_.WindowsSessionEnding();
             }
             return 0;
         case WM_DESTROY:

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/TfrmMain.h"
+#include "app/MainWindow.h"
 #include "win32/CheckListView.h"
 #include "win32/DropDownView.h"
 #include "win32/FlatButtonView.h"
@@ -16,14 +16,14 @@
 namespace brevolt::win32 {
 
 // The main window on screen: 651 x 540, centred, sizeable; the header with the version's name
-// and the two flat buttons, the menu bar, the tab pages and the status bar. It shows TfrmMain's
+// and the two flat buttons, the menu bar, the tab pages and the status bar. It shows MainWindow's
 // controls and hands the user's input to them; it takes no decision of its own.
 //
 // It is keyboard-complete as a dialog is: Tab and Shift+Tab go round the active page's list, the
 // tabs and the two buttons; Ctrl+Tab and Ctrl+Shift+Tab change the page; Ctrl+S saves.
 class MainWindowView : public Window {
   public:
-    explicit MainWindowView(TfrmMain& model);
+    explicit MainWindowView(MainWindow& model);
     ~MainWindowView() override { destroy(); }
 
     // Handles a message of the loop meant for the window's keyboard interface; false when it is
@@ -51,7 +51,7 @@ class MainWindowView : public Window {
     void layoutHeader(int width, int height);
     void activated(bool active);
 
-    TfrmMain& model_;
+    MainWindow& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
     UniqueFont boldFont_;

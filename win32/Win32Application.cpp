@@ -49,13 +49,13 @@ std::string Win32Application::Title() const {
     return name.substr(0, name.rfind('.'));
 }
 
-void Win32Application::Run(TfrmMain& mainWindow) {
+void Win32Application::Run(MainWindow& mainWindow) {
     MainWindowView view(mainWindow);
     mainWindow_ = view.handle();
     dialogs_.SetOwner(view.handle());
     ShowWindow(view.handle(), SW_SHOWNORMAL);
     UpdateWindow(view.handle());
-    mainWindow.FormShow();
+    mainWindow.Shown();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (view.TranslateInput(message)) {
@@ -73,7 +73,7 @@ void Win32Application::ShellOpen(const std::string& target) {
                   SW_SHOWNORMAL);
 }
 
-void Win32Application::ShowModal(TfrmAbout& dialog) {
+void Win32Application::ShowModal(AboutDialog& dialog) {
     AboutView view(dialog, mainWindow_);
     view.RunModal();
 }

@@ -14,10 +14,10 @@ class Win32Application : public Application {
     bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) override;
     widgets::DialogService& Dialogs() override { return dialogs_; }
     std::string Title() const override;
-    void Run(TfrmMain& mainWindow) override;
+    void Run(MainWindow& mainWindow) override;
     void Terminate() override;
     void ShellOpen(const std::string& target) override;
-    void ShowModal(TfrmAbout& dialog) override;
+    void ShowModal(AboutDialog& dialog) override;
 
   private:
     MessageBoxes dialogs_;

@@ -1,7 +1,7 @@
 // The about dialog, its scrolling text, and the help menu.
 #include <gtest/gtest.h>
 
-#include "app/TfrmAbout.h"
+#include "app/AboutDialog.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/ScrollText.h"
 
@@ -79,27 +79,27 @@ class AboutAndHelp : public testing::MainWindowFixture {};
 TEST_F(AboutAndHelp, AboutShowsANewDialogThatStartsFromBelowEachTime) {
     Start("", {"11.0"});
     std::vector<int> startTops;
-    app.whileDialogShown = [&](TfrmAbout& about) {
-        about.FormShow();
+    app.whileDialogShown = [&](AboutDialog& about) {
+        about.Shown();
         EXPECT_EQ(about.Caption(), "Über Brevolt");
-        EXPECT_EQ(about.JvScrollText1.Lines(),
+        EXPECT_EQ(about.scrollText.Lines(),
                   (std::vector<std::string>{"Brevolt", "", "© 2026 Die Brevolt-Entwickler", "",
                                             "Alle in diesem Programm genannten Markennamen",
                                             "sind Eigentum der jeweiligen Firmen und "
                                             "urheberrechtlich geschützt!"}));
-        EXPECT_EQ(about.B_Empfangen.Caption(), "Schliessen");
-        EXPECT_EQ(about.B_Empfangen.Hint(), "Beenden");
-        startTops.push_back(about.JvScrollText1.Top());
+        EXPECT_EQ(about.closeButton.Caption(), "Schliessen");
+        EXPECT_EQ(about.closeButton.Hint(), "Beenden");
+        startTops.push_back(about.scrollText.Top());
         for (int i = 0; i < 30; ++i) {
-            about.JvScrollText1.Step();
+            about.scrollText.Step();
         }
         bool closed = false;
         about.OnClose = [&] { closed = true; };
-        about.B_Empfangen.Click();
+        about.closeButton.Click();
         EXPECT_TRUE(closed);
     };
-    frm->MainMenu1.Find("Kontakt1")->Click();
-    frm->MainMenu1.Find("Kontakt1")->Click();
+    frm->mainMenu.Find("about")->Click();
+    frm->mainMenu.Find("about")->Click();
     EXPECT_EQ(app.dialogsShown, 2);
     ASSERT_EQ(startTops.size(), 2u);
     EXPECT_EQ(startTops[0], startTops[1]);
@@ -108,8 +108,8 @@ TEST_F(AboutAndHelp, AboutShowsANewDialogThatStartsFromBelowEachTime) {
 
 TEST_F(AboutAndHelp, TheManualAndTheHomepageOpenThroughTheShell) {
     Start("", {"11.0"});
-    frm->MainMenu1.Find("Bedienung1")->Click();
-    frm->MainMenu1.Find("Homepage1")->Click();
+    frm->mainMenu.Find("manual")->Click();
+    frm->mainMenu.Find("homepage")->Click();
     EXPECT_EQ(app.shellOpened,
               (std::vector<std::string>{dir.File("BREVOLT.HTM"), "https://brevolt.example/"}));
     EXPECT_TRUE(app.dialogs.shown.empty());

@@ -13,17 +13,17 @@ using registry::Hive;
 using testing::SecurityKey;
 using widgets::MessageKind;
 
-class MainWindow : public testing::MainWindowFixture {};
+class MainWindowLogic : public testing::MainWindowFixture {};
 
-TEST_F(MainWindow, CreationSetsTitleMenusPagesAndHeader) {
+TEST_F(MainWindowLogic, CreationSetsTitleMenusPagesAndHeader) {
     Start("", {"11.0"});
     EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
     std::vector<std::string> menus;
-    for (const auto& item : frm->MainMenu1.Items) {
+    for (const auto& item : frm->mainMenu.Items) {
         menus.push_back(item.Caption);
     }
     EXPECT_EQ(menus, (std::vector<std::string>{"&Datei", "Outlook wechseln", "Hilfe"}));
-    const auto& versions = frm->MainMenu1.Find("Outlookwechseln1")->Items;
+    const auto& versions = frm->mainMenu.Find("switch")->Items;
     std::vector<std::pair<std::string, int>> items;
     for (const auto& item : versions) {
         items.push_back({item.Caption, item.Tag});
@@ -33,16 +33,16 @@ TEST_F(MainWindow, CreationSetsTitleMenusPagesAndHeader) {
                                                                {"Outlook 2000 (SP3)", 0},
                                                                {"Outlook 2002 (XP)", 1},
                                                                {"Outlook 2003", 2}}));
-    EXPECT_EQ(frm->MainMenu1.Find("Beenden1")->Caption, "&Beenden");
-    EXPECT_EQ(frm->AdvPageContr.PageAt(2).caption, "Identitäten");
-    EXPECT_EQ(frm->B_Senden.Caption(), "Speichern");
-    EXPECT_EQ(frm->B_Empfangen.Hint(), "Beenden");
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
-    EXPECT_EQ(frm->PopupMenu1.Items[0].Caption, "Alle");
-    EXPECT_EQ(frm->PopupMenu1.Items[1].Caption, "Keine");
+    EXPECT_EQ(frm->mainMenu.Find("exit")->Caption, "&Beenden");
+    EXPECT_EQ(frm->pages.PageAt(2).caption, "Identitäten");
+    EXPECT_EQ(frm->saveButton.Caption(), "Speichern");
+    EXPECT_EQ(frm->exitButton.Hint(), "Beenden");
+    EXPECT_EQ(frm->header.Text(), "Outlook 2003");
+    EXPECT_EQ(frm->gridMenu.Items[0].Caption, "Alle");
+    EXPECT_EQ(frm->gridMenu.Items[1].Caption, "Keine");
 }
 
-TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
+TEST_F(MainWindowLogic, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
     struct Case {
         const char* saved;
         std::vector<const char*> installed;
@@ -58,7 +58,7 @@ TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
         SCOPED_TRACE(std::string("saved '") + c.saved + "'");
         registry::MemoryRegistry fresh;
         registry::BackendScope inner(fresh);
-        registry::TRegistry reg(fresh);
+        registry::Registry reg(fresh);
         for (const char* ver : c.installed) {
             reg.MakePath("Software\\Microsoft\\Office\\" + std::string(ver) + "\\Outlook");
         }
@@ -66,7 +66,7 @@ TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
                                 std::string("[Brevolt]\r\nLastVersion=") + c.saved + "\r\n");
         Session state;
         PrepareSession(state, app.executablePath);
-        TfrmMain window(app, state);
+        MainWindow window(app, state);
         EXPECT_EQ(state.currentVersion, c.finalVersion);
         for (const char* ver : c.switchedTo) {
             EXPECT_TRUE(reg.PathExists("\\" + SecurityKey(ver))) << ver;
@@ -74,69 +74,70 @@ TEST_F(MainWindow, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
     }
 }
 
-TEST_F(MainWindow, AStartInExpressModeShowsItsPages) {
+TEST_F(MainWindowLogic, AStartInExpressModeShowsItsPages) {
     Start("6.0", {"11.0"});
     EXPECT_EQ(session.currentVersion, "6.0");
     EXPECT_TRUE(KeyExists(SecurityKey("6.0")));  // the full switch ran with "6.0"
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
+    EXPECT_EQ(frm->header.Text(), "Outlook Express");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
-    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+    EXPECT_EQ(frm->pages.ActivePageIndex(), MainWindow::IdentitiesTab);
 }
 
-TEST_F(MainWindow, ModesSwitchTabsHeaderAndActivePage) {
+TEST_F(MainWindowLogic, ModesSwitchTabsHeaderAndActivePage) {
     Start("", {"10.0"});
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{true, true, false, false}));
-    frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2);
+    frm->pages.SelectTabByUser(MainWindow::OptionsTab);
 
-    ChooseMenu("OutlookExpress1");
+    ChooseMenu("express");
     EXPECT_EQ(session.currentVersion, "6.0");
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
+    EXPECT_EQ(frm->header.Text(), "Outlook Express");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
-    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+    EXPECT_EQ(frm->pages.ActivePageIndex(), MainWindow::IdentitiesTab);
     EXPECT_FALSE(KeyExists(SecurityKey("6.0")));  // the item reads nothing
 
-    frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet3);
-    ChooseMenu("OutlookExpress1");
-    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+    frm->pages.SelectTabByUser(MainWindow::ExpressTab);
+    ChooseMenu("express");
+    EXPECT_EQ(frm->pages.ActivePageIndex(), MainWindow::IdentitiesTab);
 
-    ChooseMenu("Version2");
+    ChooseMenu("version2");
     EXPECT_EQ(session.currentVersion, "11.0");
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
+    EXPECT_EQ(frm->header.Text(), "Outlook 2003");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{true, true, false, false}));
-    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
+    EXPECT_EQ(frm->pages.ActivePageIndex(), MainWindow::UnblockingTab);
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab: round the visible tabs, each page shown as a click shows it.
-TEST_F(MainWindow, TheNextTabIsTheNextVisibleOneRoundTheEnd) {
+TEST_F(MainWindowLogic, TheNextTabIsTheNextVisibleOneRoundTheEnd) {
     Start("", {"11.0"});
-    auto& pages = frm->AdvPageContr;
+    auto& pages = frm->pages;
     pages.SelectNextTabByUser(true);
-    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet2);
+    EXPECT_EQ(pages.ActivePageIndex(), MainWindow::OptionsTab);
     EXPECT_TRUE(KeyExists("Software\\Microsoft\\Office\\11.0\\Outlook\\Preferences"))
         << "the options page was read";
     pages.SelectNextTabByUser(true);
-    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet1);
+    EXPECT_EQ(pages.ActivePageIndex(), MainWindow::UnblockingTab);
     pages.SelectNextTabByUser(false);
-    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet2);
+    EXPECT_EQ(pages.ActivePageIndex(), MainWindow::OptionsTab);
 
-    ChooseMenu("OutlookExpress1");
+    ChooseMenu("express");
     pages.SelectNextTabByUser(false);
-    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet3);
+    EXPECT_EQ(pages.ActivePageIndex(), MainWindow::ExpressTab);
     pages.SelectNextTabByUser(false);
-    EXPECT_EQ(pages.ActivePageIndex(), TfrmMain::AdvTabSheet4);
+    EXPECT_EQ(pages.ActivePageIndex(), MainWindow::IdentitiesTab);
 }
 
 // A view redraws on every change event: a page's worth of changes raises one, not one per cell.
-TEST_F(MainWindow, EachActionRaisesOneChangeEventPerList) {
+TEST_F(MainWindowLogic, EachActionRaisesOneChangeEventPerList) {
     Start("11.0", {"10.0", "11.0"});
     Store("Identities\\{A}", "Username", "Anna");
     Store("Identities\\{A}", "User ID", "{A}");
-    registry::TRegistry reg(memory);
+    registry::Registry reg(memory);
     ASSERT_TRUE(reg.OpenPath("Identities\\{A}", false));
     reg.WriteDword("Identity Ordinal", 1);
     int changes = 0;
     for (widgets::ChangeNotifier* model : std::initializer_list<widgets::ChangeNotifier*>{
-             &frm->AdvColumnGrid1, &frm->chList, &frm->cbIdent, &frm->pmCheckId, &frm->pmckOE}) {
+             &frm->attachmentGrid, &frm->outlookOptions, &frm->identityChoice,
+             &frm->identityOptions, &frm->expressOptions}) {
         model->OnChanged = [&changes] { ++changes; };
     }
     const struct {
@@ -144,11 +145,11 @@ TEST_F(MainWindow, EachActionRaisesOneChangeEventPerList) {
         std::function<void()> act;
         int lists;  // the lists the action changes
     } cases[] = {
-        {"version switch", [&] { ChooseMenu("Version1"); }, 1},
-        {"all ticked", [&] { frm->PopupMenu1.Items[0].Click(); }, 1},
-        {"options page", [&] { frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2); }, 1},
-        {"Outlook Express", [&] { ChooseMenu("OutlookExpress1"); }, 2},
-        {"its options page", [&] { frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet3); }, 1},
+        {"version switch", [&] { ChooseMenu("version1"); }, 1},
+        {"all ticked", [&] { frm->gridMenu.Items[0].Click(); }, 1},
+        {"options page", [&] { frm->pages.SelectTabByUser(MainWindow::OptionsTab); }, 1},
+        {"Outlook Express", [&] { ChooseMenu("express"); }, 2},
+        {"its options page", [&] { frm->pages.SelectTabByUser(MainWindow::ExpressTab); }, 1},
     };
     for (const auto& step : cases) {
         changes = 0;
@@ -157,47 +158,47 @@ TEST_F(MainWindow, EachActionRaisesOneChangeEventPerList) {
     }
 }
 
-TEST_F(MainWindow, TheSeparatorDoesNothing) {
+TEST_F(MainWindowLogic, TheSeparatorDoesNothing) {
     Start("", {"10.0"});
     recorder.changes.clear();
-    ChooseMenu("N1");
+    ChooseMenu("separator");
     EXPECT_EQ(session.currentVersion, "10.0");
     EXPECT_TRUE(recorder.changes.empty());
 }
 
-TEST_F(MainWindow, AFailedWriteTestKeepsVersionAndHeaderAndLeavesTheGridEmpty) {
+TEST_F(MainWindowLogic, AFailedWriteTestKeepsVersionAndHeaderAndLeavesTheGridEmpty) {
     Start("", {"10.0"});
     Store(SecurityKey("11.0"), "Level1Remove", "CHM");
     memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
-    ChooseMenu("OutlookExpress1");
-    ChooseMenu("Version2");
+    ChooseMenu("express");
+    ChooseMenu("version2");
     EXPECT_EQ(session.currentVersion, "6.0");
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook Express");
+    EXPECT_EQ(frm->header.Text(), "Outlook Express");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
-    EXPECT_EQ(frm->AdvColumnGrid1.CellText(0, 0), "");
-    EXPECT_FALSE(frm->AdvColumnGrid1.HasCheckBox(0, 1));
+    EXPECT_EQ(frm->attachmentGrid.CellText(0, 0), "");
+    EXPECT_FALSE(frm->attachmentGrid.HasCheckBox(0, 1));
     EXPECT_TRUE(dialogs().shown.empty());
 }
 
-TEST_F(MainWindow, AFailedWriteTestAtStartLeavesNoVersionAndAnEmptyGrid) {
+TEST_F(MainWindowLogic, AFailedWriteTestAtStartLeavesNoVersionAndAnEmptyGrid) {
     memory.DenyCreate(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0");
     Start("11.0", {"11.0"});
     EXPECT_EQ(session.currentVersion, "");
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook XP");
-    EXPECT_EQ(frm->AdvPageContr.ActivePageIndex(), TfrmMain::AdvTabSheet1);
+    EXPECT_EQ(frm->header.Text(), "Outlook XP");
+    EXPECT_EQ(frm->pages.ActivePageIndex(), MainWindow::UnblockingTab);
 
-    frm->B_Senden.Click();  // an empty grid and no version: nothing to write
+    frm->saveButton.Click();  // an empty grid and no version: nothing to write
     EXPECT_EQ(recorder.changes,
               std::vector<std::string>{
                   "box Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert."});
     EXPECT_EQ(app.terminations, 1);
 
-    frm->B_Empfangen.Click();
+    frm->exitButton.Click();
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=\r\n");
 }
 
-TEST_F(MainWindow, AnErrorInCreationIsReportedAndTheWindowStillOpens) {
-    registry::TRegistry reg(memory);
+TEST_F(MainWindowLogic, AnErrorInCreationIsReportedAndTheWindowStillOpens) {
+    registry::Registry reg(memory);
     ASSERT_TRUE(reg.OpenPath(SecurityKey("11.0"), true));
     reg.WriteDword("Level1Remove", 1);
     Start("", {"11.0"});
@@ -205,20 +206,20 @@ TEST_F(MainWindow, AnErrorInCreationIsReportedAndTheWindowStillOpens) {
     EXPECT_EQ(dialogs().shown[0].caption, "brevolt");
     EXPECT_EQ(dialogs().shown[0].text, "Ungültiger Datentyp für 'Level1Remove'");
     EXPECT_EQ(session.currentVersion, "11.0");
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2003");
-    EXPECT_FALSE(frm->AdvColumnGrid1.HasCheckBox(0, 1));
+    EXPECT_EQ(frm->header.Text(), "Outlook 2003");
+    EXPECT_FALSE(frm->attachmentGrid.HasCheckBox(0, 1));
     EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
 }
 
-TEST_F(MainWindow, TheSaveInOutlookModeAsksFirstThenWritesTheListsAndEnds) {
+TEST_F(MainWindowLogic, TheSaveInOutlookModeAsksFirstThenWritesTheListsAndEnds) {
     Start("", {"11.0"});
     Store(SecurityKey("11.0"), "Level1Remove", "CHM");
-    ChooseMenu("Version2");
-    frm->AdvColumnGrid1.ToggleCheckBoxByUser(0, 14);  // HLP
+    ChooseMenu("version2");
+    frm->attachmentGrid.ToggleCheckBoxByUser(0, 14);  // HLP
     EXPECT_TRUE(frm->HasPendingExtChanges());
     recorder.changes.clear();
 
-    frm->B_Senden.Click();
+    frm->saveButton.Click();
 
     ASSERT_GE(recorder.changes.size(), 2u);
     EXPECT_EQ(recorder.changes[0],
@@ -231,20 +232,20 @@ TEST_F(MainWindow, TheSaveInOutlookModeAsksFirstThenWritesTheListsAndEnds) {
     EXPECT_EQ(Ini(), "<missing>");  // "Speichern" does not store the version
 }
 
-TEST_F(MainWindow, TheSaveInExpressModeWritesNoLists) {
+TEST_F(MainWindowLogic, TheSaveInExpressModeWritesNoLists) {
     Start("6.0", {"11.0"});
     recorder.changes.clear();
-    frm->B_Senden.Click();
+    frm->saveButton.Click();
     EXPECT_EQ(recorder.changes,
               std::vector<std::string>{
                   "box Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert."});
     EXPECT_EQ(app.terminations, 1);
 }
 
-TEST_F(MainWindow, TheSaveReportsWhatItCouldNotWriteAndStillEnds) {
+TEST_F(MainWindowLogic, TheSaveReportsWhatItCouldNotWriteAndStillEnds) {
     Start("", {"11.0"});
     memory.DenyFullAccess(Hive::CurrentUser, SecurityKey("11.0"));
-    frm->B_Senden.Click();
+    frm->saveButton.Click();
     ASSERT_EQ(dialogs().shown.size(), 2u);
     EXPECT_EQ(dialogs().shown[1].kind, MessageKind::Error);
     EXPECT_EQ(dialogs().shown[1].caption, "Fehler");
@@ -256,42 +257,42 @@ TEST_F(MainWindow, TheSaveReportsWhatItCouldNotWriteAndStillEnds) {
 
 // Reading "Level1Add" only keeps entries the page does not know; a value that is no text
 // stops nothing and is replaced by the save.
-TEST_F(MainWindow, AnAddListThatIsNoTextIsReplacedByTheSave) {
+TEST_F(MainWindowLogic, AnAddListThatIsNoTextIsReplacedByTheSave) {
     Store(SecurityKey("11.0"), "Level1Remove", "CHM");
     {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath(SecurityKey("11.0"), true));
         reg.WriteDword("Level1Add", 7);
     }
     Start("11.0", {"11.0"});
     EXPECT_TRUE(dialogs().shown.empty());
-    EXPECT_TRUE(frm->AdvColumnGrid1.IsChecked(0, 7));  // CHM
-    frm->B_Senden.Click();
+    EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 7));  // CHM
+    frm->saveButton.Click();
     EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Add").substr(0, 12), "ADE;ADP;APP;");
     EXPECT_EQ(dialogs().shown.size(), 1u);  // the information alone
 }
 
-TEST_F(MainWindow, PendingTicksAreOfferedOnASwitch) {
+TEST_F(MainWindowLogic, PendingTicksAreOfferedOnASwitch) {
     Start("", {"10.0", "11.0"});
-    frm->PopupMenu1.Items[0].Click();  // "Alle"
+    frm->gridMenu.Items[0].Click();  // "Alle"
     dialogs().answers = {true};
-    ChooseMenu("Version2");
+    ChooseMenu("version2");
     ASSERT_EQ(dialogs().shown.size(), 1u);
     EXPECT_EQ(dialogs().shown[0].text, "Wollen Sie die Änderungen übernehmen?");
     EXPECT_EQ(Stored(SecurityKey("10.0"), "Level1Remove").substr(0, 8), "ADE;ADP;");
     EXPECT_FALSE(frm->HasPendingExtChanges());
 }
 
-TEST_F(MainWindow, EveryWayOutButTheSaveStoresTheVersionOnce) {
+TEST_F(MainWindowLogic, EveryWayOutButTheSaveStoresTheVersionOnce) {
     testing::CountingBackends counting(recorder, registry::CurrentIniBackend());
     const registry::BackendScope scope(counting, counting);
     Start("", {"10.0"});
     const std::vector<std::function<void()>> ways = {
-        [&] { frm->B_Empfangen.Click(); },
-        [&] { ChooseMenu("Beenden1"); },
+        [&] { frm->exitButton.Click(); },
+        [&] { ChooseMenu("exit"); },
         [&] {
             bool canClose = false;
-            frm->FormCloseQuery(canClose);
+            frm->CloseRequested(canClose);
             EXPECT_TRUE(canClose);
         },
     };

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/Startup.h"
-#include "app/TfrmMain.h"
 #include "support/CountingRegistry.h"
 #include "support/FakeApplication.h"
 #include "support/RegistrySandbox.h"
@@ -60,7 +60,7 @@ TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
     sandbox.MakeKey(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook");
     sandbox.MakeKey(Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
     std::string title;
-    app.whileRunning = [&](TfrmMain& frm) {
+    app.whileRunning = [&](MainWindow& frm) {
         title = frm.Caption();
         EXPECT_EQ(session.savedVersion, "6.0");
         EXPECT_EQ(session.installed, (std::vector<bool>{true, false, true}));
@@ -75,19 +75,19 @@ TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
 }
 
 TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
-    const std::vector<std::function<void(TfrmMain&)>> waysOut = {
-        [](TfrmMain& frm) { frm.B_Empfangen.Click(); },
-        [](TfrmMain& frm) { frm.MainMenu1.Find("Beenden1")->Click(); },
-        [](TfrmMain& frm) {
+    const std::vector<std::function<void(MainWindow&)>> waysOut = {
+        [](MainWindow& frm) { frm.exitButton.Click(); },
+        [](MainWindow& frm) { frm.mainMenu.Find("exit")->Click(); },
+        [](MainWindow& frm) {
             bool canClose = false;
-            frm.FormCloseQuery(canClose);
+            frm.CloseRequested(canClose);
             EXPECT_TRUE(canClose);
         },
     };
     for (const auto& leave : waysOut) {
         dir.RemoveFile("main.ini");
         app.terminations = 0;
-        app.whileRunning = [&](TfrmMain& frm) {
+        app.whileRunning = [&](MainWindow& frm) {
             session.currentVersion = "10.0";
             leave(frm);
         };
@@ -103,7 +103,7 @@ TEST_F(Startup, EveryWayOutStoresTheCurrentVersionOnce) {
 
 TEST_F(Startup, WithoutOutlookTheStartEndsOnOutlook2000AndStoresIt) {
     testing::WriteFileBytes(dir.File("main.ini"), "[Brevolt]\r\nLastVersion=6.0\r\n");
-    app.whileRunning = [](TfrmMain& frm) { frm.Beenden1Click(); };
+    app.whileRunning = [](MainWindow& frm) { frm.Exit(); };
     RunProgram(app, session);
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
@@ -111,7 +111,7 @@ TEST_F(Startup, WithoutOutlookTheStartEndsOnOutlook2000AndStoresIt) {
 TEST_F(Startup, AnUnwritableSettingsFileRefusesTheCloseAndKeepsTheProgramRunning) {
     dir.BlockFile("main.ini");
     bool canClose = true;
-    app.whileRunning = [&](TfrmMain& frm) { frm.FormCloseQuery(canClose); };
+    app.whileRunning = [&](MainWindow& frm) { frm.CloseRequested(canClose); };
     RunProgram(app, session);
 
     EXPECT_FALSE(canClose);
@@ -124,9 +124,9 @@ TEST_F(Startup, AnUnwritableSettingsFileRefusesTheCloseAndKeepsTheProgramRunning
 }
 
 TEST_F(Startup, TheEndOfTheWindowsSessionStoresTheVersionButNeverAsks) {
-    app.whileRunning = [this](TfrmMain& frm) {
+    app.whileRunning = [this](MainWindow& frm) {
         session.currentVersion = "9.0";
-        frm.FormEndSession();
+        frm.WindowsSessionEnding();
     };
     RunProgram(app, session);
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=9.0\r\n");

@@ -54,7 +54,7 @@ class MainWindowEndToEnd : public ::testing::Test {
             WriteFileBytes(installation->File(L"main.ini"), settings);
         }
         program.emplace(installation->Executable());
-        window = program->WaitForWindow(L"TfrmMain");
+        window = program->WaitForWindow(L"MainWindow");
         ASSERT_NE(window, nullptr);
         for (HWND list : FindChildren(window, L"SysListView32")) {
             if (ItemCount(list) == 38) {
@@ -403,10 +403,10 @@ TEST_F(MainWindowEndToEnd, EscAndEnterCloseTheAboutDialog) {
     Start(kOutlook2003WithChm);
     for (const WORD key : {VK_ESCAPE, VK_RETURN}) {
         ChooseMenuCommand(window, kMenuHelpAbout);
-        const HWND about = program->WaitForWindow(L"TfrmAbout");
+        const HWND about = program->WaitForWindow(L"AboutDialog");
         ASSERT_NE(about, nullptr);
         PressKeys(about, {key});
-        EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"TfrmAbout"); }));
+        EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"AboutDialog"); }));
         EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
     }
     EXPECT_TRUE(FocusIsOn(grid)) << "back where it was";
@@ -418,7 +418,7 @@ TEST_F(MainWindowEndToEnd, TheAboutDialogTwiceAndAMissingManual) {
     Start(kOutlook2003WithChm);
     for (int round = 0; round < 2; ++round) {
         ChooseMenuCommand(window, kMenuHelpAbout);
-        const HWND about = program->WaitForWindow(L"TfrmAbout");
+        const HWND about = program->WaitForWindow(L"AboutDialog");
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(Utf8(WindowText(about)), "Über Brevolt");
         const auto style = GetWindowLongW(about, GWL_STYLE);
@@ -431,7 +431,7 @@ TEST_F(MainWindowEndToEnd, TheAboutDialogTwiceAndAMissingManual) {
         EXPECT_FALSE(IsWindowEnabled(window));  // modal to the main window
 
         Click(FindChild(about, L"Button", L"Schliessen"));
-        EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"TfrmAbout"); }));
+        EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"AboutDialog"); }));
         EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
     }
 

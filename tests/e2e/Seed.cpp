@@ -8,17 +8,17 @@
 
 #include "base/WideText.h"
 #include "e2e/Driver.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 namespace brevolt::e2e {
 
 void ClearProgramKeys() {
-    registry::TRegistry user;
+    registry::Registry user;
     for (const char* path :
          {"Software\\Microsoft\\Office", "Identities", "Software\\Microsoft\\WAB"}) {
         user.RemovePath(path);
     }
-    registry::TRegistry machine;
+    registry::Registry machine;
     machine.SetRoot(registry::Hive::LocalMachine);
     machine.RemovePath("Software\\Microsoft\\Outlook Express");
 }
@@ -55,7 +55,7 @@ void ImportReg(const std::string& regText) {
 }
 
 std::optional<std::string> StoredText(const std::string& path, const std::string& name) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     if (!reg.OpenPath(path, false) || !reg.HasValue(name)) {
         return std::nullopt;
     }
@@ -64,7 +64,7 @@ std::optional<std::string> StoredText(const std::string& path, const std::string
 
 std::optional<std::uint32_t> StoredDword(const std::string& path, const std::string& name,
                                          bool machine) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     reg.SetRoot(machine ? registry::Hive::LocalMachine : registry::Hive::CurrentUser);
     if (!reg.OpenPath(path, false) || !reg.HasValue(name)) {
         return std::nullopt;
@@ -73,7 +73,7 @@ std::optional<std::uint32_t> StoredDword(const std::string& path, const std::str
 }
 
 bool KeyExists(const std::string& path) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     return reg.PathExists(path);
 }
 

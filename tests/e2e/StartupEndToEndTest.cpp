@@ -13,7 +13,7 @@
 namespace brevolt::e2e {
 namespace {
 
-constexpr const wchar_t* kMainWindow = L"TfrmMain";
+constexpr const wchar_t* kMainWindow = L"MainWindow";
 
 // Each start begins without Outlook's keys (it then ends on Outlook 2000) and may touch Office's
 // keys alone.

@@ -16,7 +16,7 @@ class ExpressPages : public testing::MainWindowFixture {
   protected:
     void AddIdentity(const std::string& subkey, const std::string& userName,
                      std::optional<std::uint32_t> ordinal, const std::string& userId = "") {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath("Identities\\" + subkey, true));
         reg.WriteText("Username", userName);
         reg.WriteText("User ID", userId.empty() ? subkey : userId);
@@ -26,8 +26,8 @@ class ExpressPages : public testing::MainWindowFixture {
     }
     std::vector<std::string> Entries() const {
         std::vector<std::string> entries;
-        for (int i = 0; i < frm->cbIdent.Count(); ++i) {
-            entries.push_back(frm->cbIdent.Entry(i));
+        for (int i = 0; i < frm->identityChoice.Count(); ++i) {
+            entries.push_back(frm->identityChoice.Entry(i));
         }
         return entries;
     }
@@ -50,17 +50,17 @@ class ExpressPages : public testing::MainWindowFixture {
         }
         return registry::DecodeDword(*value);
     }
-    void ShowPage(TfrmMain::Page page) { frm->AdvPageContr.SelectTabByUser(page); }
+    void ShowPage(MainWindow::Page page) { frm->pages.SelectTabByUser(page); }
 };
 
 TEST_F(ExpressPages, TheListsHoldTheirCaptions) {
     Start("6.0", {"11.0"});
-    ASSERT_EQ(frm->pmckOE.Count(), 6);
-    EXPECT_EQ(frm->pmckOE.ItemAt(5).caption,
+    ASSERT_EQ(frm->expressOptions.Count(), 6);
+    EXPECT_EQ(frm->expressOptions.ItemAt(5).caption,
               "Kontakte in  Outlook Express und MS Outlook gemeinsam verwenden");
-    ASSERT_EQ(frm->pmCheckId.Count(), 4);
-    EXPECT_EQ(frm->pmCheckId.ItemAt(2).caption, "E-Mailanhänge speicherbar machen");
-    EXPECT_EQ(frm->Label1.Text(), "Identität wählen:");
+    ASSERT_EQ(frm->identityOptions.Count(), 4);
+    EXPECT_EQ(frm->identityOptions.ItemAt(2).caption, "E-Mailanhänge speicherbar machen");
+    EXPECT_EQ(frm->identityLabel.Text(), "Identität wählen:");
 }
 
 TEST_F(ExpressPages, TheIdentityWithOrdinalOneComesFirstAndIsSelected) {
@@ -68,15 +68,15 @@ TEST_F(ExpressPages, TheIdentityWithOrdinalOneComesFirstAndIsSelected) {
     AddIdentity("{2}", "Max", 1);
     AddIdentity("{3}", "Lea", 0);
     {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath(MailKey("{2}"), true));
         reg.WriteDword("Show Adv Mail Send", 1);
     }
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Max", "Anna", "Lea"}));
-    EXPECT_EQ(frm->cbIdent.SelectedIndex(), 0);
+    EXPECT_EQ(frm->identityChoice.SelectedIndex(), 0);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
-    EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, true, false, true}));
+    EXPECT_EQ(Ticks(frm->identityOptions), (std::vector<bool>{true, true, false, true}));
     ASSERT_EQ(frm->Identities().Identities().size(), 3u);
     EXPECT_EQ(frm->Identities().Identities()[0].userName, "Anna");  // enumeration order
 }
@@ -86,7 +86,7 @@ TEST_F(ExpressPages, OfTwoEqualNamesTheFirstEnumeratedIsChosen) {
     AddIdentity("{2}", "Büro", 0);
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Büro", "Büro"}));
-    frm->cbIdent.ChooseByUser(1);
+    frm->identityChoice.ChooseByUser(1);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{1}");
 }
 
@@ -96,7 +96,7 @@ TEST_F(ExpressPages, AnIdentityWithoutOrdinalEndsTheListingWithAnError) {
     AddIdentity("{3}", "Lea", std::nullopt);
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Anna", "Max"}));
-    EXPECT_EQ(frm->cbIdent.SelectedIndex(), -1);
+    EXPECT_EQ(frm->identityChoice.SelectedIndex(), -1);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "");
     ASSERT_EQ(app.dialogs.shown.size(), 1u);
     EXPECT_EQ(app.dialogs.shown[0].caption, "brevolt");
@@ -106,9 +106,9 @@ TEST_F(ExpressPages, AnIdentityWithoutOrdinalEndsTheListingWithAnError) {
 
 TEST_F(ExpressPages, WithoutIdentitiesNothingIsSelectedOrSaved) {
     Start("6.0", {"11.0"});
-    EXPECT_EQ(frm->cbIdent.Count(), 0);
+    EXPECT_EQ(frm->identityChoice.Count(), 0);
     recorder.changes.clear();
-    frm->B_Senden.Click();
+    frm->saveButton.Click();
     for (const auto& change : recorder.changes) {
         EXPECT_EQ(change.find("Identities"), std::string::npos) << change;
     }
@@ -118,11 +118,11 @@ TEST_F(ExpressPages, ShowingThePageAgainSelectsTheFirstIdentityAgain) {
     AddIdentity("{1}", "Anna", 1);
     AddIdentity("{2}", "Max", 0);
     Start("6.0", {"11.0"});
-    frm->cbIdent.ChooseByUser(1);
+    frm->identityChoice.ChooseByUser(1);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
-    ShowPage(TfrmMain::AdvTabSheet3);
-    ShowPage(TfrmMain::AdvTabSheet4);
-    EXPECT_EQ(frm->cbIdent.SelectedIndex(), 0);
+    ShowPage(MainWindow::ExpressTab);
+    ShowPage(MainWindow::IdentitiesTab);
+    EXPECT_EQ(frm->identityChoice.SelectedIndex(), 0);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{1}");
 }
 
@@ -130,11 +130,11 @@ TEST_F(ExpressPages, OnlyTheIdentityChosenWhenSavingIsWritten) {
     AddIdentity("{1}", "Anna", 1);
     AddIdentity("{2}", "Max", 0);
     Start("6.0", {"11.0"});
-    frm->pmCheckId.ToggleByUser(1);
-    frm->cbIdent.ChooseByUser(1);
-    EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, false, false, true}));
-    frm->pmCheckId.ToggleByUser(2);
-    frm->B_Senden.Click();
+    frm->identityOptions.ToggleByUser(1);
+    frm->identityChoice.ChooseByUser(1);
+    EXPECT_EQ(Ticks(frm->identityOptions), (std::vector<bool>{true, false, false, true}));
+    frm->identityOptions.ToggleByUser(2);
+    frm->saveButton.Click();
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{1}"), "Show Adv Mail Send"), std::nullopt);
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Show Adv Mail Send"), 0u);
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Safe Attachments"), 0u);
@@ -149,7 +149,7 @@ TEST_P(IdentityKeys, AnIdentityIsReadAndWrittenUnderTheKeyItWasListedFrom) {
     AddIdentity("{A1}", "Anna", 1);
     AddIdentity("{B2}", "Bob", 0, GetParam());
     {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath(MailKey("{A1}"), true));
         reg.WriteDword("Show Adv Mail Send", 1);
         reg.ClosePath();
@@ -157,11 +157,11 @@ TEST_P(IdentityKeys, AnIdentityIsReadAndWrittenUnderTheKeyItWasListedFrom) {
         reg.WriteDword("Safe Attachments", 0);
     }
     Start("6.0", {"11.0"});
-    frm->cbIdent.ChooseByUser(1);
+    frm->identityChoice.ChooseByUser(1);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{B2}");
-    EXPECT_EQ(Ticks(frm->pmCheckId), (std::vector<bool>{true, false, true, true}));
-    frm->pmCheckId.ToggleByUser(0);
-    frm->B_Senden.Click();
+    EXPECT_EQ(Ticks(frm->identityOptions), (std::vector<bool>{true, false, true, true}));
+    frm->identityOptions.ToggleByUser(0);
+    frm->saveButton.Click();
     EXPECT_FALSE(KeyExists("Identities\{ZZ}"));
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{A1}"), "Show Adv Mail Send"), 1u);
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{A1}"), "Safe Attachments"), std::nullopt);
@@ -176,30 +176,31 @@ TEST_F(ExpressPages, NamesOutsideCodePage1252ShowAndSelect) {
     AddIdentity("{2}", "Łukasz 中文", 0);
     Start("6.0", {"11.0"});
     EXPECT_EQ(Entries()[1], "Łukasz 中文");
-    frm->cbIdent.ChooseByUser(1);
+    frm->identityChoice.ChooseByUser(1);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
 }
 
 TEST_F(ExpressPages, TheExpressPageIsReadOnEveryShowAndSavedOnlyOnceShown) {
     Start("6.0", {"11.0"});
     {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         reg.SetRoot(Hive::LocalMachine);
         ASSERT_TRUE(reg.OpenPath(kExpress, true));
         reg.WriteDword("Hide Messenger", 2);
     }
-    frm->B_Senden.Click();  // the page was never shown: none of the six is written
+    frm->saveButton.Click();  // the page was never shown: none of the six is written
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), std::nullopt);
     EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"),
               std::nullopt);
 
-    ShowPage(TfrmMain::AdvTabSheet3);
-    EXPECT_EQ(Ticks(frm->pmckOE), (std::vector<bool>{false, false, false, false, true, true}));
-    frm->pmckOE.ToggleByUser(0);
-    ShowPage(TfrmMain::AdvTabSheet4);
-    ShowPage(TfrmMain::AdvTabSheet3);
-    EXPECT_FALSE(frm->pmckOE.Checked(0));  // ticks not saved are replaced
-    frm->B_Senden.Click();
+    ShowPage(MainWindow::ExpressTab);
+    EXPECT_EQ(Ticks(frm->expressOptions),
+              (std::vector<bool>{false, false, false, false, true, true}));
+    frm->expressOptions.ToggleByUser(0);
+    ShowPage(MainWindow::IdentitiesTab);
+    ShowPage(MainWindow::ExpressTab);
+    EXPECT_FALSE(frm->expressOptions.Checked(0));  // ticks not saved are replaced
+    frm->saveButton.Click();
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 1u);
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "Disable Hotmail"), 2u);
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "Hide Messenger"), 2u);
@@ -208,17 +209,18 @@ TEST_F(ExpressPages, TheExpressPageIsReadOnEveryShowAndSavedOnlyOnceShown) {
 
 TEST_F(ExpressPages, AReadOnlyMachineKeyIsReportedAndItsValuesKept) {
     {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         reg.SetRoot(Hive::LocalMachine);
         ASSERT_TRUE(reg.OpenPath(kExpress, true));
         reg.WriteDword("BlockExeAttachments", 0);
     }
     memory.DenyFullAccess(Hive::LocalMachine, kExpress);
     Start("6.0", {"11.0"});
-    ShowPage(TfrmMain::AdvTabSheet3);
-    EXPECT_EQ(Ticks(frm->pmckOE), (std::vector<bool>{false, false, false, false, false, true}));
-    frm->pmckOE.ToggleByUser(5);
-    frm->B_Senden.Click();
+    ShowPage(MainWindow::ExpressTab);
+    EXPECT_EQ(Ticks(frm->expressOptions),
+              (std::vector<bool>{false, false, false, false, false, true}));
+    frm->expressOptions.ToggleByUser(5);
+    frm->saveButton.Click();
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 0u);
     EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"), 0u);
     ASSERT_EQ(app.dialogs.shown.size(), 2u);

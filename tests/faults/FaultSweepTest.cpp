@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/MainWindow.h"
 #include "app/Session.h"
-#include "app/TfrmMain.h"
 #include "registry/MemoryRegistry.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "support/FakeApplication.h"
 #include "support/TempDir.h"
 
@@ -25,7 +25,7 @@ struct World {
     testing::TempDir dir;
     testing::FakeApplication app;
     Session session;
-    std::optional<TfrmMain> frm;
+    std::optional<MainWindow> frm;
 };
 
 struct Scenario {
@@ -36,7 +36,7 @@ struct Scenario {
 };
 
 void Seed(World& world, const std::string& saved) {
-    registry::TRegistry reg(world.memory);
+    registry::Registry reg(world.memory);
     reg.MakePath("Software\\Microsoft\\Office\\10.0\\Outlook");
     ASSERT_TRUE(reg.OpenPath("\\Software\\Microsoft\\Office\\11.0\\Outlook\\Security", true));
     reg.WriteText("Level1Remove", "CHM;EXE");
@@ -51,33 +51,33 @@ void Seed(World& world, const std::string& saved) {
                             "[Brevolt]\r\nLastVersion=" + saved + "\r\n");
     PrepareSession(world.session, world.app.executablePath);
     world.frm.emplace(world.app, world.session);
-    world.frm->FormShow();
+    world.frm->Shown();
 }
 
 const std::vector<Scenario> kScenarios = {
     {"the save in Outlook mode",
      [](World& world) {
          Seed(world, "11.0");
-         world.frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2);
-         world.frm->chList.ToggleByUser(0);
-         world.frm->AdvColumnGrid1.ToggleCheckBoxByUser(0, 14);
+         world.frm->pages.SelectTabByUser(MainWindow::OptionsTab);
+         world.frm->outlookOptions.ToggleByUser(0);
+         world.frm->attachmentGrid.ToggleCheckBoxByUser(0, 14);
      },
-     [](World& world) { world.frm->B_Senden.Click(); }, true},
+     [](World& world) { world.frm->saveButton.Click(); }, true},
     {"the save in Outlook Express mode",
      [](World& world) {
          Seed(world, "6.0");
-         world.frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet3);
-         world.frm->pmckOE.ToggleByUser(5);
-         world.frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet4);
-         world.frm->pmCheckId.ToggleByUser(1);
+         world.frm->pages.SelectTabByUser(MainWindow::ExpressTab);
+         world.frm->expressOptions.ToggleByUser(5);
+         world.frm->pages.SelectTabByUser(MainWindow::IdentitiesTab);
+         world.frm->identityOptions.ToggleByUser(1);
      },
-     [](World& world) { world.frm->B_Senden.Click(); }, true},
+     [](World& world) { world.frm->saveButton.Click(); }, true},
     {"a version switch keeping pending ticks",
      [](World& world) {
          Seed(world, "11.0");
-         world.frm->PopupMenu1.Items[0].Click();  // "Alle"
+         world.frm->gridMenu.Items[0].Click();  // "Alle"
      },
-     [](World& world) { world.frm->MainMenu1.Find("Version1")->Click(); }, false},
+     [](World& world) { world.frm->mainMenu.Find("version1")->Click(); }, false},
 };
 
 TEST(FaultSweep, EveryFailingCallLeavesOnlyTheOperationsOwnValuesChanged) {

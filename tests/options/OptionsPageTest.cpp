@@ -13,25 +13,25 @@ using registry::Hive;
 class OptionsPage : public testing::MainWindowFixture {
   protected:
     void ShowOptionsPage() {
-        frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet1);
-        frm->AdvPageContr.SelectTabByUser(TfrmMain::AdvTabSheet2);
+        frm->pages.SelectTabByUser(MainWindow::UnblockingTab);
+        frm->pages.SelectTabByUser(MainWindow::OptionsTab);
     }
     std::vector<int> DisabledItems() const {
         std::vector<int> disabled;
-        for (int i = 0; i < frm->chList.Count(); ++i) {
-            if (!frm->chList.Enabled(i)) {
+        for (int i = 0; i < frm->outlookOptions.Count(); ++i) {
+            if (!frm->outlookOptions.Enabled(i)) {
                 disabled.push_back(i);
             }
         }
         return disabled;
     }
     void PutDword(const std::string& key, const std::string& name, std::uint32_t number) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath(key, true));
         reg.WriteDword(name, number);
     }
     std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         if (!reg.OpenPath(key, false) || !reg.HasValue(name)) {
             return std::nullopt;
         }
@@ -44,16 +44,17 @@ class OptionsPage : public testing::MainWindowFixture {
 
 TEST_F(OptionsPage, TheListHoldsTheFourteenOptionsUntickedAtStart) {
     Start("", {"11.0"});
-    ASSERT_EQ(frm->chList.Count(), 14);
-    EXPECT_EQ(frm->chList.ItemAt(0).caption, "Outlook beim minimieren in die Taskleiste");
-    EXPECT_EQ(frm->chList.ItemAt(6).caption, "Messenger-Status im Feld \"Von\" anzeigen (2003)");
-    EXPECT_EQ(frm->chList.ItemAt(7).caption, "Autoarchivierung abschalten");
-    EXPECT_EQ(frm->chList.ItemAt(13).caption,
+    ASSERT_EQ(frm->outlookOptions.Count(), 14);
+    EXPECT_EQ(frm->outlookOptions.ItemAt(0).caption, "Outlook beim minimieren in die Taskleiste");
+    EXPECT_EQ(frm->outlookOptions.ItemAt(6).caption,
+              "Messenger-Status im Feld \"Von\" anzeigen (2003)");
+    EXPECT_EQ(frm->outlookOptions.ItemAt(7).caption, "Autoarchivierung abschalten");
+    EXPECT_EQ(frm->outlookOptions.ItemAt(13).caption,
               "Bilder oder anderen externen Inhalt in HTML-Nachrichten nicht automatisch "
               "downloaden");
     for (int i = 0; i < 14; ++i) {
-        EXPECT_FALSE(frm->chList.Checked(i));
-        EXPECT_TRUE(frm->chList.Enabled(i));
+        EXPECT_FALSE(frm->outlookOptions.Checked(i));
+        EXPECT_TRUE(frm->outlookOptions.Enabled(i));
     }
 }
 
@@ -76,19 +77,19 @@ TEST_F(OptionsPage, EveryShowReplacesTheTicksWithTheStoredStates) {
     PutDword(Preferences("10.0"), "ShowBcc", 1);
     Start("", {"9.0", "10.0"});
     ShowOptionsPage();
-    EXPECT_TRUE(frm->chList.Checked(0));  // disabled for 9.0, still read
-    EXPECT_FALSE(frm->chList.Checked(1));
-    frm->chList.SetChecked(1, true);
+    EXPECT_TRUE(frm->outlookOptions.Checked(0));  // disabled for 9.0, still read
+    EXPECT_FALSE(frm->outlookOptions.Checked(1));
+    frm->outlookOptions.SetChecked(1, true);
     ShowOptionsPage();
-    EXPECT_FALSE(frm->chList.Checked(1));
+    EXPECT_FALSE(frm->outlookOptions.Checked(1));
 
-    frm->chList.SetChecked(4, true);
-    frm->MainMenu1.Find("Version1")->Click();
+    frm->outlookOptions.SetChecked(4, true);
+    frm->mainMenu.Find("version1")->Click();
     EXPECT_TRUE(app.dialogs.shown.empty());  // no question about this page
     ShowOptionsPage();
-    EXPECT_FALSE(frm->chList.Checked(0));
-    EXPECT_TRUE(frm->chList.Checked(1));
-    EXPECT_FALSE(frm->chList.Checked(4));
+    EXPECT_FALSE(frm->outlookOptions.Checked(0));
+    EXPECT_TRUE(frm->outlookOptions.Checked(1));
+    EXPECT_FALSE(frm->outlookOptions.Checked(4));
 }
 
 TEST_F(OptionsPage, AutoArchivingIsSavedInverted) {
@@ -101,16 +102,16 @@ TEST_F(OptionsPage, AutoArchivingIsSavedInverted) {
              {1, true, 0}, {0, false, 1}, {std::nullopt, std::nullopt, 0}, {1, std::nullopt, 1}}) {
         frm.reset();
         session = Session{};
-        registry::TRegistry(memory).RemovePath("Software");
+        registry::Registry(memory).RemovePath("Software");
         if (c.stored) {
             PutDword(Preferences("11.0"), "DoAging", *c.stored);
         }
         Start("", {"11.0"});
         ShowOptionsPage();
         if (c.tick) {
-            frm->chList.SetChecked(7, *c.tick);
+            frm->outlookOptions.SetChecked(7, *c.tick);
         }
-        frm->B_Senden.Click();
+        frm->saveButton.Click();
         EXPECT_EQ(Dword(Preferences("11.0"), "DoAging"), c.saved);
     }
 }
@@ -118,9 +119,9 @@ TEST_F(OptionsPage, AutoArchivingIsSavedInverted) {
 TEST_F(OptionsPage, TheSaveWritesAllFourteenAsShownAfterTheLists) {
     Start("", {"11.0"});
     ShowOptionsPage();
-    frm->chList.SetChecked(0, true);
+    frm->outlookOptions.SetChecked(0, true);
     recorder.changes.clear();
-    frm->B_Senden.Click();
+    frm->saveButton.Click();
     const auto& log = recorder.changes;
     const auto lists = std::find(log.begin(), log.end(),
                                  "set " + testing::SecurityKey("11.0") + "\\Level1RemoveUser=\"\"");
@@ -136,9 +137,9 @@ TEST_F(OptionsPage, TheSaveWritesAllFourteenAsShownAfterTheLists) {
 TEST_F(OptionsPage, ASaveWithoutShowingThePageWritesNoneOfTheOptions) {
     PutDword(Preferences("11.0"), "MinToTray", 1);
     Start("", {"10.0", "11.0"});
-    frm->MainMenu1.Find("Version2")->Click();
-    frm->PopupMenu1.Items[0].Click();  // "Alle"
-    frm->B_Senden.Click();
+    frm->mainMenu.Find("version2")->Click();
+    frm->gridMenu.Items[0].Click();  // "Alle"
+    frm->saveButton.Click();
     EXPECT_EQ(Dword(Preferences("11.0"), "MinToTray"), 1u);
     EXPECT_EQ(Dword("Software\\Microsoft\\Office\\11.0\\Outlook\\IM", "Enabled"), std::nullopt);
     EXPECT_EQ(Stored(testing::SecurityKey("11.0"), "Level1Remove").substr(0, 8), "ADE;ADP;");
@@ -147,9 +148,9 @@ TEST_F(OptionsPage, ASaveWithoutShowingThePageWritesNoneOfTheOptions) {
 TEST_F(OptionsPage, OptionsShownForAnotherVersionAreNotWritten) {
     Start("", {"10.0", "11.0"});
     ShowOptionsPage();  // 10.0
-    frm->chList.SetChecked(4, true);
-    frm->MainMenu1.Find("Version2")->Click();
-    frm->B_Senden.Click();
+    frm->outlookOptions.SetChecked(4, true);
+    frm->mainMenu.Find("version2")->Click();
+    frm->saveButton.Click();
     EXPECT_EQ(Dword("Software\\Microsoft\\Office\\11.0\\Outlook\\IM", "Enabled"), std::nullopt);
     EXPECT_EQ(Dword("Software\\Microsoft\\Office\\10.0\\Outlook\\IM", "Enabled"), std::nullopt);
 }
@@ -158,7 +159,7 @@ TEST_F(OptionsPage, OptionsThatCouldNotBeWrittenAreNamed) {
     Start("", {"11.0"});
     ShowOptionsPage();
     memory.DenyFullAccess(Hive::CurrentUser, Preferences("11.0"));
-    frm->B_Senden.Click();
+    frm->saveButton.Click();
     ASSERT_EQ(app.dialogs.shown.size(), 2u);
     EXPECT_EQ(app.dialogs.shown[1].text,
               "Folgende Einstellungen konnten nicht gespeichert werden:\r\n"

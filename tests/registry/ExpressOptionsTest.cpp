@@ -5,7 +5,7 @@
 
 #include "express/ExpressOptions.h"
 #include "express/Identities.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "registry/ValueCodec.h"
 #include "support/CountingRegistry.h"
 #include "support/RegistrySandbox.h"
@@ -118,7 +118,7 @@ TEST_F(ExpressOptions, EachStoredStateGivesItsTick) {
     for (const auto& setting : kSettings) {
         for (const auto& [stored, ticked] : setting.reads) {
             SCOPED_TRACE(std::string(setting.name) + (stored ? "" : " missing"));
-            registry::TRegistry reg;
+            registry::Registry reg;
             reg.SetRoot(setting.hive);
             reg.RemovePath("Software");
             if (stored) {
@@ -224,7 +224,7 @@ TEST_F(ExpressOptions, IdentitySettingsReadAndWriteByTheirRules) {
     for (const auto& setting : kIdentitySettings) {
         for (const auto& [stored, ticked] : setting.reads) {
             SCOPED_TRACE(std::string(setting.name) + (stored ? "" : " missing"));
-            registry::TRegistry().RemovePath("Identities");
+            registry::Registry().RemovePath("Identities");
             if (stored) {
                 sandbox.Put(Hive::CurrentUser, setting.key, setting.name, *stored);
             }

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "registry/Exceptions.h"
-#include "registry/TIniFile.h"
+#include "registry/IniFile.h"
 #include "support/RegistrySandbox.h"
 #include "support/TempDir.h"
 
 namespace brevolt {
 namespace {
 
-using registry::TIniFile;
+using registry::IniFile;
 
 class IniFileBehaviour : public ::testing::Test {
   protected:
@@ -21,30 +21,30 @@ class IniFileBehaviour : public ::testing::Test {
 
 TEST_F(IniFileBehaviour, MissingFileSectionOrKeyGivesTheDefault) {
     {
-        TIniFile ini(path);
+        IniFile ini(path);
         EXPECT_EQ(ini.ReadSetting("Brevolt", "LastVersion", "none"), "none");
     }
     testing::WriteFileBytes(path, "[Other]\r\nLastVersion=9.0\r\n[Brevolt]\r\nElse=1\r\n");
-    TIniFile ini(path);
+    IniFile ini(path);
     EXPECT_EQ(ini.ReadSetting("Brevolt", "LastVersion", ""), "");
     EXPECT_EQ(ini.ReadSetting("Missing", "LastVersion", "d"), "d");
 }
 
 TEST_F(IniFileBehaviour, WriteCreatesFileAndSectionAndReadsBack) {
     {
-        TIniFile ini(path);
+        IniFile ini(path);
         ini.WriteSetting("Brevolt", "LastVersion", "11.0");
     }
     const std::string bytes = testing::ReadFileBytes(path);
     EXPECT_NE(bytes.find("[Brevolt]\r\nLastVersion=11.0\r\n"), std::string::npos) << bytes;
-    TIniFile ini(path);
+    IniFile ini(path);
     EXPECT_EQ(ini.ReadSetting("Brevolt", "LastVersion", ""), "11.0");
     EXPECT_EQ(ini.ReadSetting("brevolt", "lastversion", ""), "11.0");
 }
 
 TEST_F(IniFileBehaviour, WriteReplacesTheValueAndKeepsTheRest) {
     testing::WriteFileBytes(path, "[Other]\r\nA=1\r\n[Brevolt]\r\nLastVersion=9.0\r\nB=2\r\n");
-    TIniFile ini(path);
+    IniFile ini(path);
     ini.WriteSetting("Brevolt", "LastVersion", "");
     EXPECT_EQ(ini.ReadSetting("Brevolt", "LastVersion", "default"), "");
     EXPECT_EQ(ini.ReadSetting("Other", "A", ""), "1");
@@ -55,7 +55,7 @@ TEST_F(IniFileBehaviour, ValuesAreTrimmedAndUnquoted) {
     testing::WriteFileBytes(path,
                             "[Brevolt]\r\n  LastVersion =  10.0  \r\nQuoted=\"6.0\"\r\n"
                             "Umlaut=\xC4nderung\r\n");
-    TIniFile ini(path);
+    IniFile ini(path);
     EXPECT_EQ(ini.ReadSetting("Brevolt", "LastVersion", ""), "10.0");
     EXPECT_EQ(ini.ReadSetting("Brevolt", "Quoted", ""), "6.0");
     EXPECT_EQ(ini.ReadSetting("Brevolt", "Umlaut", ""), "Änderung");  // the file is ANSI
@@ -63,17 +63,17 @@ TEST_F(IniFileBehaviour, ValuesAreTrimmedAndUnquoted) {
 
 TEST_F(IniFileBehaviour, ASettingIsReadUpTo2047Characters) {
     testing::WriteFileBytes(path, "[Brevolt]\r\nLong=" + std::string(3000, 'x') + "\r\n");
-    TIniFile ini(path);
+    IniFile ini(path);
     EXPECT_EQ(ini.ReadSetting("Brevolt", "Long", ""), std::string(2047, 'x'));
 }
 
 TEST_F(IniFileBehaviour, AnUnwritableFileRaisesWithItsPath) {
     dir.BlockFile("main.ini");
-    TIniFile ini(path);
+    IniFile ini(path);
     try {
         ini.WriteSetting("Brevolt", "LastVersion", "9.0");
         FAIL() << "no error raised";
-    } catch (const registry::EIniFileException& error) {
+    } catch (const registry::IniFileError& error) {
         EXPECT_EQ(std::string(error.what()), "In " + path + " kann nicht geschrieben werden");
     }
 }

@@ -85,7 +85,7 @@ TEST_F(Level1Lists, AValueOfTheWrongTypeRaises) {
     try {
         ReadUnblockedExts("11.0");
         FAIL() << "no error raised";
-    } catch (const registry::ERegistryException& error) {
+    } catch (const registry::RegistryError& error) {
         EXPECT_STREQ(error.what(), "Ungültiger Datentyp für 'Level1Remove'");
     }
 }

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "options/OutlookOptions.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "registry/ValueCodec.h"
 #include "support/RegistrySandbox.h"
 
@@ -150,7 +150,7 @@ TEST_F(OutlookOptions, ReadsFollowEachOptionsRule) {
     for (const auto& option : kOptions) {
         for (std::size_t state = 0; state < states.size(); ++state) {
             SCOPED_TRACE(std::string(option.name) + " state " + std::to_string(state));
-            registry::TRegistry().RemovePath("Software");
+            registry::Registry().RemovePath("Software");
             sandbox.MakeKey(Hive::CurrentUser, Key(option));
             if (states[state]) {
                 for (const char* value : option.values) {
@@ -195,7 +195,7 @@ TEST_F(OutlookOptions, TheExternalContentWarningIsAText) {
                                                      {registry::EncodeText("32,"), false},
                                                      {registry::EncodeText("32,7"), false},
                                                      {registry::EncodeDword(0), false}}) {
-        registry::TRegistry().RemovePath("Software");
+        registry::Registry().RemovePath("Software");
         sandbox.MakeKey(Hive::CurrentUser, key);
         if (c.stored) {
             sandbox.Put(Hive::CurrentUser, key, "PONT_STRING", *c.stored);

@@ -7,17 +7,17 @@
 
 #include "base/Unicode.h"
 #include "registry/Exceptions.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "registry/ValueCodec.h"
 #include "support/RegistrySandbox.h"
 
 namespace brevolt {
 namespace {
 
-using registry::ERegistryException;
 using registry::Hive;
 using registry::RawValue;
-using registry::TRegistry;
+using registry::Registry;
+using registry::RegistryError;
 using registry::ValueType;
 
 // The message of the error the call raises, or "" when it raises none.
@@ -25,7 +25,7 @@ template <typename Call>
 std::string RaisedMessage(Call&& call) {
     try {
         call();
-    } catch (const ERegistryException& error) {
+    } catch (const RegistryError& error) {
         return error.what();
     }
     return "";
@@ -38,7 +38,7 @@ RawValue Bytes(ValueType type, std::vector<std::uint8_t> data) {
 class RegistryBehaviour : public ::testing::Test {
   protected:
     testing::RegistrySandbox sandbox;
-    TRegistry reg;
+    Registry reg;
 };
 
 TEST_F(RegistryBehaviour, OpenPathCreatesOnlyWhenAskedAndKeepsTheOldKeyOnFailure) {
@@ -219,7 +219,7 @@ TEST_F(RegistryBehaviour, WritesRaiseWhenTheValueCannotBeSet) {
     EXPECT_EQ(RaisedMessage([&] { reg.WriteText("NoKey", "x"); }),
               "Fehler beim Setzen der Daten für 'NoKey'");
     ASSERT_TRUE(reg.OpenPath("Doomed", true));
-    TRegistry other;
+    Registry other;
     ASSERT_TRUE(other.RemovePath("Doomed"));
     EXPECT_EQ(RaisedMessage([&] { reg.WriteText("Text", "x"); }),
               "Fehler beim Setzen der Daten für 'Text'");

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "registry/MemoryRegistry.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "versions/VersionRegistry.h"
 
 namespace brevolt {
@@ -22,7 +22,7 @@ TEST_F(VersionFaults, TheWriteTestFailsWhenTheOfficeKeyCannotBeCreated) {
 }
 
 TEST_F(VersionFaults, TheWriteTestPassesEvenWhenItsKeyCannotBeRemoved) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     ASSERT_TRUE(reg.OpenPath("Software\\Microsoft\\Office\\0.0\\Stuck", true));
     memory.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0\\Stuck");
     EXPECT_TRUE(versions::CanWriteOfficeKey());
@@ -30,7 +30,7 @@ TEST_F(VersionFaults, TheWriteTestPassesEvenWhenItsKeyCannotBeRemoved) {
 }
 
 TEST_F(VersionFaults, AReadOnlyOfficeKeyFailsTheWriteTestAndTheSecurityKeySilently) {
-    registry::TRegistry reg;
+    registry::Registry reg;
     reg.MakePath("Software\\Microsoft\\Office");
     memory.DenyFullAccess(Hive::CurrentUser, "Software\\Microsoft\\Office");
     EXPECT_FALSE(versions::CanWriteOfficeKey());

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "app/TfrmMain.h"
+#include "app/MainWindow.h"
 
 namespace brevolt::testing {
 
@@ -48,7 +48,7 @@ class FakeApplication : public Application {
     }
     widgets::DialogService& Dialogs() override { return dialogs; }
     std::string Title() const override { return "brevolt"; }
-    void Run(TfrmMain& mainWindow) override {
+    void Run(MainWindow& mainWindow) override {
         ++runs;
         if (whileRunning) {
             whileRunning(mainWindow);
@@ -56,7 +56,7 @@ class FakeApplication : public Application {
     }
     void Terminate() override { ++terminations; }
     void ShellOpen(const std::string& target) override { shellOpened.push_back(target); }
-    void ShowModal(TfrmAbout& dialog) override {
+    void ShowModal(AboutDialog& dialog) override {
         ++dialogsShown;
         if (whileDialogShown) {
             whileDialogShown(dialog);
@@ -72,12 +72,12 @@ class FakeApplication : public Application {
     bool saveSucceeds = true;
     std::vector<SavedFile> savedFiles;
     ScriptedDialogs dialogs;
-    std::function<void(TfrmMain&)> whileRunning;
+    std::function<void(MainWindow&)> whileRunning;
     int runs = 0;
     int terminations = 0;
     std::vector<std::string> shellOpened;
     int dialogsShown = 0;
-    std::function<void(TfrmAbout&)> whileDialogShown;
+    std::function<void(AboutDialog&)> whileDialogShown;
 };
 
 }  // namespace brevolt::testing

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "app/MainWindow.h"
 #include "app/Session.h"
-#include "app/TfrmMain.h"
 #include "registry/MemoryRegistry.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "support/FakeApplication.h"
 #include "support/RecordingRegistry.h"
 #include "support/TempDir.h"
@@ -31,7 +31,7 @@ class MainWindowFixture : public ::testing::Test {
     }
 
     // Starts as the program does, with this saved version and these installed versions.
-    TfrmMain& Start(const std::string& saved, std::initializer_list<const char*> installed = {}) {
+    MainWindow& Start(const std::string& saved, std::initializer_list<const char*> installed = {}) {
         for (const char* ver : installed) {
             MakeKey("Software\\Microsoft\\Office\\" + std::string(ver) + "\\Outlook");
         }
@@ -40,36 +40,36 @@ class MainWindowFixture : public ::testing::Test {
         }
         PrepareSession(session, app.executablePath);
         frm.emplace(app, session);
-        frm->FormShow();
+        frm->Shown();
         return *frm;
     }
 
     void MakeKey(const std::string& path) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         reg.MakePath(path);
     }
     void Store(const std::string& key, const std::string& name, const std::string& text) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath(key, true));
         reg.WriteText(name, text);
     }
     std::string Stored(const std::string& key, const std::string& name) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadText(name) : "<none>";
     }
     bool KeyExists(const std::string& path) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         return reg.PathExists(path);
     }
 
     std::vector<bool> VisibleTabs() const {
         std::vector<bool> visible;
-        for (int i = 0; i < frm->AdvPageContr.Count(); ++i) {
-            visible.push_back(frm->AdvPageContr.PageAt(i).tabVisible);
+        for (int i = 0; i < frm->pages.Count(); ++i) {
+            visible.push_back(frm->pages.PageAt(i).tabVisible);
         }
         return visible;
     }
-    void ChooseMenu(const std::string& name) { frm->MainMenu1.Find(name)->Click(); }
+    void ChooseMenu(const std::string& name) { frm->mainMenu.Find(name)->Click(); }
     std::string Ini() const { return ReadFileBytes(dir.File("main.ini")); }
     ScriptedDialogs& dialogs() { return app.dialogs; }
 
@@ -79,7 +79,7 @@ class MainWindowFixture : public ::testing::Test {
     TempDir dir;
     FakeApplication app;
     Session session;
-    std::optional<TfrmMain> frm;  // after the session, which it uses
+    std::optional<MainWindow> frm;  // after the session, which it uses
 };
 
 }  // namespace brevolt::testing

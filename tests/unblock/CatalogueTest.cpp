@@ -2,31 +2,31 @@
 
 #include <set>
 
-#include "unblock/uExtentions.h"
+#include "unblock/Catalogue.h"
 
 namespace brevolt {
 namespace {
 
-using namespace uExtentions;
+using namespace unblock;
 
 TEST(Catalogue, HoldsThe38RowsInOrderWithTheirTexts) {
-    ASSERT_EQ(ExtCatalogue.size(), 38u);
-    EXPECT_EQ(ExtCatalogue.front().Extension, "ADE");
-    EXPECT_EQ(ExtCatalogue.front().Description, "Microsoft Access Projekt Erweiterung");
-    EXPECT_EQ(ExtCatalogue.back().Extension, "WSH");
-    EXPECT_EQ(ExtCatalogue.back().Number, 50);
-    EXPECT_EQ(ExtCatalogue[8].Description, "MS-DOS ausführbare Datei");
-    EXPECT_EQ(ExtCatalogue[21].Description, "Verknüpfung");
-    EXPECT_EQ(ExtCatalogue[32].Description,
-              ExtCatalogue[36].Description);  // "Windows Skript Datei"
+    ASSERT_EQ(Catalogue.size(), 38u);
+    EXPECT_EQ(Catalogue.front().Extension, "ADE");
+    EXPECT_EQ(Catalogue.front().Description, "Microsoft Access Projekt Erweiterung");
+    EXPECT_EQ(Catalogue.back().Extension, "WSH");
+    EXPECT_EQ(Catalogue.back().Number, 50);
+    EXPECT_EQ(Catalogue[8].Description, "MS-DOS ausführbare Datei");
+    EXPECT_EQ(Catalogue[21].Description, "Verknüpfung");
+    EXPECT_EQ(Catalogue[32].Description,
+              Catalogue[36].Description);  // "Windows Skript Datei"
     std::set<std::string> extensions;
-    for (std::size_t i = 0; i < ExtCatalogue.size(); ++i) {
-        const auto& row = ExtCatalogue[i];
+    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+        const auto& row = Catalogue[i];
         EXPECT_TRUE(row.Remark.empty());
         EXPECT_FALSE(row.Description.empty()) << i;
         if (i > 0) {
-            EXPECT_LT(ExtCatalogue[i - 1].Extension, row.Extension);
-            EXPECT_LT(ExtCatalogue[i - 1].Number, row.Number);
+            EXPECT_LT(Catalogue[i - 1].Extension, row.Extension);
+            EXPECT_LT(Catalogue[i - 1].Number, row.Number);
         }
         extensions.insert(row.Extension);
     }
@@ -35,9 +35,9 @@ TEST(Catalogue, HoldsThe38RowsInOrderWithTheirTexts) {
 
 TEST(Catalogue, SevenRowsRateDangerous) {
     std::vector<std::string> dangerous;
-    for (const auto& row : ExtCatalogue) {
+    for (const auto& row : Catalogue) {
         const auto rating = RateExtension(row.Extension);
-        if (rating.Colour == TRatingColour::clRed) {
+        if (rating.Colour == RatingColour::Red) {
             EXPECT_EQ(rating.Word, "Gefährlich");
             dangerous.push_back(row.Extension);
         } else {

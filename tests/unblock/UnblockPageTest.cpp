@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "registry/MemoryRegistry.h"
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 #include "support/FakeApplication.h"
 #include "support/RecordingRegistry.h"
+#include "unblock/Catalogue.h"
 #include "unblock/Level1Lists.h"
 #include "unblock/UnblockPage.h"
-#include "unblock/uExtentions.h"
 
 namespace brevolt {
 namespace {
@@ -20,7 +20,7 @@ const std::string kOffice11 = "Software\\Microsoft\\Office\\11.0\\Security";
 // Every catalogue extension but those given, in catalogue order.
 std::string CatalogueWithout(const std::set<std::string>& left) {
     std::string list;
-    for (const auto& row : uExtentions::ExtCatalogue) {
+    for (const auto& row : unblock::Catalogue) {
         if (left.count(row.Extension) == 0) {
             list += (list.empty() ? "" : ";") + row.Extension;
         }
@@ -65,13 +65,13 @@ class UnblockPageTest : public ::testing::Test {
     }
 
     void Store(const std::string& key, const std::string& name, const std::string& text) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath(key, true));
         reg.WriteText(name, text);
     }
 
     std::string Stored(const std::string& key, const std::string& name) {
-        registry::TRegistry reg(memory);
+        registry::Registry reg(memory);
         return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadText(name) : "<none>";
     }
 
@@ -84,9 +84,7 @@ class UnblockPageTest : public ::testing::Test {
     unblock::UnblockPage page{grid, dialogs};
 
     UnblockPageTest() {
-        grid.OnCheckBoxClick = [this](int col, int row) {
-            page.AdvColumnGrid1CheckBoxClick(col, row);
-        };
+        grid.OnCheckBoxClick = [this](int col, int row) { page.BoxToggled(col, row); };
         page.SetUpExtGrid();
     }
 };
@@ -161,7 +159,7 @@ TEST_F(UnblockPageTest, NoneOrAllTickedWriteOneListEmptyAndTheOtherWhole) {
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({}));
 
-    page.Alle1Click();
+    page.TickAll();
     page.SaveExtLists("11.0", lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), CatalogueWithout({}));
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), "");
@@ -223,7 +221,7 @@ TEST_F(UnblockPageTest, KeptTicksGoToTheVersionLeftAndOnlyItsUnblockedList) {
     Store(kOutlook11, "Level1Add", "STORED");
     Store(kOutlook11, "Level1RemoveUser", "MINE");
     Switch("11.0");
-    page.Alle1Click();
+    page.TickAll();
     dialogs.answers = {true};
     page.ConfirmPendingExtChanges(lists);
 
@@ -237,7 +235,7 @@ TEST_F(UnblockPageTest, KeptTicksGoToTheVersionLeftAndOnlyItsUnblockedList) {
 TEST_F(UnblockPageTest, TicksNotKeptAreLostAndTheNewVersionShowsItsOwn) {
     Store("Software\\Microsoft\\Office\\10.0\\Outlook\\Security", "Level1Remove", "HLP");
     Switch("11.0");
-    page.Alle1Click();
+    page.TickAll();
     dialogs.answers = {false};
     Switch("10.0");
     EXPECT_EQ(recorder.changes, std::vector<std::string>{});
@@ -260,8 +258,8 @@ TEST_F(UnblockPageTest, AnUnfilledGridWritesNothingAndAsksNothing) {
     Store(kOutlook11, "Level1Remove", "CHM");
     Switch("11.0");
     page.ClearExtGrid();  // a switch whose write test failed
-    page.Alle1Click();
-    page.Keine1Click();
+    page.TickAll();
+    page.TickNone();
     EXPECT_TRUE(page.HasPendingChanges());
     EXPECT_FALSE(grid.HasCheckBox(0, 1));
 

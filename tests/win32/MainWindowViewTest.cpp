@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainWindow.h"
 #include "app/Session.h"
-#include "app/TfrmMain.h"
 #include "base/WideText.h"
 #include "e2e/Controls.h"
 #include "support/FakeApplication.h"
@@ -40,7 +40,7 @@ class MainWindowViewTest : public ::testing::Test {
         sandbox.MakeKey(registry::Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook");
         app.executablePath = dir.File("brevolt.exe");
         PrepareSession(session, app.executablePath);
-        frm = std::make_unique<TfrmMain>(app, session);
+        frm = std::make_unique<MainWindow>(app, session);
         view = std::make_unique<MainWindowView>(*frm);
         ShowWindow(view->handle(), SW_SHOWNORMAL);
         UpdateWindow(view->handle());
@@ -68,7 +68,7 @@ class MainWindowViewTest : public ::testing::Test {
     testing::TempDir dir;
     testing::FakeApplication app;
     Session session;
-    std::unique_ptr<TfrmMain> frm;
+    std::unique_ptr<MainWindow> frm;
     std::unique_ptr<MainWindowView> view;
     HWND grid = nullptr;
 };
@@ -126,14 +126,14 @@ TEST_F(MainWindowViewTest, SpeichernAndBeendenArePushButtonsInTheTabOrder) {
 // A model outlives its view: once the view is gone, no model reaches into it.
 TEST_F(MainWindowViewTest, TheViewsGoWithoutLeavingTheirModelsBound) {
     view.reset();
-    EXPECT_FALSE(frm->lblMain.OnChanged);
-    EXPECT_FALSE(frm->AdvPageContr.OnChanged);
-    EXPECT_FALSE(frm->AdvColumnGrid1.OnChanged);
-    EXPECT_FALSE(frm->chList.OnChanged);
-    EXPECT_FALSE(frm->cbIdent.OnChanged);
+    EXPECT_FALSE(frm->header.OnChanged);
+    EXPECT_FALSE(frm->pages.OnChanged);
+    EXPECT_FALSE(frm->attachmentGrid.OnChanged);
+    EXPECT_FALSE(frm->outlookOptions.OnChanged);
+    EXPECT_FALSE(frm->identityChoice.OnChanged);
     frm->SwitchVersion("10.0");
-    frm->AdvPageContr.SelectNextTabByUser(true);
-    EXPECT_EQ(frm->lblMain.Text(), "Outlook 2002 (XP)");
+    frm->pages.SelectNextTabByUser(true);
+    EXPECT_EQ(frm->header.Text(), "Outlook 2002 (XP)");
 }
 
 }  // namespace

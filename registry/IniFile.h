@@ -7,20 +7,20 @@
 namespace brevolt::registry {
 
 // A private-profile (INI) file bound to one path. Releasing it flushes the file.
-class TIniFile {
+class IniFile {
   public:
-    explicit TIniFile(std::string fileName);  // on the current backend
-    TIniFile(std::string fileName, IniBackend& backend);
-    ~TIniFile();
-    TIniFile(const TIniFile&) = delete;
-    TIniFile& operator=(const TIniFile&) = delete;
+    explicit IniFile(std::string fileName);  // on the current backend
+    IniFile(std::string fileName, IniBackend& backend);
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
 
     const std::string& FileName() const { return fileName_; }
     // The stored text (at most 2047 characters), or `fallback` when file, section or key is
     // missing.
     std::string ReadSetting(const std::string& section, const std::string& key,
                             const std::string& fallback) const;
-    // Writes at once, creating file and section as needed; raises EIniFileException on failure.
+    // Writes at once, creating file and section as needed; raises IniFileError on failure.
     void WriteSetting(const std::string& section, const std::string& key, const std::string& text);
 
   private:

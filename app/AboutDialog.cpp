@@ -1,4 +1,4 @@
-#include "app/TfrmAbout.h"
+#include "app/AboutDialog.h"
 
 #include <vector>
 
@@ -25,27 +25,28 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout() : B_Empfangen(LoadText(TextId::AboutClose), LoadText(TextId::ButtonExit)) {
-    B_Empfangen.OnClick = [this] { B_EmpfangenClick(); };
-    FormCreate();
+AboutDialog::AboutDialog()
+    : closeButton(LoadText(TextId::AboutClose), LoadText(TextId::ButtonExit)) {
+    closeButton.OnClick = [this] { Close(); };
+    Create();
 }
 
-void TfrmAbout::FormCreate() {
+void AboutDialog::Create() {
     Prepare();
 }
 
-void TfrmAbout::FormShow() {
+void AboutDialog::Shown() {
     Prepare();
 }
 
-void TfrmAbout::Prepare() {
+void AboutDialog::Prepare() {
     caption_ = LoadText(TextId::AboutCaption);
-    JvScrollText1.Stop();
-    JvScrollText1.SetLines(SplitLines(LoadText(TextId::AboutText)));
-    JvScrollText1.Start();
+    scrollText.Stop();
+    scrollText.SetLines(SplitLines(LoadText(TextId::AboutText)));
+    scrollText.Start();
 }
 
-void TfrmAbout::B_EmpfangenClick() {
+void AboutDialog::Close() {
     if (OnClose) {
         OnClose();
     }

@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-namespace brevolt::uExtentions {
+namespace brevolt::unblock {
 
 // One attachment type the unblocking page offers.
-struct TExtensionEntry {
+struct CatalogueEntry {
     int Number;               // fixed per row; nothing reads it
     std::string Description;  // German description, shown in the column "Programm"
     std::string Extension;    // upper case, without dot
@@ -16,19 +16,19 @@ struct TExtensionEntry {
 constexpr std::size_t kCatalogueSize = 38;
 
 // The catalogue in its order (alphabetical by extension); its texts come from the string table.
-extern const std::array<TExtensionEntry, kCatalogueSize> ExtCatalogue;
+extern const std::array<CatalogueEntry, kCatalogueSize> Catalogue;
 
 // The extensions rated dangerous, separated by ";".
 extern const std::string DangerousExts;
 
-enum class TRatingColour { clRed, clBlue };
+enum class RatingColour { Red, Blue };
 
-struct TRating {
+struct Rating {
     std::string Word;  // "Gefährlich" or "Normal"
-    TRatingColour Colour;
+    RatingColour Colour;
 };
 
 // "Gefährlich" in red when the extension occurs inside DangerousExts, else "Normal" in blue.
-TRating RateExtension(const std::string& extension);
+Rating RateExtension(const std::string& extension);
 
-}  // namespace brevolt::uExtentions
+}  // namespace brevolt::unblock

@@ -1,8 +1,8 @@
-#include "unblock/uExtentions.h"
+#include "unblock/Catalogue.h"
 
 #include "resources/Texts.h"
 
-namespace brevolt::uExtentions {
+namespace brevolt::unblock {
 namespace {
 
 using resources::LoadText;
@@ -12,10 +12,10 @@ constexpr std::array<int, kCatalogueSize> kNumbers = {
     0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 13, 14, 15, 16, 17, 18, 19,
     20, 21, 22, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 48, 49, 50};
 
-std::array<TExtensionEntry, kCatalogueSize> LoadCatalogue() {
+std::array<CatalogueEntry, kCatalogueSize> LoadCatalogue() {
     const auto extensions = resources::LoadTexts(TextId::CatalogueExtension0, kCatalogueSize);
     const auto descriptions = resources::LoadTexts(TextId::CatalogueDescription0, kCatalogueSize);
-    std::array<TExtensionEntry, kCatalogueSize> catalogue;
+    std::array<CatalogueEntry, kCatalogueSize> catalogue;
     for (std::size_t i = 0; i < kCatalogueSize; ++i) {
         catalogue[i] = {kNumbers[i], descriptions[i], extensions[i], ""};
     }
@@ -24,16 +24,16 @@ std::array<TExtensionEntry, kCatalogueSize> LoadCatalogue() {
 
 }  // namespace
 
-const std::array<TExtensionEntry, kCatalogueSize> ExtCatalogue = LoadCatalogue();
+const std::array<CatalogueEntry, kCatalogueSize> Catalogue = LoadCatalogue();
 
 const std::string DangerousExts = LoadText(TextId::DangerousExtensions);
 
-TRating RateExtension(const std::string& extension) {
+Rating RateExtension(const std::string& extension) {
     // A plain substring search: over the catalogue it finds exactly the whole entries.
     if (DangerousExts.find(extension) != std::string::npos) {
-        return {LoadText(TextId::RatingDangerous), TRatingColour::clRed};
+        return {LoadText(TextId::RatingDangerous), RatingColour::Red};
     }
-    return {LoadText(TextId::RatingNormal), TRatingColour::clBlue};
+    return {LoadText(TextId::RatingNormal), RatingColour::Blue};
 }
 
-}  // namespace brevolt::uExtentions
+}  // namespace brevolt::unblock

@@ -11,15 +11,15 @@
 namespace brevolt::registry {
 
 // One root hive and at most one open key. Keys are opened and created with full access, also
-// for reading. Errors are raised as ERegistryException where the operation says so; the other
+// for reading. Errors are raised as RegistryError where the operation says so; the other
 // operations report failure by their result and never raise.
-class TRegistry {
+class Registry {
   public:
-    TRegistry();  // HKEY_CURRENT_USER on the current backend
-    explicit TRegistry(RegistryBackend& backend);
-    ~TRegistry();
-    TRegistry(const TRegistry&) = delete;
-    TRegistry& operator=(const TRegistry&) = delete;
+    Registry();  // HKEY_CURRENT_USER on the current backend
+    explicit Registry(RegistryBackend& backend);
+    ~Registry();
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
 
     // Selects the hive; a change closes the open key.
     void SetRoot(Hive hive);

@@ -1,4 +1,4 @@
-#include "registry/TIniFile.h"
+#include "registry/IniFile.h"
 
 #include "base/Exception.h"
 #include "base/Unicode.h"
@@ -12,25 +12,25 @@ constexpr std::size_t kMaxSettingLength = 2047;
 
 }  // namespace
 
-TIniFile::TIniFile(std::string fileName) : TIniFile(std::move(fileName), CurrentIniBackend()) {}
+IniFile::IniFile(std::string fileName) : IniFile(std::move(fileName), CurrentIniBackend()) {}
 
-TIniFile::TIniFile(std::string fileName, IniBackend& backend)
+IniFile::IniFile(std::string fileName, IniBackend& backend)
     : fileName_(std::move(fileName)), backend_(backend) {}
 
-TIniFile::~TIniFile() {
+IniFile::~IniFile() {
     backend_.flush(fileName_);
 }
 
-std::string TIniFile::ReadSetting(const std::string& section, const std::string& key,
-                                  const std::string& fallback) const {
+std::string IniFile::ReadSetting(const std::string& section, const std::string& key,
+                                 const std::string& fallback) const {
     return text::FirstCodePoints(backend_.read(fileName_, section, key, fallback),
                                  kMaxSettingLength);
 }
 
-void TIniFile::WriteSetting(const std::string& section, const std::string& key,
-                            const std::string& text) {
+void IniFile::WriteSetting(const std::string& section, const std::string& key,
+                           const std::string& text) {
     if (!backend_.write(fileName_, section, key, text)) {
-        throw EIniFileException(
+        throw IniFileError(
             FormatText(resources::LoadText(resources::TextId::IniWriteFailed), fileName_));
     }
 }

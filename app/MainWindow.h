@@ -21,15 +21,15 @@ namespace brevolt {
 // The main window: its controls as models, its operations and event handlers. A view (win32/)
 // shows the controls and feeds the user's input into them; the controls' events run the handlers
 // below inside the general error report.
-class TfrmMain {
+class MainWindow {
   public:
-    // The pages of AdvPageContr, in their order.
-    enum Page { AdvTabSheet1, AdvTabSheet2, AdvTabSheet4, AdvTabSheet3 };
+    // The pages of pages, in their order.
+    enum Page { UnblockingTab, OptionsTab, IdentitiesTab, ExpressTab };
 
-    // Creating the window runs FormCreate; an error there is reported and the window still opens.
-    TfrmMain(Application& app, Session& session);
-    TfrmMain(const TfrmMain&) = delete;
-    TfrmMain& operator=(const TfrmMain&) = delete;
+    // Creating the window runs Create; an error there is reported and the window still opens.
+    MainWindow(Application& app, Session& session);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     const std::string& Caption() const { return caption_; }
     // The unblocking page has ticks the user changed that are not written yet.
@@ -37,19 +37,19 @@ class TfrmMain {
     const express::IdentitiesPage& Identities() const { return identitiesPage_; }
 
     // Controls.
-    widgets::Label lblMain;
-    widgets::FlatButton B_Senden;
-    widgets::FlatButton B_Empfangen;
-    widgets::PageControl AdvPageContr;
-    widgets::ColumnGrid AdvColumnGrid1;
-    widgets::CheckList chList;
-    widgets::Label Label1;
-    widgets::DropDownList cbIdent;
-    widgets::CheckList pmCheckId;
-    widgets::CheckList pmckOE;
-    widgets::StatusBar StatusBar1;
-    widgets::MenuItem MainMenu1;
-    widgets::MenuItem PopupMenu1;
+    widgets::Label header;
+    widgets::FlatButton saveButton;
+    widgets::FlatButton exitButton;
+    widgets::PageControl pages;
+    widgets::ColumnGrid attachmentGrid;
+    widgets::CheckList outlookOptions;
+    widgets::Label identityLabel;
+    widgets::DropDownList identityChoice;
+    widgets::CheckList identityOptions;
+    widgets::CheckList expressOptions;
+    widgets::StatusBar statusBar;
+    widgets::MenuItem mainMenu;
+    widgets::MenuItem gridMenu;
 
     // Operations.
     void BuildVersionMenu();
@@ -59,35 +59,32 @@ class TfrmMain {
 
     // Event handlers; they let errors pass to whoever runs them (the controls run them inside
     // the general error report).
-    void VersionMenuClick(widgets::MenuItem& sender);
-    void B_SendenClick();
-    void B_EmpfangenClick();
-    void Beenden1Click();
-    void AdvTabSheet2Show();
-    void AdvTabSheet3Show();
-    void AdvTabSheet4Show();
-    void cbIdentChange();
-    void Bedienung1Click();
-    void Homepage1Click();
-    void Kontakt1Click();
+    void VersionChosen(widgets::MenuItem& sender);
+    void Save();
+    // "Beenden" and "Datei" / "Beenden": stores the version shown and ends the program.
+    void Exit();
+    void OptionsPageShown();
+    void ExpressPageShown();
+    void OpenManual();
+    void OpenHomepage();
+    void ShowAbout();
 
     // Window events, each inside the general error report.
     // The window appears for the first time.
-    void FormShow();
+    void Shown();
     // A request to close the window; `canClose` turns false when "LastVersion" could not be stored.
-    void FormCloseQuery(bool& canClose);
+    void CloseRequested(bool& canClose);
     // Windows ends the session: store "LastVersion" if possible, but never hold the end up.
-    void FormEndSession();
+    void WindowsSessionEnding();
 
   private:
-    void FormCreate();
+    void Create();
     bool InExpressMode() const;
-    void ExitProgram();
     void StoreLastVersion();
     void ReportNotSaved(const std::vector<std::string>& notSaved);
     // Wraps a handler for a control's event: it runs inside the general error report.
-    std::function<void()> Handler(void (TfrmMain::*handler)());
-    std::function<void(widgets::MenuItem&)> MenuHandler(void (TfrmMain::*handler)());
+    std::function<void()> Handler(void (MainWindow::*handler)());
+    std::function<void(widgets::MenuItem&)> MenuHandler(void (MainWindow::*handler)());
 
     Application& app_;
     Session& session_;

@@ -10,27 +10,27 @@ namespace brevolt {
 
 // The about dialog: the program's name and maker in a slowly scrolling text, and a button to
 // close it. Each "Über" makes a new one.
-class TfrmAbout {
+class AboutDialog {
   public:
-    TfrmAbout();  // runs FormCreate
-    TfrmAbout(const TfrmAbout&) = delete;
-    TfrmAbout& operator=(const TfrmAbout&) = delete;
+    AboutDialog();  // runs Create
+    AboutDialog(const AboutDialog&) = delete;
+    AboutDialog& operator=(const AboutDialog&) = delete;
 
     const std::string& Caption() const { return caption_; }
 
-    widgets::ScrollText JvScrollText1;
-    widgets::FlatButton B_Empfangen;
+    widgets::ScrollText scrollText;
+    widgets::FlatButton closeButton;
 
     // The dialog appears: the text starts again from below.
-    void FormShow();
+    void Shown();
     // "Schliessen": ends the dialog.
-    void B_EmpfangenClick();
+    void Close();
 
     // Set by the view: ends the modal dialog.
     std::function<void()> OnClose;
 
   private:
-    void FormCreate();
+    void Create();
     void Prepare();
 
     std::string caption_;

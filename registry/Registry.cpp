@@ -1,4 +1,4 @@
-#include "registry/TRegistry.h"
+#include "registry/Registry.h"
 
 #include <optional>
 
@@ -12,25 +12,25 @@ namespace brevolt::registry {
 namespace {
 
 [[noreturn]] void Raise(resources::TextId pattern, std::string_view subject) {
-    throw ERegistryException(FormatText(resources::LoadText(pattern), std::string(subject)));
+    throw RegistryError(FormatText(resources::LoadText(pattern), std::string(subject)));
 }
 
 }  // namespace
 
-TRegistry::TRegistry() : TRegistry(CurrentRegistryBackend()) {}
+Registry::Registry() : Registry(CurrentRegistryBackend()) {}
 
-TRegistry::TRegistry(RegistryBackend& backend) : backend_(backend) {}
+Registry::Registry(RegistryBackend& backend) : backend_(backend) {}
 
-TRegistry::~TRegistry() = default;
+Registry::~Registry() = default;
 
-void TRegistry::SetRoot(Hive hive) {
+void Registry::SetRoot(Hive hive) {
     if (hive != hive_) {
         ClosePath();
         hive_ = hive;
     }
 }
 
-bool TRegistry::OpenPath(std::string_view path, bool create) {
+bool Registry::OpenPath(std::string_view path, bool create) {
     const auto resolved = ResolveKeyPath(keyPath_, path);
     if (!resolved) {
         return false;
@@ -44,38 +44,38 @@ bool TRegistry::OpenPath(std::string_view path, bool create) {
     return true;
 }
 
-void TRegistry::ClosePath() {
+void Registry::ClosePath() {
     key_.reset();
     keyPath_.clear();
 }
 
-void TRegistry::MakePath(std::string_view path) {
+void Registry::MakePath(std::string_view path) {
     const auto resolved = ResolveKeyPath(keyPath_, path);
     if (!resolved || !backend_.openKey(hive_, *resolved, Access::Full, true)) {
         Raise(resources::TextId::RegCreateKeyFailed, path);
     }
 }
 
-bool TRegistry::PathExists(std::string_view path) {
+bool Registry::PathExists(std::string_view path) {
     const auto resolved = ResolveKeyPath(keyPath_, path);
     return resolved && backend_.openKey(hive_, *resolved, Access::Read, false) != nullptr;
 }
 
-bool TRegistry::RemovePath(std::string_view path) {
+bool Registry::RemovePath(std::string_view path) {
     const auto resolved = ResolveKeyPath(keyPath_, path);
     // The root of a hive is not a key that can be removed.
     return resolved && !resolved->empty() && backend_.deleteTree(hive_, *resolved);
 }
 
-bool TRegistry::HasValue(std::string_view name) const {
+bool Registry::HasValue(std::string_view name) const {
     return key_ && key_->hasValue(name);
 }
 
-bool TRegistry::RemoveValue(std::string_view name) {
+bool Registry::RemoveValue(std::string_view name) {
     return key_ && key_->deleteValue(name);
 }
 
-std::string TRegistry::ReadText(std::string_view name) const {
+std::string Registry::ReadText(std::string_view name) const {
     const std::optional<RawValue> value = key_ ? key_->queryValue(name) : std::nullopt;
     if (!value) {
         return {};
@@ -86,7 +86,7 @@ std::string TRegistry::ReadText(std::string_view name) const {
     return DecodeText(*value);
 }
 
-std::uint32_t TRegistry::ReadDword(std::string_view name) const {
+std::uint32_t Registry::ReadDword(std::string_view name) const {
     const std::optional<RawValue> value = key_ ? key_->queryValue(name) : std::nullopt;
     if (!value) {
         Raise(resources::TextId::RegFetchDataFailed, name);
@@ -101,21 +101,21 @@ std::uint32_t TRegistry::ReadDword(std::string_view name) const {
     return DecodeDword(*value);
 }
 
-void TRegistry::WriteText(std::string_view name, std::string_view text) {
+void Registry::WriteText(std::string_view name, std::string_view text) {
     setValue(name, EncodeText(text));
 }
 
-void TRegistry::WriteDword(std::string_view name, std::uint32_t number) {
+void Registry::WriteDword(std::string_view name, std::uint32_t number) {
     setValue(name, EncodeDword(number));
 }
 
-void TRegistry::setValue(std::string_view name, const RawValue& value) {
+void Registry::setValue(std::string_view name, const RawValue& value) {
     if (!key_ || !key_->setValue(name, value)) {
         Raise(resources::TextId::RegSetDataFailed, name);
     }
 }
 
-void TRegistry::ListSubkeys(std::vector<std::string>& list) const {
+void Registry::ListSubkeys(std::vector<std::string>& list) const {
     list.clear();
     if (key_) {
         list = key_->subkeyNames();

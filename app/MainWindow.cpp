@@ -1,0 +1,263 @@
+#include "app/MainWindow.h"
+
+#include "app/AboutDialog.h"
+#include "app/ErrorReport.h"
+#include "resources/Texts.h"
+#include "unblock/Level1Lists.h"
+#include "versions/OutlookVersions.h"
+#include "versions/VersionRegistry.h"
+
+namespace brevolt {
+namespace {
+
+using resources::LoadText;
+using resources::TextId;
+using widgets::MenuItem;
+
+const std::string kExpressVersion = "6.0";
+constexpr int kExpressTag = -1;
+constexpr int kSeparatorTag = -2;
+
+}  // namespace
+
+MainWindow::MainWindow(Application& app, Session& session)
+    : header(LoadText(TextId::MainHeaderDesign)),
+      saveButton(LoadText(TextId::ButtonSave), LoadText(TextId::ButtonSave)),
+      exitButton(LoadText(TextId::ButtonExit), LoadText(TextId::ButtonExit)),
+      identityLabel(LoadText(TextId::IdentityChoose)),
+      app_(app),
+      session_(session),
+      unblockPage_(attachmentGrid, app.Dialogs()),
+      optionsPage_(outlookOptions),
+      expressPage_(expressOptions),
+      identitiesPage_(identityChoice, identityOptions) {
+    pages.AddPage("unblocking", LoadText(TextId::PageUnblock));
+    pages.AddPage("options", LoadText(TextId::PageOptions));
+    pages.AddPage("identities", LoadText(TextId::PageIdentities));
+    pages.AddPage("express", LoadText(TextId::PageExpress));
+
+    pages.SetOnShow(OptionsTab, Handler(&MainWindow::OptionsPageShown));
+    pages.SetOnShow(ExpressTab, Handler(&MainWindow::ExpressPageShown));
+    pages.SetOnShow(IdentitiesTab,
+                    [this] { RunHandler(app_, [this] { identitiesPage_.Shown(); }); });
+    identityChoice.OnChange = [this] {
+        RunHandler(app_, [this] { identitiesPage_.IdentityChosen(); });
+    };
+    saveButton.OnClick = Handler(&MainWindow::Save);
+    exitButton.OnClick = Handler(&MainWindow::Exit);
+    attachmentGrid.OnCheckBoxClick = [this](int col, int row) {
+        RunHandler(app_, [&] { unblockPage_.BoxToggled(col, row); });
+    };
+
+    auto& file = mainMenu.Add({"file", LoadText(TextId::MenuFile)});
+    file.Add({"exit", LoadText(TextId::MenuFileExit)}).OnClick = MenuHandler(&MainWindow::Exit);
+    mainMenu.Add({"switch", LoadText(TextId::MenuSwitch)});
+    auto& help = mainMenu.Add({"help", LoadText(TextId::MenuHelp)});
+    help.Add({"manual", LoadText(TextId::MenuHelpManual)}).OnClick =
+        MenuHandler(&MainWindow::OpenManual);
+    help.Add({"homepage", LoadText(TextId::MenuHelpHomepage)}).OnClick =
+        MenuHandler(&MainWindow::OpenHomepage);
+    help.Add({"about", LoadText(TextId::MenuHelpAbout)}).OnClick =
+        MenuHandler(&MainWindow::ShowAbout);
+
+    gridMenu.Add({"all", LoadText(TextId::ExtMenuAll)}).OnClick = [this](MenuItem&) {
+        RunHandler(app_, [this] { unblockPage_.TickAll(); });
+    };
+    gridMenu.Add({"none", LoadText(TextId::ExtMenuNone)}).OnClick = [this](MenuItem&) {
+        RunHandler(app_, [this] { unblockPage_.TickNone(); });
+    };
+
+    RunHandler(app_, [this] { Create(); });
+}
+
+std::function<void()> MainWindow::Handler(void (MainWindow::*handler)()) {
+    return [this, handler] { RunHandler(app_, [&] { (this->*handler)(); }); };
+}
+
+std::function<void(MenuItem&)> MainWindow::MenuHandler(void (MainWindow::*handler)()) {
+    return [this, handler](MenuItem&) { RunHandler(app_, [&] { (this->*handler)(); }); };
+}
+
+void MainWindow::Create() {
+    caption_ = LoadText(TextId::MainTitlePrefix) + EditionLabel();
+    BuildVersionMenu();
+    unblockPage_.SetUpExtGrid();
+    SelectStartVersion();
+}
+
+void MainWindow::BuildVersionMenu() {
+    auto& menu = *mainMenu.Find("switch");
+    const auto onClick = [this](MenuItem& sender) {
+        RunHandler(app_, [&] { VersionChosen(sender); });
+    };
+    menu.Add({"express", LoadText(TextId::MenuSwitchExpress), kExpressTag}).OnClick = onClick;
+    menu.Add({"separator", "-", kSeparatorTag});
+    for (const auto& row : versions::OutlookVersions) {
+        menu.Add({"version" + std::to_string(row.Tag), row.Caption, row.Tag}).OnClick = onClick;
+    }
+}
+
+void MainWindow::SelectStartVersion() {
+    // The saved version, else the first installed one; and Outlook 2000 whenever none is.
+    const auto& rows = versions::OutlookVersions;
+    const auto& installed = session_.installed;
+    const auto isInstalled = [&](std::size_t row) {
+        return row < installed.size() && installed[row];
+    };
+    if (!session_.savedVersion.empty()) {
+        SwitchVersion(session_.savedVersion);
+    } else {
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            if (isInstalled(row)) {
+                SwitchVersion(rows[row].Key);
+                break;
+            }
+        }
+    }
+    bool anyInstalled = false;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        anyInstalled = anyInstalled || isInstalled(row);
+    }
+    if (!anyInstalled) {
+        SwitchVersion(rows[0].Key);
+    }
+}
+
+void MainWindow::SwitchVersion(const std::string& key) {
+    unblockPage_.ConfirmPendingExtChanges(session_.lists);
+    const widgets::BatchedUpdate update(attachmentGrid);  // the grid is redrawn once, refilled
+    unblockPage_.ClearExtGrid();
+    if (versions::CanWriteOfficeKey()) {
+        session_.currentVersion = key;
+        optionsPage_.VersionSwitched();
+        if (key == "9.0") {
+            versions::EnsureOutlook9SecurityKey();
+        }
+        std::string caption;
+        versions::CaptionOfVersionKey(key, caption);
+        header.SetText(caption);
+        // A list whose key cannot be opened keeps what it held.
+        auto& lists = session_.lists;
+        lists.unblocked = unblock::ReadUnblockedExts(key).value_or(lists.unblocked);
+        lists.own = unblock::ReadOwnExts(key).value_or(lists.own);
+        lists.blocked = unblock::ReadBlockedExts(key).value_or(lists.blocked);
+        unblockPage_.SetUpExtGrid();
+        unblockPage_.FillExtGrid(lists, key);
+    }
+    ApplyMode();
+}
+
+void MainWindow::ApplyMode() {
+    const widgets::BatchedUpdate update(pages);
+    if (InExpressMode()) {
+        pages.SetTabVisible(UnblockingTab, false);
+        pages.SetTabVisible(OptionsTab, false);
+        pages.SetTabVisible(ExpressTab, true);
+        pages.SetTabVisible(IdentitiesTab, true);
+        header.SetText(LoadText(TextId::MainHeaderExpress));
+        pages.SetActivePage(IdentitiesTab);
+    } else {
+        pages.SetActivePage(UnblockingTab);
+        pages.SetTabVisible(UnblockingTab, true);
+        pages.SetTabVisible(OptionsTab, true);
+        pages.SetTabVisible(ExpressTab, false);
+        pages.SetTabVisible(IdentitiesTab, false);
+    }
+}
+
+void MainWindow::VersionChosen(MenuItem& sender) {
+    if (sender.Tag >= 0) {
+        std::string key;
+        versions::VersionKeyOfTag(sender.Tag, key);
+        SwitchVersion(key);
+    } else if (sender.Tag == kExpressTag) {
+        session_.currentVersion = kExpressVersion;
+        ApplyMode();
+    }
+}
+
+void MainWindow::Save() {
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
+                               LoadText(TextId::CaptionInformation),
+                               LoadText(TextId::SaveTakesEffectLater));
+    std::vector<std::string> notSaved;
+    const auto note = [&notSaved](const std::vector<std::string>& more) {
+        notSaved.insert(notSaved.end(), more.begin(), more.end());
+    };
+    if (InExpressMode()) {
+        note(expressPage_.SaveExpressOptions());
+        note(identitiesPage_.SaveIdentityOptions());
+    } else {
+        note(unblockPage_.SaveExtLists(session_.currentVersion, session_.lists));
+        note(optionsPage_.SaveOutlookOptions(session_.currentVersion));
+        unblockPage_.ForgetPendingChanges();
+    }
+    ReportNotSaved(notSaved);
+    app_.Terminate();
+}
+
+void MainWindow::ReportNotSaved(const std::vector<std::string>& notSaved) {
+    if (notSaved.empty()) {
+        return;
+    }
+    std::string text = LoadText(TextId::SaveFailed);
+    for (const auto& name : notSaved) {
+        text += "\r\n" + name;
+    }
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
+}
+
+void MainWindow::OptionsPageShown() {
+    optionsPage_.LoadOutlookOptions(session_.currentVersion);
+}
+
+void MainWindow::ExpressPageShown() {
+    expressPage_.LoadExpressOptions();
+}
+
+void MainWindow::OpenManual() {
+    app_.ShellOpen(session_.appDir + LoadText(TextId::HelpFileName));
+}
+
+void MainWindow::OpenHomepage() {
+    app_.ShellOpen(LoadText(TextId::HomepageAddress));
+}
+
+void MainWindow::ShowAbout() {
+    AboutDialog about;
+    app_.ShowModal(about);
+}
+
+void MainWindow::Shown() {
+    RunHandler(app_, [this] { pages.Shown(); });
+}
+
+void MainWindow::CloseRequested(bool& canClose) {
+    canClose = RunHandler(app_, [this] { Exit(); });
+}
+
+void MainWindow::WindowsSessionEnding() {
+    try {
+        StoreLastVersion();
+    } catch (const std::exception&) {
+        // A box now would hold up the end of the session; the setting is lost instead.
+    }
+}
+
+void MainWindow::Exit() {
+    StoreLastVersion();
+    app_.Terminate();
+}
+
+void MainWindow::StoreLastVersion() {
+    if (session_.settingsFile) {
+        session_.settingsFile->WriteSetting(kSettingsSection, kLastVersionSetting,
+                                            session_.currentVersion);
+    }
+}
+
+bool MainWindow::InExpressMode() const {
+    return session_.currentVersion == kExpressVersion;
+}
+
+}  // namespace brevolt
