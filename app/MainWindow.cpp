@@ -93,7 +93,7 @@ void MainWindow::BuildVersionMenu() {
     menu.Add({"express", LoadText(TextId::MenuSwitchExpress), kExpressTag}).OnClick = onClick;
     menu.Add({"separator", "-", kSeparatorTag});
     for (const auto& row : versions::OutlookVersions) {
-        menu.Add({"version" + std::to_string(row.Tag), row.Caption, row.Tag}).OnClick = onClick;
+        menu.Add({"version" + std::to_string(row.tag), row.caption, row.tag}).OnClick = onClick;
     }
 }
 
@@ -109,7 +109,7 @@ void MainWindow::SelectStartVersion() {
     } else {
         for (std::size_t row = 0; row < rows.size(); ++row) {
             if (isInstalled(row)) {
-                SwitchVersion(rows[row].Key);
+                SwitchVersion(rows[row].key);
                 break;
             }
         }
@@ -119,7 +119,7 @@ void MainWindow::SelectStartVersion() {
         anyInstalled = anyInstalled || isInstalled(row);
     }
     if (!anyInstalled) {
-        SwitchVersion(rows[0].Key);
+        SwitchVersion(rows[0].key);
     }
 }
 
@@ -166,11 +166,11 @@ void MainWindow::ApplyMode() {
 }
 
 void MainWindow::VersionChosen(MenuItem& sender) {
-    if (sender.Tag >= 0) {
+    if (sender.tag >= 0) {
         std::string key;
-        versions::VersionKeyOfTag(sender.Tag, key);
+        versions::VersionKeyOfTag(sender.tag, key);
         SwitchVersion(key);
-    } else if (sender.Tag == kExpressTag) {
+    } else if (sender.tag == kExpressTag) {
         session_.currentVersion = kExpressVersion;
         ApplyMode();
     }

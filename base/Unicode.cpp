@@ -1,7 +1,10 @@
 #include "base/Unicode.h"
 
+#include <utf8.h>
+
 #include <array>
 #include <cstdint>
+#include <iterator>
 
 namespace brevolt::text {
 namespace {
@@ -15,60 +18,19 @@ struct Decoded {
 
 // Decodes one code point at `at`; a malformed sequence yields U+FFFD and consumes one byte.
 Decoded DecodeUtf8(std::string_view s, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(s[at]);
-    if (lead < 0x80) {
-        return {lead, 1};
-    }
-    std::size_t length = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        cp = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        cp = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        cp = lead & 0x07;
-        minimum = 0x10000;
-    } else {
+    const char* const start = s.data() + at;
+    const char* next = start;
+    try {
+        const char32_t cp = utf8::next(next, s.data() + s.size());
+        return {cp, static_cast<std::size_t>(next - start)};
+    } catch (const utf8::exception&) {
         return {kReplacement, 1};
     }
-    if (at + length > s.size()) {
-        return {kReplacement, 1};
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(s[at + i]);
-        if ((next & 0xC0) != 0x80) {
-            return {kReplacement, 1};
-        }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return {kReplacement, 1};
-    }
-    return {cp, length};
 }
 
+// Only valid code points reach here (decoded ones, the code page's, U+FFFD).
 void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    utf8::append(cp, std::back_inserter(out));
 }
 
 // Code page 1252 bytes 0x80..0x9F; 0 marks the five bytes the code page leaves undefined.

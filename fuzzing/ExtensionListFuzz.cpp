@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const auto& row : unblock::Catalogue) {
-        unblock::ListContains(list, row.Extension);
-        unblock::RateExtension(row.Extension);
+        unblock::ListContains(list, row.extension);
+        unblock::RateExtension(row.extension);
     }
     const auto asStored = unblock::StoredEntries(list);
     if (unblock::StoredEntries(unblock::JoinList(asStored)) != asStored) {

@@ -3,7 +3,10 @@
 namespace brevolt::registry {
 namespace {
 
-// Which backends the process uses: chosen once at start, swapped only by tests' scopes.
+// Which backends the process uses: the one process-wide seam left. Every registry object reaches
+// its backend through here rather than taking one from its caller, so that the program's code
+// names no backend, and tests (and the benchmarks) swap in the in-memory registry or a counting
+// one with a scope. The program itself never changes it.
 struct Installed {
     RegistryBackend* registry = nullptr;
     IniBackend* ini = nullptr;

@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ googletest libgtest-dev           # native build and tests
+    libutfcpp-dev                                    # UTF-8 conversion (header-only)
     clang libclang-rt-14-dev                         # fuzzing (libFuzzer) and sanitizers
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev  # the Windows build
     wine wine64                                      # running it on Linux

@@ -7,10 +7,10 @@ namespace brevolt::unblock {
 
 // One attachment type the unblocking page offers.
 struct CatalogueEntry {
-    int Number;               // fixed per row; nothing reads it
-    std::string Description;  // German description, shown in the column "Programm"
-    std::string Extension;    // upper case, without dot
-    std::string Remark;       // empty in every row
+    int number;               // fixed per row; nothing reads it
+    std::string description;  // German description, shown in the column "Programm"
+    std::string extension;    // upper case, without dot
+    std::string remark;       // empty in every row
 };
 
 constexpr std::size_t kCatalogueSize = 38;
@@ -24,8 +24,8 @@ extern const std::string DangerousExts;
 enum class RatingColour { Red, Blue };
 
 struct Rating {
-    std::string Word;  // "Gefährlich" or "Normal"
-    RatingColour Colour;
+    std::string word;  // "Gefährlich" or "Normal"
+    RatingColour colour;
 };
 
 // "Gefährlich" in red when the extension occurs inside DangerousExts, else "Normal" in blue.

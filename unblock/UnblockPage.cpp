@@ -23,15 +23,15 @@ constexpr int kRows = static_cast<int>(unblock::kCatalogueSize) + 1;
 
 std::string RatingMarkup(const std::string& extension) {
     const auto rating = unblock::RateExtension(extension);
-    return widgets::ColouredText(rating.Word,
-                                 rating.Colour == unblock::RatingColour::Red ? "clRed" : "clBlue");
+    return widgets::ColouredText(rating.word,
+                                 rating.colour == unblock::RatingColour::Red ? "clRed" : "clBlue");
 }
 
 bool InCatalogue(const std::string& entry) {
     const std::string extension = ExtensionOf(entry);
     return extension.empty() ||
            std::any_of(Catalogue.begin(), Catalogue.end(),
-                       [&](const auto& row) { return row.Extension == extension; });
+                       [&](const auto& row) { return row.extension == extension; });
 }
 
 // The entries of a stored list that no catalogue row shows, in their order and as stored.
@@ -82,10 +82,10 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver) 
     const widgets::BatchedUpdate update(grid_);
     for (int row = 1; row < kRows; ++row) {
         const auto& entry = Catalogue[row - 1];
-        grid_.AddCheckBox(kCheckColumn, row, ListContains(lists.unblocked, entry.Extension));
-        grid_.SetCellText(kExtensionColumn, row, entry.Extension);
-        grid_.SetCellText(kDescriptionColumn, row, entry.Description);
-        grid_.SetCellText(kRatingColumn, row, RatingMarkup(entry.Extension));
+        grid_.AddCheckBox(kCheckColumn, row, ListContains(lists.unblocked, entry.extension));
+        grid_.SetCellText(kExtensionColumn, row, entry.extension);
+        grid_.SetCellText(kDescriptionColumn, row, entry.description);
+        grid_.SetCellText(kRatingColumn, row, RatingMarkup(entry.extension));
     }
     for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
         grid_.FitColumnToContent(col);

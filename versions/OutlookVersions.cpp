@@ -15,8 +15,8 @@ const std::array<OutlookVersion, 3> OutlookVersions = {{
 
 void VersionKeyOfTag(std::int32_t tag, std::string& key) {
     for (const auto& row : OutlookVersions) {
-        if (row.Tag == tag) {
-            key = row.Key;
+        if (row.tag == tag) {
+            key = row.key;
             return;
         }
     }
@@ -24,8 +24,8 @@ void VersionKeyOfTag(std::int32_t tag, std::string& key) {
 
 void CaptionOfVersionKey(const std::string& key, std::string& caption) {
     for (const auto& row : OutlookVersions) {
-        if (row.Key == key) {
-            caption = row.Caption;
+        if (row.key == key) {
+            caption = row.caption;
             return;
         }
     }

@@ -8,9 +8,9 @@ namespace brevolt::versions {
 
 // One supported Outlook version.
 struct OutlookVersion {
-    std::int32_t Tag;     // the row's number, also the tag of its menu item
-    std::string Caption;  // display name, shown in the menu and the window header
-    std::string Key;      // path component below "Software\Microsoft\Office\"
+    std::int32_t tag;     // the row's number, also the tag of its menu item
+    std::string caption;  // display name, shown in the menu and the window header
+    std::string key;      // path component below "Software\Microsoft\Office\"
 };
 
 // The supported versions in menu order; their texts come from the string table.

@@ -11,14 +11,14 @@ class MenuItem {
   public:
     MenuItem() = default;
     MenuItem(std::string name, std::string caption, int tag = 0)
-        : Name(std::move(name)), Caption(std::move(caption)), Tag(tag) {}
+        : name(std::move(name)), caption(std::move(caption)), tag(tag) {}
 
     // Appends a sub-item and returns it (valid until the next append to this item).
     MenuItem& Add(MenuItem item) {
-        Items.push_back(std::move(item));
-        return Items.back();
+        items.push_back(std::move(item));
+        return items.back();
     }
-    bool IsSeparator() const { return Caption == "-"; }
+    bool IsSeparator() const { return caption == "-"; }
     // The user chose the item.
     void Click() {
         if (OnClick) {
@@ -28,16 +28,16 @@ class MenuItem {
     // The sub-item of this name, searched through the whole tree; null when there is none.
     MenuItem* Find(const std::string& name);
 
-    std::string Name;
-    std::string Caption;
-    int Tag = 0;
+    std::string name;
+    std::string caption;
+    int tag = 0;
     std::function<void(MenuItem&)> OnClick;
-    std::vector<MenuItem> Items;
+    std::vector<MenuItem> items;
 };
 
 inline MenuItem* MenuItem::Find(const std::string& name) {
-    for (auto& item : Items) {
-        if (item.Name == name) {
+    for (auto& item : items) {
+        if (item.name == name) {
             return &item;
         }
         if (auto* found = item.Find(name)) {

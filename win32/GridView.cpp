@@ -2,7 +2,6 @@
 #include "win32/Rebuild.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 #include <vssym32.h>
 
 #include <algorithm>
@@ -35,11 +34,6 @@ UniqueImageList BlankImages(int width, int height, int count) {
     ImageList_Add(images.get(), colours.get(), mask.get());
     return images;
 }
-
-struct CloseTheme {
-    void operator()(HTHEME theme) const { CloseThemeData(theme); }
-};
-using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 
 class WindowDc {
   public:

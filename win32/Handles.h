@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "base/UniqueHandle.h"
 
@@ -39,6 +40,11 @@ struct UnhookWindowsHook {
     void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
 };
 using UniqueHook = UniqueHandle<HHOOK, UnhookWindowsHook>;
+
+struct CloseTheme {
+    void operator()(HTHEME theme) const { CloseThemeData(theme); }
+};
+using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 
 // CreateFileW fails with INVALID_HANDLE_VALUE, other calls with null: both own nothing.
 struct CloseFileHandle {

@@ -132,16 +132,16 @@ void MainWindowView::createIdentityPage() {
 
 HMENU MainWindowView::buildMenu(widgets::MenuItem& parent, bool popup) {
     const HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
-    for (auto& item : parent.Items) {
+    for (auto& item : parent.items) {
         if (item.IsSeparator()) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             commands_.push_back(&item);
             continue;
         }
-        const std::wstring caption = text::Widen(item.Caption);
+        const std::wstring caption = text::Widen(item.caption);
         const auto id = static_cast<UINT_PTR>(kFirstMenuCommand + commands_.size());
         commands_.push_back(&item);
-        if (item.Items.empty()) {
+        if (item.items.empty()) {
             AppendMenuW(menu, MF_STRING, id, caption.c_str());
         } else {
             AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(buildMenu(item, true)),
@@ -154,14 +154,14 @@ HMENU MainWindowView::buildMenu(widgets::MenuItem& parent, bool popup) {
 void MainWindowView::showGridMenu(POINT screen) {
     const auto first = static_cast<UINT>(kFirstMenuCommand + commands_.size());
     UniqueMenu menu(CreatePopupMenu());
-    for (std::size_t i = 0; i < model_.gridMenu.Items.size(); ++i) {
+    for (std::size_t i = 0; i < model_.gridMenu.items.size(); ++i) {
         AppendMenuW(menu.get(), MF_STRING, first + i,
-                    text::Widen(model_.gridMenu.Items[i].Caption).c_str());
+                    text::Widen(model_.gridMenu.items[i].caption).c_str());
     }
     const auto chosen = static_cast<UINT>(TrackPopupMenu(
         menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, handle(), nullptr));
-    if (chosen >= first && chosen < first + model_.gridMenu.Items.size()) {
-        model_.gridMenu.Items[chosen - first].Click();
+    if (chosen >= first && chosen < first + model_.gridMenu.items.size()) {
+        model_.gridMenu.items[chosen - first].Click();
     }
 }
 

@@ -19,27 +19,27 @@ TEST_F(MainWindowLogic, CreationSetsTitleMenusPagesAndHeader) {
     Start("", {"11.0"});
     EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
     std::vector<std::string> menus;
-    for (const auto& item : frm->mainMenu.Items) {
-        menus.push_back(item.Caption);
+    for (const auto& item : frm->mainMenu.items) {
+        menus.push_back(item.caption);
     }
     EXPECT_EQ(menus, (std::vector<std::string>{"&Datei", "Outlook wechseln", "Hilfe"}));
-    const auto& versions = frm->mainMenu.Find("switch")->Items;
+    const auto& versions = frm->mainMenu.Find("switch")->items;
     std::vector<std::pair<std::string, int>> items;
     for (const auto& item : versions) {
-        items.push_back({item.Caption, item.Tag});
+        items.push_back({item.caption, item.tag});
     }
     EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"Outlook Express", -1},
                                                                {"-", -2},
                                                                {"Outlook 2000 (SP3)", 0},
                                                                {"Outlook 2002 (XP)", 1},
                                                                {"Outlook 2003", 2}}));
-    EXPECT_EQ(frm->mainMenu.Find("exit")->Caption, "&Beenden");
+    EXPECT_EQ(frm->mainMenu.Find("exit")->caption, "&Beenden");
     EXPECT_EQ(frm->pages.PageAt(2).caption, "Identitäten");
     EXPECT_EQ(frm->saveButton.Caption(), "Speichern");
     EXPECT_EQ(frm->exitButton.Hint(), "Beenden");
     EXPECT_EQ(frm->header.Text(), "Outlook 2003");
-    EXPECT_EQ(frm->gridMenu.Items[0].Caption, "Alle");
-    EXPECT_EQ(frm->gridMenu.Items[1].Caption, "Keine");
+    EXPECT_EQ(frm->gridMenu.items[0].caption, "Alle");
+    EXPECT_EQ(frm->gridMenu.items[1].caption, "Keine");
 }
 
 TEST_F(MainWindowLogic, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
@@ -146,7 +146,7 @@ TEST_F(MainWindowLogic, EachActionRaisesOneChangeEventPerList) {
         int lists;  // the lists the action changes
     } cases[] = {
         {"version switch", [&] { ChooseMenu("version1"); }, 1},
-        {"all ticked", [&] { frm->gridMenu.Items[0].Click(); }, 1},
+        {"all ticked", [&] { frm->gridMenu.items[0].Click(); }, 1},
         {"options page", [&] { frm->pages.SelectTabByUser(MainWindow::OptionsTab); }, 1},
         {"Outlook Express", [&] { ChooseMenu("express"); }, 2},
         {"its options page", [&] { frm->pages.SelectTabByUser(MainWindow::ExpressTab); }, 1},
@@ -274,7 +274,7 @@ TEST_F(MainWindowLogic, AnAddListThatIsNoTextIsReplacedByTheSave) {
 
 TEST_F(MainWindowLogic, PendingTicksAreOfferedOnASwitch) {
     Start("", {"10.0", "11.0"});
-    frm->gridMenu.Items[0].Click();  // "Alle"
+    frm->gridMenu.items[0].Click();  // "Alle"
     dialogs().answers = {true};
     ChooseMenu("version2");
     ASSERT_EQ(dialogs().shown.size(), 1u);

@@ -75,7 +75,7 @@ const std::vector<Scenario> kScenarios = {
     {"a version switch keeping pending ticks",
      [](World& world) {
          Seed(world, "11.0");
-         world.frm->gridMenu.Items[0].Click();  // "Alle"
+         world.frm->gridMenu.items[0].Click();  // "Alle"
      },
      [](World& world) { world.frm->mainMenu.Find("version1")->Click(); }, false},
 };

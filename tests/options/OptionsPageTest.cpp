@@ -138,7 +138,7 @@ TEST_F(OptionsPage, ASaveWithoutShowingThePageWritesNoneOfTheOptions) {
     PutDword(Preferences("11.0"), "MinToTray", 1);
     Start("", {"10.0", "11.0"});
     frm->mainMenu.Find("version2")->Click();
-    frm->gridMenu.Items[0].Click();  // "Alle"
+    frm->gridMenu.items[0].Click();  // "Alle"
     frm->saveButton.Click();
     EXPECT_EQ(Dword(Preferences("11.0"), "MinToTray"), 1u);
     EXPECT_EQ(Dword("Software\\Microsoft\\Office\\11.0\\Outlook\\IM", "Enabled"), std::nullopt);

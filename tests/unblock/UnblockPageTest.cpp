@@ -21,8 +21,8 @@ const std::string kOffice11 = "Software\\Microsoft\\Office\\11.0\\Security";
 std::string CatalogueWithout(const std::set<std::string>& left) {
     std::string list;
     for (const auto& row : unblock::Catalogue) {
-        if (left.count(row.Extension) == 0) {
-            list += (list.empty() ? "" : ";") + row.Extension;
+        if (left.count(row.extension) == 0) {
+            list += (list.empty() ? "" : ";") + row.extension;
         }
     }
     return list;

@@ -9,15 +9,15 @@ using namespace versions;
 
 TEST(OutlookVersions, TheTableHoldsTheThreeVersionsInMenuOrder) {
     ASSERT_EQ(OutlookVersions.size(), 3u);
-    EXPECT_EQ(OutlookVersions[0].Tag, 0);
-    EXPECT_EQ(OutlookVersions[0].Caption, "Outlook 2000 (SP3)");
-    EXPECT_EQ(OutlookVersions[0].Key, "9.0");
-    EXPECT_EQ(OutlookVersions[1].Tag, 1);
-    EXPECT_EQ(OutlookVersions[1].Caption, "Outlook 2002 (XP)");
-    EXPECT_EQ(OutlookVersions[1].Key, "10.0");
-    EXPECT_EQ(OutlookVersions[2].Tag, 2);
-    EXPECT_EQ(OutlookVersions[2].Caption, "Outlook 2003");
-    EXPECT_EQ(OutlookVersions[2].Key, "11.0");
+    EXPECT_EQ(OutlookVersions[0].tag, 0);
+    EXPECT_EQ(OutlookVersions[0].caption, "Outlook 2000 (SP3)");
+    EXPECT_EQ(OutlookVersions[0].key, "9.0");
+    EXPECT_EQ(OutlookVersions[1].tag, 1);
+    EXPECT_EQ(OutlookVersions[1].caption, "Outlook 2002 (XP)");
+    EXPECT_EQ(OutlookVersions[1].key, "10.0");
+    EXPECT_EQ(OutlookVersions[2].tag, 2);
+    EXPECT_EQ(OutlookVersions[2].caption, "Outlook 2003");
+    EXPECT_EQ(OutlookVersions[2].key, "11.0");
 }
 
 TEST(OutlookVersions, LookupsFindExactMatchesAndOtherwiseLeaveTheArgument) {
