@@ -9,19 +9,17 @@
 
 namespace brevolt::win32 {
 CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(model) {
-    create(L"BrevoltCheckListView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-           WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);
-    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
-    list_ = CreateWindowExW(
+    adopt(CreateWindowExW(
         WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, 0, 0,
-        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
-    ListView_SetExtendedListViewStyleEx(list_, extended, extended);
-    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
-    SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(handle(), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
     bind(model_.OnChanged, [this] { refresh(); });
     refresh();
@@ -30,20 +28,20 @@ CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(mo
 void CheckListView::refresh() {
     {
         // In place, so that no item goes away while the list view is busy with a toggle.
-        const Rebuild rebuild(list_, updating_);
-        for (int extra = ListView_GetItemCount(list_); extra > model_.Count(); --extra) {
-            ListView_DeleteItem(list_, extra - 1);
+        const Rebuild rebuild(handle(), updating_);
+        for (int extra = ListView_GetItemCount(handle()); extra > model_.Count(); --extra) {
+            ListView_DeleteItem(handle(), extra - 1);
         }
-        const int existing = ListView_GetItemCount(list_);
+        const int existing = ListView_GetItemCount(handle());
         for (int index = 0; index < model_.Count(); ++index) {
             std::wstring caption = text::Widen(model_.ItemAt(index).caption);
             LVITEMW item{};
             item.mask = LVIF_TEXT;
             item.iItem = index;
             item.pszText = caption.data();
-            SendMessageW(list_, index < existing ? LVM_SETITEMW : LVM_INSERTITEMW, 0,
+            SendMessageW(handle(), index < existing ? LVM_SETITEMW : LVM_INSERTITEMW, 0,
                          reinterpret_cast<LPARAM>(&item));
-            ListView_SetCheckState(list_, index, model_.Checked(index));
+            ListView_SetCheckState(handle(), index, model_.Checked(index));
         }
     }
     fitColumn();  // a scroll bar may have come or gone
@@ -51,8 +49,8 @@ void CheckListView::refresh() {
 
 void CheckListView::fitColumn() {
     RECT client{};
-    GetClientRect(list_, &client);
-    ListView_SetColumnWidth(list_, 0, client.right);
+    GetClientRect(handle(), &client);
+    ListView_SetColumnWidth(handle(), 0, client.right);
 }
 
 LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
@@ -83,26 +81,19 @@ LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CheckListView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_SIZE:
-            MoveWindow(list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-            fitColumn();
-            return 0;
-        case WM_SETFOCUS:
-            SetFocus(list_);
-            return 0;
-        case WM_NOTIFY: {
-            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-            if (header.hwndFrom == list_) {
-                return notified(header, lParam);
-            }
-            break;
-        }
-        default:
-            break;
+std::optional<LRESULT> CheckListView::reflected(UINT message, WPARAM /*wParam*/, LPARAM lParam) {
+    if (message != WM_NOTIFY) {
+        return std::nullopt;
     }
-    return Window::handleMessage(message, wParam, lParam);
+    return notified(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+}
+
+LRESULT CheckListView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = ControlView::subclassed(message, wParam, lParam);
+    if (message == WM_SIZE) {
+        fitColumn();  // one column as wide as the list
+    }
+    return result;
 }
 
 }  // namespace brevolt::win32

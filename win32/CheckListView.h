@@ -14,15 +14,17 @@ namespace brevolt::win32 {
 //
 // One view binds one model: the view takes over the model's OnChanged until it goes, and the
 // model must outlive the view.
-class CheckListView : public Window {
+class CheckListView : public ControlView {
   public:
     CheckListView(widgets::CheckList& model, HWND parent);
     ~CheckListView() override { destroy(); }
 
-    HWND control() const { return list_; }
+    HWND control() const { return handle(); }
+
+    std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void refresh();
@@ -32,7 +34,6 @@ class CheckListView : public Window {
     widgets::CheckList& model_;
     UniqueFont font_;
     bool updating_ = false;  // the view's own changes are no user input
-    HWND list_ = nullptr;
 };
 
 }  // namespace brevolt::win32

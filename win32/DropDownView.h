@@ -16,15 +16,14 @@ namespace brevolt::win32 {
 //
 // One view binds one model: the view takes over the model's OnChanged until it goes, and the model
 // must outlive the view.
-class DropDownView : public Window {
+class DropDownView : public ControlView {
   public:
     DropDownView(widgets::DropDownList& model, HWND parent);
     ~DropDownView() override { destroy(); }
 
-    HWND control() const { return combo_; }
+    HWND control() const { return handle(); }
 
-  protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void refresh();
@@ -33,7 +32,6 @@ class DropDownView : public Window {
     UniqueFont font_;
     std::vector<std::string> shown_;  // the entries in the combo box
     bool updating_ = false;           // the view's own changes are no user input
-    HWND combo_ = nullptr;
 };
 
 }  // namespace brevolt::win32

@@ -5,23 +5,14 @@
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
-namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
-
-}  // namespace
-
 FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour)
     : model_(model), colour_(colour) {
-    button_ = CreateWindowExW(0, L"BUTTON", text::Widen(model_.Caption()).c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0,
-                              0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    font_ = CreateUiFont(button_, L"MS Sans Serif", -13, true);
-    hoverFont_ = CreateUiFont(button_, L"MS Sans Serif", -11, true);
-    SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    ControlView::Attach(button_, this);
-    SetWindowSubclass(button_, &FlatButtonView::Subclass, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+    adopt(CreateWindowExW(0, L"BUTTON", text::Widen(model_.Caption()).c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0,
+                          0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+    font_ = CreateUiFont(handle(), L"MS Sans Serif", -13, true);
+    hoverFont_ = CreateUiFont(handle(), L"MS Sans Serif", -11, true);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
     // The tooltip belongs to the button's parent and goes with it.
     const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -32,22 +23,9 @@ FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(button_);
+    tool.uId = reinterpret_cast<UINT_PTR>(handle());
     tool.lpszText = hint.data();
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-FlatButtonView::~FlatButtonView() {
-    if (const HWND button = button_) {
-        detach();
-        DestroyWindow(button);
-    }
-}
-
-void FlatButtonView::detach() {
-    RemoveWindowSubclass(button_, &FlatButtonView::Subclass, kSubclassId);
-    ControlView::Attach(button_, nullptr);
-    button_ = nullptr;
 }
 
 std::optional<LRESULT> FlatButtonView::reflected(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,21 +44,11 @@ std::optional<LRESULT> FlatButtonView::reflected(UINT message, WPARAM wParam, LP
     }
 }
 
-LRESULT CALLBACK FlatButtonView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR /*id*/, DWORD_PTR self) {
-    if (message == WM_NCDESTROY) {
-        // Destroyed with its parent: the view stays, without a button.
-        reinterpret_cast<FlatButtonView*>(self)->detach();
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    return reinterpret_cast<FlatButtonView*>(self)->subclassed(message, wParam, lParam);
-}
-
 LRESULT FlatButtonView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_MOUSEMOVE:
             if (!hover_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, button_, 0};
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
                 TrackMouseEvent(&track);
                 setHover(true);
             }
@@ -98,19 +66,19 @@ LRESULT FlatButtonView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) {
-                SendMessageW(button_, BM_CLICK, 0, 0);
+                SendMessageW(handle(), BM_CLICK, 0, 0);
                 return 0;
             }
             break;
         default:
             break;
     }
-    return DefSubclassProc(button_, message, wParam, lParam);
+    return ControlView::subclassed(message, wParam, lParam);
 }
 
 void FlatButtonView::setHover(bool hover) {
     hover_ = hover;
-    InvalidateRect(button_, nullptr, FALSE);
+    InvalidateRect(handle(), nullptr, FALSE);
 }
 
 void FlatButtonView::draw(const DRAWITEMSTRUCT& item) const {

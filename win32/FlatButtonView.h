@@ -14,25 +14,21 @@ namespace brevolt::win32 {
 class FlatButtonView : public ControlView {
   public:
     FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour);
-    ~FlatButtonView() override;
-
-    HWND handle() const { return button_; }
+    ~FlatButtonView() override { destroy(); }
 
     std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+  protected:
+    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   private:
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
-    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
     void draw(const DRAWITEMSTRUCT& item) const;
     void setHover(bool hover);
-    void detach();
 
     widgets::FlatButton& model_;
     COLORREF colour_;
     UniqueFont font_;
     UniqueFont hoverFont_;
-    HWND button_ = nullptr;  // destroyed with its parent, or by this view if it goes first
     bool hover_ = false;
 };
 

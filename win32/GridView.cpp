@@ -81,25 +81,23 @@ std::optional<COLORREF> CellTextColour(const std::string& cellText) {
 }
 
 GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
-    create(L"BrevoltGridView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0,
-           0, 0, 0, parent);
-    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
-    headerFont_ = CreateUiFont(handle(), L"Tahoma", -11, true);
-    list_ = CreateWindowExW(
+    adopt(CreateWindowExW(
         WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0,
-        0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
+    headerFont_ = CreateUiFont(handle(), L"Tahoma", -11, true);
     const DWORD extended =
         LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
-    ListView_SetExtendedListViewStyleEx(list_, extended, extended);
-    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SendMessageW(ListView_GetHeader(list_), WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.get()),
-                 FALSE);
+    ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(ListView_GetHeader(handle()), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
     // The list view keeps the ticks (screen readers read them there) but draws no box of its own
     // at the item's left: its state images are one pixel wide and blank.
     // The list view destroys the list it holds last with itself; its own boxes go here.
     const UniqueImageList ownBoxes(
-        ListView_SetImageList(list_, BlankImages(1, 1, 3).release(), LVSIL_STATE));
+        ListView_SetImageList(handle(), BlankImages(1, 1, 3).release(), LVSIL_STATE));
     setRowHeight();
 
     bind(model_.OnChanged, [this] { refresh(); });
@@ -108,7 +106,7 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
     bind(
         [this] {
             model_.SetMeasure(
-                [list = list_,
+                [list = handle(),
                  widths = std::make_shared<std::map<std::pair<std::string, bool>, int>>()](
                     const std::string& text, bool header) {
                     const auto [at, added] = widths->try_emplace({text, header}, 0);
@@ -127,20 +125,20 @@ void GridView::setRowHeight() {
     // probe item tells; blank images then set the height.
     const int wanted = Scale(handle(), kRowHeight);
     const UniqueImageList probe(ImageList_Create(1, wanted, ILC_COLOR32, 1, 0));
-    ListView_SetImageList(list_, probe.get(), LVSIL_SMALL);
+    ListView_SetImageList(handle(), probe.get(), LVSIL_SMALL);
     RECT bounds{};
     {
-        const Rebuild rebuild(list_, updating_);
+        const Rebuild rebuild(handle(), updating_);
         LVITEMW item{};
-        SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        ListView_GetItemRect(list_, 0, &bounds, LVIR_BOUNDS);
-        ListView_DeleteAllItems(list_);
+        SendMessageW(handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        ListView_GetItemRect(handle(), 0, &bounds, LVIR_BOUNDS);
+        ListView_DeleteAllItems(handle());
     }
     const int padding =
         std::clamp(static_cast<int>(bounds.bottom - bounds.top) - wanted, 0, wanted - 1);
     UniqueImageList rows = BlankImages(1, wanted - padding, 1);
     // The list view destroys the list it holds last with itself; the probe goes here.
-    ListView_SetImageList(list_, rows.release(), LVSIL_SMALL);
+    ListView_SetImageList(handle(), rows.release(), LVSIL_SMALL);
 }
 
 void GridView::refresh() {
@@ -149,15 +147,16 @@ void GridView::refresh() {
         refreshItems();
         formatHeader();
         // The keyboard works on the focused item: there is one from the start.
-        if (ListView_GetItemCount(list_) > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
-            ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+        if (ListView_GetItemCount(handle()) > 0 &&
+            ListView_GetNextItem(handle(), -1, LVNI_FOCUSED) < 0) {
+            ListView_SetItemState(handle(), 0, LVIS_FOCUSED, LVIS_FOCUSED);
         }
     };
     // Items that come or go move the rest: the list is then redrawn whole, once. Otherwise
     // the list view redraws the items that changed.
     if (model_.RowCount() - 1 != static_cast<int>(shownItems_.size()) ||
         model_.ColCount() != static_cast<int>(shownColumns_.size())) {
-        const Rebuild rebuild(list_, updating_);
+        const Rebuild rebuild(handle(), updating_);
         update();
     } else {
         const OwnChanges own(updating_);
@@ -167,7 +166,7 @@ void GridView::refresh() {
 
 void GridView::refreshColumns() {
     for (int extra = static_cast<int>(shownColumns_.size()); extra > model_.ColCount(); --extra) {
-        ListView_DeleteColumn(list_, extra - 1);
+        ListView_DeleteColumn(handle(), extra - 1);
     }
     const int existing = std::min(model_.ColCount(), static_cast<int>(shownColumns_.size()));
     shownColumns_.resize(model_.ColCount());
@@ -185,7 +184,7 @@ void GridView::refreshColumns() {
         column.fmt = wanted.format;
         column.cx = wanted.width;
         column.pszText = title.data();
-        SendMessageW(list_, col < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, col,
+        SendMessageW(handle(), col < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, col,
                      reinterpret_cast<LPARAM>(&column));
         shownColumns_[col] = std::move(wanted);
     }
@@ -195,10 +194,10 @@ void GridView::refreshItems() {
     // Items are updated in place, so that a toggle keeps the scroll position and selection, and
     // no item goes away while the list view is still busy with the click that toggled it.
     const int items = std::max(0, model_.RowCount() - 1);
-    for (int extra = ListView_GetItemCount(list_); extra > items; --extra) {
-        ListView_DeleteItem(list_, extra - 1);
+    for (int extra = ListView_GetItemCount(handle()); extra > items; --extra) {
+        ListView_DeleteItem(handle(), extra - 1);
     }
-    const int existing = ListView_GetItemCount(list_);
+    const int existing = ListView_GetItemCount(handle());
     shownItems_.resize(items);
     for (int item = 0; item < items; ++item) {
         const int row = item + 1;
@@ -215,24 +214,25 @@ void GridView::refreshItems() {
             entry.mask = LVIF_PARAM;
             entry.iItem = item;
             entry.lParam = row;
-            SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+            SendMessageW(handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
         }
         for (int col = 0; col < model_.ColCount(); ++col) {
             std::wstring text = text::Widen(model_.DisplayText(col, row));
             LVITEMW cell{};
             cell.iSubItem = col;
             cell.pszText = text.data();
-            SendMessageW(list_, LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
+            SendMessageW(handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
         }
-        ListView_SetItemState(list_, item, INDEXTOSTATEIMAGEMASK(wanted.box), LVIS_STATEIMAGEMASK);
-        ListView_RedrawItems(list_, item, item);  // a colour may change without its text
+        ListView_SetItemState(handle(), item, INDEXTOSTATEIMAGEMASK(wanted.box),
+                              LVIS_STATEIMAGEMASK);
+        ListView_RedrawItems(handle(), item, item);  // a colour may change without its text
         shownItems_[item] = std::move(wanted);
     }
 }
 
 void GridView::formatHeader() {
     // On the header items themselves: a list view keeps its first column left-aligned.
-    const HWND header = ListView_GetHeader(list_);
+    const HWND header = ListView_GetHeader(handle());
     for (int col = 0; col < Header_GetItemCount(header); ++col) {
         HDITEMW item{};
         item.mask = HDI_FORMAT;
@@ -252,9 +252,9 @@ void GridView::formatHeader() {
 
 RECT GridView::boxOf(int item) const {
     RECT row{};
-    ListView_GetItemRect(list_, item, &row, LVIR_BOUNDS);
-    const int cellWidth = ListView_GetColumnWidth(list_, 0);
-    const int size = Scale(list_, kBoxSize);
+    ListView_GetItemRect(handle(), item, &row, LVIR_BOUNDS);
+    const int cellWidth = ListView_GetColumnWidth(handle(), 0);
+    const int size = Scale(handle(), kBoxSize);
     const int left = row.left + (cellWidth - size) / 2;
     const int top = row.top + (row.bottom - row.top - size) / 2;
     return {left, top, left + size, top + size};
@@ -269,11 +269,11 @@ void GridView::drawBox(HDC dc, int item) const {
     RECT box = boxOf(item);
     // Clipped to column 0, which the user may narrow below the box.
     RECT row0{};
-    ListView_GetItemRect(list_, item, &row0, LVIR_BOUNDS);
+    ListView_GetItemRect(handle(), item, &row0, LVIR_BOUNDS);
     const int saved = SaveDC(dc);
-    IntersectClipRect(dc, row0.left, row0.top, row0.left + ListView_GetColumnWidth(list_, 0),
+    IntersectClipRect(dc, row0.left, row0.top, row0.left + ListView_GetColumnWidth(handle(), 0),
                       row0.bottom);
-    const UniqueTheme theme(IsThemeActive() ? OpenThemeData(list_, L"BUTTON") : nullptr);
+    const UniqueTheme theme(IsThemeActive() ? OpenThemeData(handle(), L"BUTTON") : nullptr);
     if (theme) {
         DrawThemeBackground(theme.get(), dc, BP_CHECKBOX,
                             ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL, &box, nullptr);
@@ -297,7 +297,7 @@ int GridView::rowOf(int item) const {
     LVITEMW entry{};
     entry.mask = LVIF_PARAM;
     entry.iItem = item;
-    if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) {
+    if (!SendMessageW(handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) {
         return -1;
     }
     return static_cast<int>(entry.lParam);
@@ -325,7 +325,7 @@ LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
             return 0;
         case NM_RCLICK: {
             POINT at = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->ptAction;
-            ClientToScreen(list_, &at);
+            ClientToScreen(handle(), &at);
             if (OnContextMenu) {
                 OnContextMenu(at);
             }
@@ -364,33 +364,22 @@ LRESULT GridView::customDraw(LPARAM lParam) {
     }
 }
 
-LRESULT GridView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> GridView::reflected(UINT message, WPARAM /*wParam*/, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE:
-            MoveWindow(list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-            return 0;
-        case WM_SETFOCUS:
-            SetFocus(list_);
-            return 0;
-        case WM_NOTIFY: {
-            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-            if (header.hwndFrom == list_) {
-                return notified(header, lParam);
-            }
-            break;
-        }
+        case WM_NOTIFY:
+            return notified(*reinterpret_cast<const NMHDR*>(lParam), lParam);
         case WM_CONTEXTMENU: {
             // From the keyboard (menu key, Shift+F10) the list view reports no point: use the
             // focused item, or the list's corner.
             POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (lParam == -1) {
                 RECT item{};
-                const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+                const int focused = ListView_GetNextItem(handle(), -1, LVNI_FOCUSED);
                 if (focused >= 0) {
-                    ListView_GetItemRect(list_, focused, &item, LVIR_LABEL);
+                    ListView_GetItemRect(handle(), focused, &item, LVIR_LABEL);
                 }
                 at = {item.left, item.bottom};
-                ClientToScreen(list_, &at);
+                ClientToScreen(handle(), &at);
             }
             if (OnContextMenu) {
                 OnContextMenu(at);
@@ -398,9 +387,8 @@ LRESULT GridView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         default:
-            break;
+            return std::nullopt;
     }
-    return Window::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace brevolt::win32

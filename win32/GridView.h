@@ -24,18 +24,17 @@ std::optional<COLORREF> CellTextColour(const std::string& cellText);
 //
 // One view binds one model: the view takes over the model's OnChanged and text measure until
 // it goes, and the model must outlive the view.
-class GridView : public Window {
+class GridView : public ControlView {
   public:
     GridView(widgets::ColumnGrid& model, HWND parent);
     ~GridView() override { destroy(); }
 
-    HWND control() const { return list_; }
+    HWND control() const { return handle(); }
 
     // The user asked for the context menu (right click, or the menu key) at this screen point.
     std::function<void(POINT screen)> OnContextMenu;
 
-  protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void setRowHeight();
@@ -72,7 +71,6 @@ class GridView : public Window {
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn
     std::vector<ShownColumn> shownColumns_;
     std::vector<ShownItem> shownItems_;
-    HWND list_ = nullptr;
 };
 
 }  // namespace brevolt::win32

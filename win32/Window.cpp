@@ -6,36 +6,6 @@
 #include "resources/Texts.h"
 
 namespace brevolt::win32 {
-namespace {
-
-constexpr wchar_t kControlViewProperty[] = L"Brevolt.ControlView";
-
-// The system control that sent a notification to its parent, if any.
-HWND NotifyingControl(UINT message, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-            return reinterpret_cast<HWND>(lParam);
-        case WM_DRAWITEM:
-            return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
-        default:
-            return nullptr;
-    }
-}
-
-}  // namespace
-
-void ControlView::Attach(HWND control, ControlView* view) {
-    if (view != nullptr) {
-        SetPropW(control, kControlViewProperty, view);
-    } else {
-        RemovePropW(control, kControlViewProperty);
-    }
-}
-
-ControlView* ControlView::Of(HWND control) {
-    return static_cast<ControlView*>(GetPropW(control, kControlViewProperty));
-}
-
 void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
                     int x, int y, int width, int height, HWND parent) {
     WNDCLASSEXW windowClass{};
@@ -85,11 +55,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
-        if (const HWND control = NotifyingControl(message, lParam)) {
-            if (ControlView* view = ControlView::Of(control)) {
-                if (const auto result = view->reflected(message, wParam, lParam)) {
-                    return *result;
-                }
+        if (ControlView* view = ControlView::Of(message, wParam, lParam)) {
+            if (const auto result = view->reflected(message, wParam, lParam)) {
+                return *result;
             }
         }
         return self->handleMessage(message, wParam, lParam);

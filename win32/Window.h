@@ -6,28 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "win32/ControlView.h"
 #include "win32/Handles.h"
 #include "win32/ModelBinding.h"
 
 namespace brevolt::win32 {
-
-// The view of a control of a system class (an owner-drawn BUTTON, say): what the control tells
-// its parent (WM_COMMAND, WM_DRAWITEM) is handed to this view by whichever of the program's
-// windows the parent is.
-class ControlView {
-  public:
-    ControlView() = default;
-    ControlView(const ControlView&) = delete;
-    ControlView& operator=(const ControlView&) = delete;
-    virtual ~ControlView() = default;
-
-    // The control's notification, or nothing to let the parent handle it.
-    virtual std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) = 0;
-
-    // Hands the control's notifications to `view` (or to nobody, with null).
-    static void Attach(HWND control, ControlView* view);
-    static ControlView* Of(HWND control);
-};
 
 // Base of the program's window classes: the window procedure finds the object through the
 // pointer stored at WM_NCCREATE, hands the notifications of system controls to their views,

@@ -2,6 +2,7 @@
 set(BREVOLT_WIN32_SOURCES
     win32/AboutView.cpp
     win32/CheckListView.cpp
+    win32/ControlView.cpp
     win32/DropDownView.cpp
     win32/FlatButtonView.cpp
     win32/Gdi.cpp

@@ -12,6 +12,7 @@
 #include "base/WideText.h"
 #include "widgets/CheckList.h"
 #include "win32/CheckListView.h"
+#include "win32/Panel.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -75,7 +76,10 @@ class CheckListViewTest : public ::testing::Test {
         items.SetItems({"Anlagen freigeben", "Vorschau ausschalten", "Nur-Text lesen"});
         items.SetChecked(1, true);
         items.SetEnabled(1, false);
-        view = std::make_unique<CheckListView>(items, host.get());
+        // The parent hands the control's notifications to its view, as the program's panels do.
+        panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
+        panel->SetBounds({0, 0, 680, 360});
+        view = std::make_unique<CheckListView>(items, panel->handle());
         view->SetBounds({10, 10, 310, 210});
         list = view->control();
         items.OnChanged = [this, binding = items.OnChanged] {
@@ -94,6 +98,7 @@ class CheckListViewTest : public ::testing::Test {
 
     widgets::CheckList items;
     UniqueWindow host;
+    std::unique_ptr<Panel> panel;
     std::unique_ptr<CheckListView> view;
     HWND list = nullptr;
     int changes = 0;
@@ -104,7 +109,8 @@ TEST_F(CheckListViewTest, ShowsTheItemsInOneColumnWithoutHeader) {
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_TRUE(style & LVS_NOCOLUMNHEADER);
     EXPECT_TRUE(ListView_GetExtendedListViewStyle(list) & LVS_EX_CHECKBOXES);
-    EXPECT_EQ(GetParent(list), view->handle());
+    EXPECT_EQ(view->handle(), list);
+    EXPECT_EQ(GetParent(list), panel->handle()) << "no window of the view's own between";
 
     ASSERT_EQ(ListView_GetItemCount(list), 3);
     EXPECT_EQ(ItemText(list, 0), "Anlagen freigeben");

@@ -11,6 +11,7 @@
 #include "base/WideText.h"
 #include "widgets/DropDownList.h"
 #include "win32/DropDownView.h"
+#include "win32/Panel.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -44,13 +45,17 @@ class DropDownViewTest : public ::testing::Test {
         }
         list.Select(0);
         list.OnChange = [this] { ++choices; };
-        view = std::make_unique<DropDownView>(list, host.get());
+        // The parent hands the control's notifications to its view, as the program's panels do.
+        panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
+        panel->SetBounds({0, 0, 680, 360});
+        view = std::make_unique<DropDownView>(list, panel->handle());
         view->SetBounds({10, 10, 210, 40});
         combo = view->control();
     }
 
     widgets::DropDownList list;
     UniqueWindow host;
+    std::unique_ptr<Panel> panel;
     std::unique_ptr<DropDownView> view;
     HWND combo = nullptr;
     int choices = 0;
@@ -60,7 +65,8 @@ TEST_F(DropDownViewTest, ShowsTheEntriesInTheModelsOrder) {
     const auto style = GetWindowLongW(combo, GWL_STYLE);
     EXPECT_EQ(style & 0x3, CBS_DROPDOWNLIST) << "choose only, no typing";
     EXPECT_FALSE(style & CBS_SORT);
-    EXPECT_EQ(GetParent(combo), view->handle());
+    EXPECT_EQ(view->handle(), combo);
+    EXPECT_EQ(GetParent(combo), panel->handle()) << "no window of the view's own between";
     EXPECT_EQ(Entries(combo),
               (std::vector<std::string>{"Zweite Identität", "Haupt-Identität", "Arbeit"}));
     EXPECT_EQ(Selected(combo), 0);
@@ -85,13 +91,13 @@ TEST_F(DropDownViewTest, FollowsTheModel) {
 TEST_F(DropDownViewTest, TheUsersChoiceGoesToTheModel) {
     struct Choice {
         const char* name;
-        void (*choose)(HWND view, HWND combo, int index);
+        void (*choose)(HWND parent, HWND combo, int index);
     };
     const Choice ways[] = {
         {"a pick from the open list",
-         [](HWND view, HWND combo, int index) {
+         [](HWND parent, HWND combo, int index) {
              SendMessageW(combo, CB_SETCURSEL, index, 0);
-             SendMessageW(view, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+             SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                           reinterpret_cast<LPARAM>(combo));
          }},
         {"the arrow key",
@@ -105,7 +111,7 @@ TEST_F(DropDownViewTest, TheUsersChoiceGoesToTheModel) {
         SCOPED_TRACE(way.name);
         list.Select(0);
         choices = 0;
-        way.choose(view->handle(), combo, 2);
+        way.choose(panel->handle(), combo, 2);
         EXPECT_EQ(list.SelectedIndex(), 2);
         EXPECT_EQ(list.SelectedText(), "Arbeit");
         EXPECT_EQ(choices, 1);

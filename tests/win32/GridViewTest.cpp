@@ -15,6 +15,7 @@
 #include "widgets/ColumnGrid.h"
 #include "win32/Gdi.h"
 #include "win32/GridView.h"
+#include "win32/Panel.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -153,7 +154,10 @@ class GridViewTest : public ::testing::Test {
         grid.EnableSorting(0);
         grid.OnCheckBoxClick = [this](int col, int row) { clicks.emplace_back(col, row); };
 
-        view = std::make_unique<GridView>(grid, host.get());
+        // The parent hands the control's notifications to its view, as the program's panels do.
+        panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
+        panel->SetBounds({0, 0, 680, 360});
+        view = std::make_unique<GridView>(grid, panel->handle());
         view->SetBounds({0, 0, 660, 300});
         list = view->control();
     }
@@ -175,6 +179,7 @@ class GridViewTest : public ::testing::Test {
     widgets::ColumnGrid grid;
     std::vector<std::pair<int, int>> clicks;
     UniqueWindow host;
+    std::unique_ptr<Panel> panel;
     std::unique_ptr<GridView> view;
     HWND list = nullptr;
 };
@@ -187,7 +192,8 @@ TEST_F(GridViewTest, ShowsTheHeaderRowAndOneItemPerRow) {
     EXPECT_FALSE(style & LVS_EDITLABELS);
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
     EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & extended, extended);
-    EXPECT_EQ(GetParent(list), view->handle());
+    EXPECT_EQ(view->handle(), list);
+    EXPECT_EQ(GetParent(list), panel->handle()) << "no window of the view's own between";
 
     ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 4);
     for (int col = 0; col < 4; ++col) {

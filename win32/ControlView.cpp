@@ -1,0 +1,77 @@
+#include "win32/ControlView.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+namespace brevolt::win32 {
+namespace {
+
+constexpr wchar_t kViewProperty[] = L"Brevolt.ControlView";
+constexpr UINT_PTR kSubclassId = 1;
+
+// The system control that sent a notification to its parent, if any.
+HWND NotifyingControl(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NOTIFY:
+            return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+        case WM_COMMAND:
+            return reinterpret_cast<HWND>(lParam);
+        case WM_DRAWITEM:
+            return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        case WM_CONTEXTMENU:
+            return reinterpret_cast<HWND>(wParam);
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+ControlView* ControlView::Of(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND control = NotifyingControl(message, wParam, lParam);
+    return control != nullptr ? static_cast<ControlView*>(GetPropW(control, kViewProperty))
+                              : nullptr;
+}
+
+void ControlView::adopt(HWND control) {
+    control_ = control;
+    SetPropW(control_, kViewProperty, this);
+    SetWindowSubclass(control_, &ControlView::Subclass, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT ControlView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefSubclassProc(control_, message, wParam, lParam);
+}
+
+void ControlView::destroy() {
+    bindings_.clear();
+    if (const HWND control = control_) {
+        release();
+        DestroyWindow(control);
+    }
+}
+
+void ControlView::release() {
+    RemoveWindowSubclass(control_, &ControlView::Subclass, kSubclassId);
+    RemovePropW(control_, kViewProperty);
+    control_ = nullptr;
+}
+
+LRESULT CALLBACK ControlView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR self) {
+    auto* view = reinterpret_cast<ControlView*>(self);
+    if (message == WM_NCDESTROY) {
+        view->release();  // destroyed with its parent: the view stays, without a control
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    try {
+        return view->subclassed(message, wParam, lParam);
+    } catch (const std::exception&) {
+        // Handlers report the program's errors themselves; nothing may unwind through Win32.
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace brevolt::win32

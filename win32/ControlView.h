@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "win32/ModelBinding.h"
+
+namespace brevolt::win32 {
+
+// The view of one control of a system class (a list view, a combo box, an owner-drawn button),
+// without a window of its own: what the control tells its parent (WM_NOTIFY, WM_COMMAND,
+// WM_DRAWITEM, WM_CONTEXTMENU) is handed to this view by whichever of the program's windows the
+// parent is, and the control's own messages pass through `subclassed` first.
+//
+// A derived view ends with destroy() in its destructor: its model bindings are taken back and
+// the control stops reaching the view before the control goes. A control destroyed with its
+// parent leaves the view without one.
+class ControlView {
+  public:
+    ControlView() = default;
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+    virtual ~ControlView() { destroy(); }
+
+    HWND handle() const { return control_; }
+    // Moves and sizes the control within its parent.
+    void SetBounds(const RECT& bounds) const {
+        MoveWindow(control_, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, TRUE);
+    }
+
+    // A notification the control sent its parent, or nothing to let the parent handle it.
+    virtual std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    // The view of the control that sent a parent this message, if it has one.
+    static ControlView* Of(UINT message, WPARAM wParam, LPARAM lParam);
+
+  protected:
+    // Takes the new control on: its notifications and its own messages come to this view.
+    void adopt(HWND control);
+    // A message of the control's own; the default passes it on.
+    virtual LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+    // Binds the view to a hook of its model until destroy().
+    template <typename... Args>
+    void bind(Args&&... args) {
+        bindings_.emplace_back(std::forward<Args>(args)...);
+    }
+    // Unbinds from the model, lets the control go from this view, then destroys it. Idempotent.
+    void destroy();
+
+  private:
+    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    void release();
+
+    HWND control_ = nullptr;
+    std::vector<ModelBinding> bindings_;
+};
+
+}  // namespace brevolt::win32
