@@ -7,7 +7,6 @@
 namespace brevolt::win32 {
 namespace {
 
-constexpr wchar_t kViewProperty[] = L"Brevolt.ControlView";
 constexpr UINT_PTR kSubclassId = 1;
 
 // The system control that sent a notification to its parent, if any.
@@ -30,13 +29,17 @@ HWND NotifyingControl(UINT message, WPARAM wParam, LPARAM lParam) {
 
 ControlView* ControlView::Of(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND control = NotifyingControl(message, wParam, lParam);
-    return control != nullptr ? static_cast<ControlView*>(GetPropW(control, kViewProperty))
-                              : nullptr;
+    // The control's user data, which the system's controls leave to the program: a window
+    // property would cost a trip to Wine's server for every notification (every row's custom
+    // drawing among them).
+    return control != nullptr
+               ? reinterpret_cast<ControlView*>(GetWindowLongPtrW(control, GWLP_USERDATA))
+               : nullptr;
 }
 
 void ControlView::adopt(HWND control) {
     control_ = control;
-    SetPropW(control_, kViewProperty, this);
+    SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowSubclass(control_, &ControlView::Subclass, kSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
 }
@@ -55,7 +58,7 @@ void ControlView::destroy() {
 
 void ControlView::release() {
     RemoveWindowSubclass(control_, &ControlView::Subclass, kSubclassId);
-    RemovePropW(control_, kViewProperty);
+    SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
     control_ = nullptr;
 }
 

@@ -99,6 +99,7 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
     const UniqueImageList ownBoxes(
         ListView_SetImageList(handle(), BlankImages(1, 1, 3).release(), LVSIL_STATE));
     setRowHeight();
+    openBoxTheme();
 
     bind(model_.OnChanged, [this] { refresh(); });
     // The grid's texts come from a fixed catalogue: each is measured once. Columns fitted before
@@ -273,9 +274,8 @@ void GridView::drawBox(HDC dc, int item) const {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, row0.left, row0.top, row0.left + ListView_GetColumnWidth(handle(), 0),
                       row0.bottom);
-    const UniqueTheme theme(IsThemeActive() ? OpenThemeData(handle(), L"BUTTON") : nullptr);
-    if (theme) {
-        DrawThemeBackground(theme.get(), dc, BP_CHECKBOX,
+    if (boxTheme_) {
+        DrawThemeBackground(boxTheme_.get(), dc, BP_CHECKBOX,
                             ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL, &box, nullptr);
     } else {
         DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (ticked ? DFCS_CHECKED : 0));
@@ -361,6 +361,21 @@ LRESULT GridView::customDraw(LPARAM lParam) {
         }
         default:
             return CDRF_DODEFAULT;
+    }
+}
+
+LRESULT GridView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_THEMECHANGED) {
+        openBoxTheme();
+    }
+    return ControlView::subclassed(message, wParam, lParam);
+}
+
+void GridView::openBoxTheme() {
+    // Opened once and kept: the boxes are drawn for every row on every paint.
+    boxTheme_.reset();
+    if (IsThemeActive()) {
+        boxTheme_ = UniqueTheme(OpenThemeData(handle(), L"BUTTON"));
     }
 }
 

@@ -36,6 +36,9 @@ class GridView : public ControlView {
 
     std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+  protected:
+    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   private:
     void setRowHeight();
     void refresh();
@@ -47,6 +50,7 @@ class GridView : public ControlView {
     // Where column 0's box of the item is drawn, in the list's client coordinates.
     RECT boxOf(int item) const;
     void drawBox(HDC dc, int item) const;
+    void openBoxTheme();
     void clicked(const NMITEMACTIVATE& click);
     int rowOf(int item) const;
 
@@ -67,6 +71,7 @@ class GridView : public ControlView {
     widgets::ColumnGrid& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
+    UniqueTheme boxTheme_;         // the system's check box, when a visual style is on
     bool updating_ = false;        // the view's own changes are no user input
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn
     std::vector<ShownColumn> shownColumns_;
