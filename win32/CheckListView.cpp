@@ -88,12 +88,4 @@ std::optional<LRESULT> CheckListView::reflected(UINT message, WPARAM /*wParam*/,
     return notified(*reinterpret_cast<const NMHDR*>(lParam), lParam);
 }
 
-LRESULT CheckListView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = ControlView::subclassed(message, wParam, lParam);
-    if (message == WM_SIZE) {
-        fitColumn();  // one column as wide as the list
-    }
-    return result;
-}
-
 }  // namespace brevolt::win32

@@ -24,7 +24,7 @@ class CheckListView : public ControlView {
     std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   protected:
-    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void resized() override { fitColumn(); }  // one column as wide as the list
 
   private:
     void refresh();

@@ -37,11 +37,13 @@ ControlView* ControlView::Of(UINT message, WPARAM wParam, LPARAM lParam) {
                : nullptr;
 }
 
-void ControlView::adopt(HWND control) {
+void ControlView::adopt(HWND control, bool ownMessages) {
     control_ = control;
     SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowSubclass(control_, &ControlView::Subclass, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+    if (ownMessages) {
+        subclassed_ = SetWindowSubclass(control_, &ControlView::Subclass, kSubclassId,
+                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    }
 }
 
 LRESULT ControlView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,14 +52,23 @@ LRESULT ControlView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ControlView::destroy() {
     bindings_.clear();
-    if (const HWND control = control_) {
+    const HWND control = control_;
+    // A control not watched may have gone with its parent already: then its handle is stale.
+    const bool stillOurs =
+        control != nullptr && IsWindow(control) &&
+        GetWindowLongPtrW(control, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this);
+    if (stillOurs) {
         release();
         DestroyWindow(control);
     }
+    control_ = nullptr;
 }
 
 void ControlView::release() {
-    RemoveWindowSubclass(control_, &ControlView::Subclass, kSubclassId);
+    if (subclassed_) {
+        RemoveWindowSubclass(control_, &ControlView::Subclass, kSubclassId);
+        subclassed_ = false;
+    }
     SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
     control_ = nullptr;
 }

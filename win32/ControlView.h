@@ -13,7 +13,9 @@ namespace brevolt::win32 {
 // The view of one control of a system class (a list view, a combo box, an owner-drawn button),
 // without a window of its own: what the control tells its parent (WM_NOTIFY, WM_COMMAND,
 // WM_DRAWITEM, WM_CONTEXTMENU) is handed to this view by whichever of the program's windows the
-// parent is, and the control's own messages pass through `subclassed` first.
+// parent is. A view that asks for them sees the control's own messages first (`subclassed`):
+// only where it must, since under Wine every message of a subclassed control costs a trip to the
+// server.
 //
 // A derived view ends with destroy() in its destructor: its model bindings are taken back and
 // the control stops reaching the view before the control goes. A control destroyed with its
@@ -27,9 +29,10 @@ class ControlView {
 
     HWND handle() const { return control_; }
     // Moves and sizes the control within its parent.
-    void SetBounds(const RECT& bounds) const {
+    void SetBounds(const RECT& bounds) {
         MoveWindow(control_, bounds.left, bounds.top, bounds.right - bounds.left,
                    bounds.bottom - bounds.top, TRUE);
+        resized();
     }
 
     // A notification the control sent its parent, or nothing to let the parent handle it.
@@ -39,10 +42,13 @@ class ControlView {
     static ControlView* Of(UINT message, WPARAM wParam, LPARAM lParam);
 
   protected:
-    // Takes the new control on: its notifications and its own messages come to this view.
-    void adopt(HWND control);
-    // A message of the control's own; the default passes it on.
+    // Takes the new control on: its notifications come to this view, and with `ownMessages` its
+    // own messages too.
+    void adopt(HWND control, bool ownMessages = false);
+    // A message of the control's own, for a view that asked for them; the default passes it on.
     virtual LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+    // The control was given new bounds.
+    virtual void resized() {}
     // Binds the view to a hook of its model until destroy().
     template <typename... Args>
     void bind(Args&&... args) {
@@ -57,6 +63,7 @@ class ControlView {
     void release();
 
     HWND control_ = nullptr;
+    bool subclassed_ = false;
     std::vector<ModelBinding> bindings_;
 };
 

@@ -9,7 +9,8 @@ FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF
     : model_(model), colour_(colour) {
     adopt(CreateWindowExW(0, L"BUTTON", text::Widen(model_.Caption()).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0,
-                          0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+                          0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
+          true);
     font_ = CreateUiFont(handle(), L"MS Sans Serif", -13, true);
     hoverFont_ = CreateUiFont(handle(), L"MS Sans Serif", -11, true);
     SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

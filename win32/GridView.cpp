@@ -99,7 +99,6 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
     const UniqueImageList ownBoxes(
         ListView_SetImageList(handle(), BlankImages(1, 1, 3).release(), LVSIL_STATE));
     setRowHeight();
-    openBoxTheme();
 
     bind(model_.OnChanged, [this] { refresh(); });
     // The grid's texts come from a fixed catalogue: each is measured once. Columns fitted before
@@ -342,6 +341,7 @@ LRESULT GridView::customDraw(LPARAM lParam) {
     auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
+            openBoxTheme();  // the visual style may have changed since the last paint
             return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT:
             itemTextColour_ = draw.clrText;
@@ -364,15 +364,8 @@ LRESULT GridView::customDraw(LPARAM lParam) {
     }
 }
 
-LRESULT GridView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_THEMECHANGED) {
-        openBoxTheme();
-    }
-    return ControlView::subclassed(message, wParam, lParam);
-}
-
 void GridView::openBoxTheme() {
-    // Opened once and kept: the boxes are drawn for every row on every paint.
+    // Opened once a paint, not once a row: the boxes are drawn for every row on every paint.
     boxTheme_.reset();
     if (IsThemeActive()) {
         boxTheme_ = UniqueTheme(OpenThemeData(handle(), L"BUTTON"));

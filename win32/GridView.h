@@ -36,9 +36,6 @@ class GridView : public ControlView {
 
     std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  protected:
-    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
-
   private:
     void setRowHeight();
     void refresh();

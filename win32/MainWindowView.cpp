@@ -14,8 +14,8 @@ constexpr int kHeight = 540;
 constexpr int kHeaderHeight = 49;
 constexpr COLORREF kButtonColour = RGB(173, 173, 214);
 
-void FillParent(Panel& panel, HWND child) {
-    panel.OnSize = [child](int width, int height) { MoveWindow(child, 0, 0, width, height, TRUE); };
+void FillParent(Panel& panel, ControlView& view) {
+    panel.OnSize = [&view](int width, int height) { view.SetBounds({0, 0, width, height}); };
 }
 
 }  // namespace
@@ -91,17 +91,17 @@ void MainWindowView::createPages() {
     auto& unblockPage = pages_->Page(MainWindow::UnblockingTab);
     grid_ = std::make_unique<GridView>(model_.attachmentGrid, unblockPage.handle());
     grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
-    FillParent(unblockPage, grid_->handle());
+    FillParent(unblockPage, *grid_);
 
     auto& optionsPage = pages_->Page(MainWindow::OptionsTab);
     options_ = std::make_unique<CheckListView>(model_.outlookOptions, optionsPage.handle());
-    FillParent(optionsPage, options_->handle());
+    FillParent(optionsPage, *options_);
 
     createIdentityPage();
 
     auto& expressPage = pages_->Page(MainWindow::ExpressTab);
     expressOptions_ = std::make_unique<CheckListView>(model_.expressOptions, expressPage.handle());
-    FillParent(expressPage, expressOptions_->handle());
+    FillParent(expressPage, *expressOptions_);
 }
 
 void MainWindowView::createIdentityPage() {
@@ -126,7 +126,7 @@ void MainWindowView::createIdentityPage() {
     page.OnSize = [this, window](int width, int height) {
         const int strip = Scale(window, 41);
         MoveWindow(identityStrip_->handle(), 0, 0, width, strip, TRUE);
-        MoveWindow(identityOptions_->handle(), 0, strip, width, std::max(0, height - strip), TRUE);
+        identityOptions_->SetBounds({0, strip, width, strip + std::max(0, height - strip)});
     };
 }
 
