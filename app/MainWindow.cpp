@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include "app/AboutDialog.h"
 #include "app/ErrorReport.h"
 #include "resources/Texts.h"
@@ -100,25 +102,14 @@ void MainWindow::BuildVersionMenu() {
 void MainWindow::SelectStartVersion() {
     // The saved version, else the first installed one; and Outlook 2000 whenever none is.
     const auto& rows = versions::OutlookVersions;
-    const auto& installed = session_.installed;
-    const auto isInstalled = [&](std::size_t row) {
-        return row < installed.size() && installed[row];
-    };
+    const auto& installed = session_.installed;  // one flag per row
+    const auto firstInstalled = std::find(installed.begin(), installed.end(), true);
     if (!session_.savedVersion.empty()) {
         SwitchVersion(session_.savedVersion);
-    } else {
-        for (std::size_t row = 0; row < rows.size(); ++row) {
-            if (isInstalled(row)) {
-                SwitchVersion(rows[row].key);
-                break;
-            }
-        }
+    } else if (firstInstalled != installed.end()) {
+        SwitchVersion(rows.at(firstInstalled - installed.begin()).key);
     }
-    bool anyInstalled = false;
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        anyInstalled = anyInstalled || isInstalled(row);
-    }
-    if (!anyInstalled) {
+    if (firstInstalled == installed.end()) {
         SwitchVersion(rows[0].key);
     }
 }

@@ -23,7 +23,7 @@ namespace brevolt {
 // below inside the general error report.
 class MainWindow {
   public:
-    // The pages of pages, in their order.
+    // The tab pages, in their order.
     enum Page { UnblockingTab, OptionsTab, IdentitiesTab, ExpressTab };
 
     // Creating the window runs Create; an error there is reported and the window still opens.

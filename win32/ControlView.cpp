@@ -8,6 +8,10 @@ namespace brevolt::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+// The control id of every control a view took on. A notification can also come from one of the
+// program's own windows (a panel's WM_CONTEXTMENU names the panel), whose user data holds its
+// Window object: the id tells the two apart before the user data is read.
+constexpr LONG_PTR kViewedControlId = 0xB7E0;
 
 // The system control that sent a notification to its parent, if any.
 HWND NotifyingControl(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -32,13 +36,15 @@ ControlView* ControlView::Of(UINT message, WPARAM wParam, LPARAM lParam) {
     // The control's user data, which the system's controls leave to the program: a window
     // property would cost a trip to Wine's server for every notification (every row's custom
     // drawing among them).
-    return control != nullptr
-               ? reinterpret_cast<ControlView*>(GetWindowLongPtrW(control, GWLP_USERDATA))
-               : nullptr;
+    if (control == nullptr || GetWindowLongPtrW(control, GWLP_ID) != kViewedControlId) {
+        return nullptr;
+    }
+    return reinterpret_cast<ControlView*>(GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
 void ControlView::adopt(HWND control, bool ownMessages) {
     control_ = control;
+    SetWindowLongPtrW(control_, GWLP_ID, kViewedControlId);
     SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (ownMessages) {
         subclassed_ = SetWindowSubclass(control_, &ControlView::Subclass, kSubclassId,
