@@ -87,45 +87,59 @@ void MainWindowView::layoutHeader(int width, int height) {
 
 void MainWindowView::createPages() {
     pages_ = std::make_unique<TabView>(model_.pages, handle());
-
-    auto& unblockPage = pages_->Page(MainWindow::UnblockingTab);
-    grid_ = std::make_unique<GridView>(model_.attachmentGrid, unblockPage.handle());
-    grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
-    FillParent(unblockPage, *grid_);
-
-    auto& optionsPage = pages_->Page(MainWindow::OptionsTab);
-    options_ = std::make_unique<CheckListView>(model_.outlookOptions, optionsPage.handle());
-    FillParent(optionsPage, *options_);
-
-    createIdentityPage();
-
-    auto& expressPage = pages_->Page(MainWindow::ExpressTab);
-    expressOptions_ = std::make_unique<CheckListView>(model_.expressOptions, expressPage.handle());
-    FillParent(expressPage, *expressOptions_);
+    pages_->BeforePageShows = [this](int index) { buildPage(index); };
+    // Only the page in sight is built before the window shows; the others are built as soon as
+    // the window is up, before any input is read (posted messages come first), or earlier
+    // when one of them is shown.
+    buildPage(model_.pages.ActivePageIndex());
+    PostMessageW(handle(), kBuildPagesMessage, 0, 0);
 }
 
-void MainWindowView::createIdentityPage() {
-    auto& page = pages_->Page(MainWindow::IdentitiesTab);
-    identityStrip_ = std::make_unique<Panel>(page.handle(), GetSysColor(COLOR_BTNFACE));
-    identityLabel_ =
-        CreateWindowExW(0, L"STATIC", text::Widen(model_.identityLabel.Text()).c_str(),
-                        WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0, 0,
-                        identityStrip_->handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+void MainWindowView::buildPage(int index) {
+    if (index < 0 || index >= static_cast<int>(built_.size()) || built_[index]) {
+        return;
+    }
+    built_[index] = true;
+    auto& page = pages_->Page(index);
+    switch (index) {
+        case MainWindow::UnblockingTab:
+            grid_ = std::make_unique<GridView>(model_.attachmentGrid, page.handle());
+            grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
+            FillParent(page, *grid_);
+            break;
+        case MainWindow::OptionsTab:
+            options_ = std::make_unique<CheckListView>(model_.outlookOptions, page.handle());
+            FillParent(page, *options_);
+            break;
+        case MainWindow::IdentitiesTab:
+            buildIdentityPage(page);
+            break;
+        case MainWindow::ExpressTab:
+            expressOptions_ = std::make_unique<CheckListView>(model_.expressOptions, page.handle());
+            FillParent(page, *expressOptions_);
+            break;
+        default:
+            break;
+    }
+    page.Relayout();
+}
+
+void MainWindowView::buildIdentityPage(Panel& page) {
+    identityLabel_ = CreateWindowExW(0, L"STATIC", text::Widen(model_.identityLabel.Text()).c_str(),
+                                     WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0,
+                                     0, page.handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(identityLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
-    identities_ = std::make_unique<DropDownView>(model_.identityChoice, identityStrip_->handle());
+    identities_ = std::make_unique<DropDownView>(model_.identityChoice, page.handle());
     identityOptions_ = std::make_unique<CheckListView>(model_.identityOptions, page.handle());
 
     const HWND window = handle();
-    identityStrip_->OnSize = [this, window](int width, int height) {
-        const int margin = Scale(window, 8);
-        const int labelWidth = Scale(window, 110);
-        MoveWindow(identityLabel_, margin, 0, labelWidth, height, TRUE);
-        MoveWindow(identities_->handle(), margin + labelWidth, Scale(window, 8),
-                   std::max(0, width - labelWidth - 2 * margin), Scale(window, 200), TRUE);
-    };
     page.OnSize = [this, window](int width, int height) {
         const int strip = Scale(window, 41);
-        MoveWindow(identityStrip_->handle(), 0, 0, width, strip, TRUE);
+        const int margin = Scale(window, 8);
+        const int labelWidth = Scale(window, 110);
+        MoveWindow(identityLabel_, margin, 0, labelWidth, strip, TRUE);
+        MoveWindow(identities_->handle(), margin + labelWidth, margin,
+                   std::max(0, width - labelWidth - 2 * margin), Scale(window, 200), TRUE);
         identityOptions_->SetBounds({0, strip, width, strip + std::max(0, height - strip)});
     };
 }
@@ -202,6 +216,11 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
         case WM_SIZE:
             layout();
+            return 0;
+        case kBuildPagesMessage:
+            for (int index = 0; index < static_cast<int>(built_.size()); ++index) {
+                buildPage(index);
+            }
             return 0;
         case WM_ACTIVATE:
             activated(LOWORD(wParam) != WA_INACTIVE);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,8 @@ class MainWindowView : public Window {
     static constexpr UINT kSaveCommand = 90;
     static constexpr UINT kNextPageCommand = 91;
     static constexpr UINT kPreviousPageCommand = 92;
+    // Posted to itself: builds the pages not yet in sight.
+    static constexpr UINT kBuildPagesMessage = WM_APP + 1;
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -44,7 +47,8 @@ class MainWindowView : public Window {
   private:
     void createHeader();
     void createPages();
-    void createIdentityPage();
+    void buildPage(int index);
+    void buildIdentityPage(Panel& page);
     HMENU buildMenu(widgets::MenuItem& parent, bool popup);
     void showGridMenu(POINT screen);
     void layout();
@@ -63,14 +67,14 @@ class MainWindowView : public Window {
     std::unique_ptr<TabView> pages_;
     std::unique_ptr<GridView> grid_;
     std::unique_ptr<CheckListView> options_;
-    std::unique_ptr<Panel> identityStrip_;
     HWND identityLabel_ = nullptr;
     std::unique_ptr<DropDownView> identities_;
     std::unique_ptr<CheckListView> identityOptions_;
     std::unique_ptr<CheckListView> expressOptions_;
     HWND statusBar_ = nullptr;
     std::vector<widgets::MenuItem*> commands_;
-    HWND focus_ = nullptr;  // the control that had the focus when the window was left
+    std::array<bool, 4> built_{};  // which pages have their controls
+    HWND focus_ = nullptr;         // the control that had the focus when the window was left
 };
 
 }  // namespace brevolt::win32

@@ -10,6 +10,14 @@ Panel::Panel(HWND parent, COLORREF background) : background_(background) {
            WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);
 }
 
+void Panel::Relayout() {
+    RECT client;
+    GetClientRect(handle(), &client);
+    if (OnSize) {
+        OnSize(client.right, client.bottom);
+    }
+}
+
 LRESULT Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:

@@ -16,6 +16,9 @@ class Panel : public Window {
     std::function<void(int width, int height)> OnSize;
     std::function<void(HDC dc, const RECT& client)> OnPaint;
 
+    // Lays out what is on the panel for its present size, as a resize does.
+    void Relayout();
+
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -66,6 +66,9 @@ void TabView::refresh() {
         const bool shown = i == model_.ActivePageIndex();
         const HWND page = pages_[i]->handle();
         focusHidden |= !shown && (focus == page || IsChild(page, focus));
+        if (shown && BeforePageShows) {
+            BeforePageShows(i);
+        }
         ShowWindow(page, shown ? SW_SHOW : SW_HIDE);
     }
     if (focusHidden) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,9 @@ class TabView : public Window {
     // Where the keyboard starts on the active page: its first control in the tab order, or the
     // tabs when no page is active.
     HWND FirstControlOfActivePage() const;
+
+    // Called for a page just before it shows, so that its owner can build it at first sight.
+    std::function<void(int index)> BeforePageShows;
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -123,6 +123,31 @@ TEST_F(MainWindowViewTest, SpeichernAndBeendenArePushButtonsInTheTabOrder) {
     EXPECT_EQ(app.dialogs.shown[0].caption, "Informationen");
 }
 
+// Only the page in sight is built before the window shows; a page the user turns to is there at
+// once, and the others come as soon as the window handles its messages, laid out in their pages.
+TEST_F(MainWindowViewTest, PagesOutOfSightAreBuiltWhenTheyShowOrOnceTheWindowIsUp) {
+    view.reset();
+    view = std::make_unique<MainWindowView>(*frm);
+    ShowWindow(view->handle(), SW_SHOWNORMAL);
+    const auto first = FindChildren(view->handle(), L"SysListView32");
+    ASSERT_EQ(first.size(), 1u) << "the grid alone";
+
+    frm->pages.SelectNextTabByUser(true);
+    ASSERT_EQ(frm->pages.ActivePageIndex(), MainWindow::OptionsTab);
+    const auto lists = FindChildren(view->handle(), L"SysListView32");
+    ASSERT_EQ(lists.size(), 2u);
+    const HWND options = lists[0] == first[0] ? lists[1] : lists[0];
+    EXPECT_TRUE(IsWindowVisible(options)) << "the options' list shows with its page";
+
+    HandlePendingMessages();
+    EXPECT_EQ(FindChildren(view->handle(), L"SysListView32").size(), 4u);
+    const HWND identities = FindChild(view->handle(), L"ComboBox");
+    ASSERT_NE(identities, nullptr);
+    RECT bounds{};
+    GetWindowRect(identities, &bounds);
+    EXPECT_GT(bounds.right - bounds.left, 100) << "laid out in its page, though out of sight";
+}
+
 // A model outlives its view: once the view is gone, no model reaches into it.
 TEST_F(MainWindowViewTest, TheViewsGoWithoutLeavingTheirModelsBound) {
     view.reset();
