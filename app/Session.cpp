@@ -25,7 +25,8 @@ void PrepareSession(Session& session, const std::string& executablePath) {
         session.settingsFile->ReadSetting(kSettingsSection, kLastVersionSetting, "");
     session.installed.clear();
     for (const auto& row : versions::OutlookVersions) {
-        session.installed.push_back(versions::IsOutlookInstalled(row.key));
+        session.installed.push_back(versions::IsOutlookInstalled(row.key) ||
+                                    versions::IsOutlookInstalledOnMachine(row.key));
     }
 }
 

@@ -15,7 +15,7 @@ struct Session {
     std::string appDir;  // the executable's directory, ending in a backslash
     std::unique_ptr<registry::IniFile> settingsFile;  // "main.ini", while prepared
     std::string savedVersion;                         // "LastVersion" as read at start
-    std::string currentVersion;   // "9.0", "10.0", "11.0", "6.0" (Outlook Express) or empty
+    std::string currentVersion;   // a key of the version table, "6.0" (Outlook Express) or empty
     std::vector<bool> installed;  // per row of the version table
     unblock::Level1Lists lists;   // of the version the unblocking page was last filled for
 };

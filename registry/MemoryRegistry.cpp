@@ -122,6 +122,7 @@ class MemoryKey : public RegistryKey {
 MemoryRegistry::MemoryRegistry() {
     roots_[Hive::CurrentUser] = std::make_unique<Node>();
     roots_[Hive::LocalMachine] = std::make_unique<Node>();
+    roots_[Hive::LocalMachine64] = std::make_unique<Node>();
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
@@ -225,6 +226,7 @@ std::map<std::string, RawValue> MemoryRegistry::Snapshot() const {
         };
     collect("HKCU:", *roots_.at(Hive::CurrentUser));
     collect("HKLM:", *roots_.at(Hive::LocalMachine));
+    collect("HKLM64:", *roots_.at(Hive::LocalMachine64));
     return values;
 }
 

@@ -31,11 +31,19 @@ void Registry::SetRoot(Hive hive) {
 }
 
 bool Registry::OpenPath(std::string_view path, bool create) {
+    return open(path, Access::Full, create);
+}
+
+bool Registry::OpenPathForReading(std::string_view path) {
+    return open(path, Access::Read, false);
+}
+
+bool Registry::open(std::string_view path, Access access, bool create) {
     const auto resolved = ResolveKeyPath(keyPath_, path);
     if (!resolved) {
         return false;
     }
-    auto key = backend_.openKey(hive_, *resolved, Access::Full, create);
+    auto key = backend_.openKey(hive_, *resolved, access, create);
     if (!key) {
         return false;
     }

@@ -11,8 +11,8 @@
 namespace brevolt::registry {
 
 // One root hive and at most one open key. Keys are opened and created with full access, also
-// for reading. Errors are raised as RegistryError where the operation says so; the other
-// operations report failure by their result and never raise.
+// for reading, except through OpenPathForReading. Errors are raised as RegistryError where the
+// operation says so; the other operations report failure by their result and never raise.
 class Registry {
   public:
     Registry();  // HKEY_CURRENT_USER on the current backend
@@ -27,6 +27,9 @@ class Registry {
     // starting with a backslash starts at the root, any other at the open key (or the root).
     // On failure the key open before stays open.
     bool OpenPath(std::string_view path, bool create);
+    // Opens an existing key for reading only (keys of other programs, policies); what is written
+    // through it fails.
+    bool OpenPathForReading(std::string_view path);
     void ClosePath();
     // Creates every missing key along the path and keeps none of them open.
     void MakePath(std::string_view path);
@@ -45,6 +48,7 @@ class Registry {
     void ListSubkeys(std::vector<std::string>& list) const;
 
   private:
+    bool open(std::string_view path, Access access, bool create);
     void setValue(std::string_view name, const RawValue& value);
 
     RegistryBackend& backend_;

@@ -12,7 +12,10 @@
 // by single backslashes, relative to the hive's root, none of them empty ("" is the root itself).
 namespace brevolt::registry {
 
-enum class Hive { CurrentUser, LocalMachine };
+// HKEY_LOCAL_MACHINE comes in two views on 64-bit Windows: LocalMachine is the 32-bit one (where
+// 32-bit programs such as Outlook Express and 32-bit Office keep their keys), LocalMachine64 the
+// 64-bit one (64-bit Office, and the keys both views share, such as Software\Policies).
+enum class Hive { CurrentUser, LocalMachine, LocalMachine64 };
 
 enum class Access { Read, Full };
 

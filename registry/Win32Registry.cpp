@@ -6,8 +6,7 @@
 #include "base/WideText.h"
 #include "registry/RegistryBackend.h"
 
-// The Windows registry through advapi32. HKEY_LOCAL_MACHINE is used in its 32-bit view, the one
-// the 32-bit Outlook Express reads and writes.
+// The Windows registry through advapi32; HKEY_LOCAL_MACHINE in the view the hive names.
 namespace brevolt::registry {
 namespace {
 
@@ -17,11 +16,18 @@ struct CloseKey {
 using UniqueKey = UniqueHandle<HKEY, CloseKey>;
 
 HKEY RootOf(Hive hive) {
-    return hive == Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
 REGSAM ViewOf(Hive hive) {
-    return hive == Hive::LocalMachine ? KEY_WOW64_32KEY : 0;
+    switch (hive) {
+        case Hive::LocalMachine:
+            return KEY_WOW64_32KEY;
+        case Hive::LocalMachine64:
+            return KEY_WOW64_64KEY;
+        default:
+            return 0;
+    }
 }
 
 class Win32Key : public RegistryKey {

@@ -17,6 +17,28 @@ bool IsOutlookInstalled(const std::string& key) {
     return installed;
 }
 
+bool IsOutlookInstalledOnMachine(const std::string& key) {
+    // Where Office's installers record Outlook's folder: an MSI installation in the registry view
+    // of Office's bitness (32-bit Office on 64-bit Windows under Wow6432Node, which is what the
+    // 32-bit view shows); a Click-to-Run installation in its own virtual registry below
+    // ClickToRun\REGISTRY\MACHINE, which holds a Wow6432Node of its own for 32-bit Office.
+    const std::string below = "Microsoft\\Office\\" + key + "\\Outlook\\InstallRoot";
+    const std::string clickToRun =
+        "Software\\Microsoft\\Office\\ClickToRun\\REGISTRY\\MACHINE\\Software\\";
+    const std::string paths[] = {"Software\\" + below, clickToRun + below,
+                                 clickToRun + "Wow6432Node\\" + below};
+    registry::Registry reg;
+    for (const auto hive : {registry::Hive::LocalMachine64, registry::Hive::LocalMachine}) {
+        reg.SetRoot(hive);
+        for (const auto& path : paths) {
+            if (reg.PathExists(path)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool CanWriteOfficeKey() {
     registry::Registry reg;
     if (!reg.OpenPath(kWriteTestKey, true)) {

@@ -7,6 +7,10 @@ namespace brevolt::versions {
 
 // True when "Software\Microsoft\Office\<key>\Outlook" can be opened (with full access).
 bool IsOutlookInstalled(const std::string& key);
+// True when the machine has this version of Outlook installed: its "InstallRoot" key exists in
+// HKEY_LOCAL_MACHINE, in either registry view, or in the tree of a Click-to-Run installation.
+// Only reads.
+bool IsOutlookInstalledOnMachine(const std::string& key);
 // The write test of a version switch: creates and deletes "Software\Microsoft\Office\0.0".
 bool CanWriteOfficeKey();
 // Creates "Software\Microsoft\Office\9.0\Outlook\Security" when it is missing; fails silently.

@@ -32,7 +32,11 @@ TEST_F(MainWindowLogic, CreationSetsTitleMenusPagesAndHeader) {
                                                                {"-", -2},
                                                                {"Outlook 2000 (SP3)", 0},
                                                                {"Outlook 2002 (XP)", 1},
-                                                               {"Outlook 2003", 2}}));
+                                                               {"Outlook 2003", 2},
+                                                               {"Outlook 2007", 3},
+                                                               {"Outlook 2010", 4},
+                                                               {"Outlook 2013", 5},
+                                                               {"Outlook 2016 bis 365", 6}}));
     EXPECT_EQ(frm->mainMenu.Find("exit")->caption, "&Beenden");
     EXPECT_EQ(frm->pages.PageAt(2).caption, "Identitäten");
     EXPECT_EQ(frm->saveButton.Caption(), "Speichern");
@@ -45,14 +49,23 @@ TEST_F(MainWindowLogic, CreationSetsTitleMenusPagesAndHeader) {
 TEST_F(MainWindowLogic, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
     struct Case {
         const char* saved;
-        std::vector<const char*> installed;
+        std::vector<const char*> installed;  // the user's Outlook keys
+        std::vector<const char*> machine;    // installations recorded in HKEY_LOCAL_MACHINE
         const char* finalVersion;
         std::vector<const char*> switchedTo;  // keys whose lists were read, in any order
     };
     const std::vector<Case> cases = {
-        {"", {"10.0", "11.0"}, "10.0", {"10.0"}}, {"", {"11.0"}, "11.0", {"11.0"}},
-        {"11.0", {"9.0"}, "11.0", {"11.0"}},      {"", {}, "9.0", {"9.0"}},
-        {"6.0", {}, "9.0", {"6.0", "9.0"}},       {"7.5", {"10.0"}, "7.5", {"7.5"}},
+        {"", {"10.0", "11.0"}, {}, "10.0", {"10.0"}},
+        {"", {"11.0"}, {}, "11.0", {"11.0"}},
+        {"11.0", {"9.0"}, {}, "11.0", {"11.0"}},
+        {"", {}, {}, "9.0", {"9.0"}},
+        {"6.0", {}, {}, "9.0", {"6.0", "9.0"}},
+        {"7.5", {"10.0"}, {}, "7.5", {"7.5"}},
+        // A fresh profile on a machine with Microsoft 365: its row, not the fallback.
+        {"", {}, {"16.0"}, "16.0", {"16.0"}},
+        {"", {"16.0", "12.0"}, {}, "12.0", {"12.0"}},
+        {"", {"16.0"}, {"14.0"}, "14.0", {"14.0"}},
+        {"15.0", {}, {"16.0"}, "15.0", {"15.0"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("saved '") + c.saved + "'");
@@ -61,6 +74,12 @@ TEST_F(MainWindowLogic, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
         registry::Registry reg(fresh);
         for (const char* ver : c.installed) {
             reg.MakePath("Software\\Microsoft\\Office\\" + std::string(ver) + "\\Outlook");
+        }
+        registry::Registry machine(fresh);
+        machine.SetRoot(registry::Hive::LocalMachine64);
+        for (const char* ver : c.machine) {
+            machine.MakePath("Software\\Microsoft\\Office\\" + std::string(ver) +
+                             "\\Outlook\\InstallRoot");
         }
         testing::WriteFileBytes(dir.File("main.ini"),
                                 std::string("[Brevolt]\r\nLastVersion=") + c.saved + "\r\n");

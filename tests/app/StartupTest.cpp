@@ -63,7 +63,7 @@ TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
     app.whileRunning = [&](MainWindow& frm) {
         title = frm.Caption();
         EXPECT_EQ(session.savedVersion, "6.0");
-        EXPECT_EQ(session.installed, (std::vector<bool>{true, false, true}));
+        EXPECT_EQ(session.installed, (std::vector<bool>{true, false, true, false, false, false, false}));
         EXPECT_NE(session.settingsFile, nullptr);
     };
 

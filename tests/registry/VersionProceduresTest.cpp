@@ -26,6 +26,32 @@ TEST_F(VersionProcedures, AVersionIsInstalledWhenItsOutlookKeyOpens) {
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0"));
 }
 
+// An installation is found where Office's installers record it, in either view of
+// HKEY_LOCAL_MACHINE; a bare Outlook key there, or the user's own key, is no installation.
+TEST_F(VersionProcedures, AnInstallationIsFoundByItsInstallRootAndOnlyRead) {
+    const std::string clickToRun =
+        "Software\\Microsoft\\Office\\ClickToRun\\REGISTRY\\MACHINE\\Software\\";
+    sandbox.MakeKey(Hive::LocalMachine64,
+                    "Software\\Microsoft\\Office\\16.0\\Outlook\\InstallRoot");
+    sandbox.MakeKey(Hive::LocalMachine, "Software\\Microsoft\\Office\\15.0\\Outlook\\InstallRoot");
+    sandbox.MakeKey(Hive::LocalMachine64,
+                    clickToRun + "Microsoft\\Office\\14.0\\Outlook\\InstallRoot");
+    sandbox.MakeKey(Hive::LocalMachine64,
+                    clickToRun + "Wow6432Node\\Microsoft\\Office\\12.0\\Outlook\\InstallRoot");
+    sandbox.MakeKey(Hive::LocalMachine64, "Software\\Microsoft\\Office\\11.0\\Outlook");
+    sandbox.MakeKey(Hive::CurrentUser, "Software\\Microsoft\\Office\\10.0\\Outlook\\InstallRoot");
+
+    for (const char* found : {"16.0", "15.0", "14.0", "12.0"}) {
+        EXPECT_TRUE(versions::IsOutlookInstalledOnMachine(found)) << found;
+    }
+    for (const char* missing : {"11.0", "10.0", "9.0", ""}) {
+        EXPECT_FALSE(versions::IsOutlookInstalledOnMachine(missing)) << missing;
+    }
+    for (const auto hive : {Hive::LocalMachine, Hive::LocalMachine64}) {
+        EXPECT_FALSE(sandbox.Exists(hive, "Software\\Microsoft\\Office\\9.0")) << "nothing created";
+    }
+}
+
 TEST_F(VersionProcedures, TheWriteTestLeavesNoOfficeKeyBehind) {
     sandbox.PutText(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0\\Left\\Over", "V", "x");
     EXPECT_TRUE(versions::CanWriteOfficeKey());

@@ -122,7 +122,14 @@ class CountingBackends : public registry::RegistryBackend, public registry::IniB
     };
 
     static std::string Root(registry::Hive hive) {
-        return hive == registry::Hive::LocalMachine ? "HKLM\\" : "HKCU\\";
+        switch (hive) {
+            case registry::Hive::LocalMachine:
+                return "HKLM\\";
+            case registry::Hive::LocalMachine64:
+                return "HKLM64\\";
+            default:
+                return "HKCU\\";
+        }
     }
     void Note(std::string line) {
         if (tracing) {

@@ -74,7 +74,7 @@ RegistrySandbox::~RegistrySandbox() {
 
 void RegistrySandbox::DenyFullAccess(registry::Hive hive, const std::string& path) {
     const std::wstring below = platform_->scratch +
-                               (hive == registry::Hive::LocalMachine ? L"\\HKLM\\" : L"\\HKCU\\") +
+                               (hive == registry::Hive::CurrentUser ? L"\\HKCU\\" : L"\\HKLM\\") +
                                text::Widen(path);
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     SetAccess(HKEY_CURRENT_USER, below, kReadOnly);
