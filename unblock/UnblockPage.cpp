@@ -6,6 +6,7 @@
 #include "resources/Texts.h"
 #include "unblock/Catalogue.h"
 #include "unblock/ExtensionList.h"
+#include "versions/OutlookVersions.h"
 #include "widgets/CellMarkup.h"
 
 namespace brevolt::unblock {
@@ -99,11 +100,12 @@ bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
     if (filledVersion_.empty()) {
         return false;
     }
+    const std::string prefix = versions::WritesDottedListEntries(filledVersion_) ? "." : "";
     std::vector<std::string> unblocked;
     std::vector<std::string> blocked;
     for (int row = 1; row < grid_.RowCount(); ++row) {
         auto& list = grid_.IsChecked(kCheckColumn, row) ? unblocked : blocked;
-        list.push_back(grid_.CellText(kExtensionColumn, row));
+        list.push_back(prefix + grid_.CellText(kExtensionColumn, row));
     }
     lists.unblocked = WithKept(std::move(unblocked), keptUnblocked_);
     lists.blocked = WithKept(std::move(blocked), keptBlocked_);

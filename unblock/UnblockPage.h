@@ -23,7 +23,8 @@ class UnblockPage {
     // and blocked lists that no row shows are kept, to be written back with the ticks.
     void FillExtGrid(const Level1Lists& lists, const std::string& ver);
     // Rebuilds the unblocked list (ticked rows) and the blocked one (the others) in the grid's row
-    // order, each followed by its kept entries. False, and the lists untouched, when the grid
+    // order, each followed by its kept entries; with a leading dot for the versions that document
+    // their entries so. False, and the lists untouched, when the grid
     // holds no filled rows: there is nothing to write then.
     bool HarvestExtGrid(Level1Lists& lists);
     void SetAllExtChecks(bool checked);

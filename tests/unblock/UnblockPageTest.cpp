@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "registry/MemoryRegistry.h"
 #include "registry/Registry.h"
 #include "support/FakeApplication.h"
@@ -181,6 +183,26 @@ TEST_F(UnblockPageTest, EntriesTheCatalogueDoesNotKnowAreWrittenBack) {
     page.SaveExtLists("11.0", lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;HLP;EXE;VBS;..X");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({"CHM", "HLP"}) + ";XYZ");
+}
+
+// Outlook 2007 and later take their entries in the form Microsoft documents, with a leading dot;
+// the page reads either form, and keeps entries it does not know as they were stored.
+TEST_F(UnblockPageTest, Outlook2007AndLaterListsAreWrittenWithLeadingDots) {
+    const std::string outlook16 = "Software\\Microsoft\\Office\\16.0\\Outlook\\Security";
+    Store(outlook16, "Level1Remove", ".chm;EXE;hlp");
+    Switch("16.0");
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "HLP"}));
+    Tick("BAT");
+    page.SaveExtLists("16.0", lists);
+    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".BAT;.CHM;.HLP;EXE");
+    std::string blocked = CatalogueWithout({"BAT", "CHM", "HLP"});
+    blocked = "." + std::regex_replace(blocked, std::regex(";"), ";.");
+    EXPECT_EQ(Stored(outlook16, "Level1Add"), blocked);
+
+    Tick("ADE");
+    dialogs.answers.push_back(true);
+    Switch("11.0");  // the kept tick goes to 16.0, in its form
+    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".ADE;.BAT;.CHM;.HLP;EXE");
 }
 
 TEST_F(UnblockPageTest, TheUsersOwnListIsWrittenBackAsStored) {
