@@ -48,7 +48,10 @@ MainWindow::MainWindow(Application& app, Session& session)
     saveButton.OnClick = Handler(&MainWindow::Save);
     exitButton.OnClick = Handler(&MainWindow::Exit);
     attachmentGrid.OnCheckBoxClick = [this](int col, int row) {
-        RunHandler(app_, [&] { unblockPage_.BoxToggled(col, row); });
+        RunHandler(app_, [&] {
+            unblockPage_.BoxToggled(col, row);
+            UpdateStatus();
+        });
     };
 
     auto& file = mainMenu.Add({"file", LoadText(TextId::MenuFile)});
@@ -62,18 +65,25 @@ MainWindow::MainWindow(Application& app, Session& session)
     help.Add({"about", LoadText(TextId::MenuHelpAbout)}).OnClick =
         MenuHandler(&MainWindow::ShowAbout);
 
-    gridMenu.Add({"all", LoadText(TextId::ExtMenuAll)}).OnClick = [this](MenuItem&) {
-        RunHandler(app_, [this] { unblockPage_.TickAll(); });
-    };
-    gridMenu.Add({"none", LoadText(TextId::ExtMenuNone)}).OnClick = [this](MenuItem&) {
-        RunHandler(app_, [this] { unblockPage_.TickNone(); });
-    };
+    gridMenu.Add({"all", LoadText(TextId::ExtMenuAll)}).OnClick =
+        [handler = UnblockHandler(&unblock::UnblockPage::TickAll)](MenuItem&) { handler(); };
+    gridMenu.Add({"none", LoadText(TextId::ExtMenuNone)}).OnClick =
+        [handler = UnblockHandler(&unblock::UnblockPage::TickNone)](MenuItem&) { handler(); };
 
     RunHandler(app_, [this] { Create(); });
 }
 
 std::function<void()> MainWindow::Handler(void (MainWindow::*handler)()) {
     return [this, handler] { RunHandler(app_, [&] { (this->*handler)(); }); };
+}
+
+std::function<void()> MainWindow::UnblockHandler(void (unblock::UnblockPage::*handler)()) {
+    return [this, handler] {
+        RunHandler(app_, [&] {
+            (unblockPage_.*handler)();
+            UpdateStatus();
+        });
+    };
 }
 
 std::function<void(MenuItem&)> MainWindow::MenuHandler(void (MainWindow::*handler)()) {
@@ -118,6 +128,7 @@ void MainWindow::SwitchVersion(const std::string& key) {
     unblockPage_.ConfirmPendingExtChanges(session_.lists);
     const widgets::BatchedUpdate update(attachmentGrid);  // the grid is redrawn once, refilled
     unblockPage_.ClearExtGrid();
+    policyNotice.SetText({});
     if (versions::CanWriteOfficeKey()) {
         session_.currentVersion = key;
         optionsPage_.VersionSwitched();
@@ -132,8 +143,12 @@ void MainWindow::SwitchVersion(const std::string& key) {
         lists.unblocked = unblock::ReadUnblockedExts(key).value_or(lists.unblocked);
         lists.own = unblock::ReadOwnExts(key).value_or(lists.own);
         lists.blocked = unblock::ReadBlockedExts(key).value_or(lists.blocked);
+        // Policies concern Outlook's own versions; "6.0" and unknown keys have none.
+        const auto policy =
+            caption.empty() ? unblock::AttachmentPolicy{} : unblock::ReadAttachmentPolicy(key);
+        policyNotice.SetText(unblock::PolicyNotice(policy));
         unblockPage_.SetUpExtGrid();
-        unblockPage_.FillExtGrid(lists, key);
+        unblockPage_.FillExtGrid(lists, key, policy);
     }
     ApplyMode();
 }
@@ -154,6 +169,19 @@ void MainWindow::ApplyMode() {
         pages.SetTabVisible(ExpressTab, false);
         pages.SetTabVisible(IdentitiesTab, false);
     }
+    UpdateStatus();
+}
+
+void MainWindow::UpdateStatus() {
+    std::string status;
+    if (!InExpressMode()) {
+        status = HasPendingExtChanges() ? LoadText(TextId::ExtPendingChanges) : policyNotice.Text();
+        std::replace(status.begin(), status.end(), '\r', ' ');
+        status.erase(std::remove(status.begin(), status.end(), '\n'), status.end());
+    }
+    if (status != statusBar.Text()) {
+        statusBar.SetText(status);
+    }
 }
 
 void MainWindow::VersionChosen(MenuItem& sender) {
@@ -168,9 +196,12 @@ void MainWindow::VersionChosen(MenuItem& sender) {
 }
 
 void MainWindow::Save() {
+    std::string information = LoadText(TextId::SaveTakesEffectLater);
+    if (!InExpressMode() && !policyNotice.Text().empty()) {
+        information += "\r\n\r\n" + policyNotice.Text();
+    }
     app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
-                               LoadText(TextId::CaptionInformation),
-                               LoadText(TextId::SaveTakesEffectLater));
+                               LoadText(TextId::CaptionInformation), information);
     std::vector<std::string> notSaved;
     const auto note = [&notSaved](const std::vector<std::string>& more) {
         notSaved.insert(notSaved.end(), more.begin(), more.end());
@@ -182,6 +213,7 @@ void MainWindow::Save() {
         note(unblockPage_.SaveExtLists(session_.currentVersion, session_.lists));
         note(optionsPage_.SaveOutlookOptions(session_.currentVersion));
         unblockPage_.ForgetPendingChanges();
+        UpdateStatus();
     }
     ReportNotSaved(notSaved);
     app_.Terminate();

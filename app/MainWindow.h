@@ -42,12 +42,13 @@ class MainWindow {
     widgets::FlatButton exitButton;
     widgets::PageControl pages;
     widgets::ColumnGrid attachmentGrid;
+    widgets::Label policyNotice;  // above the grid: why the user's ticks may take no effect
     widgets::CheckList outlookOptions;
     widgets::Label identityLabel;
     widgets::DropDownList identityChoice;
     widgets::CheckList identityOptions;
     widgets::CheckList expressOptions;
-    widgets::StatusBar statusBar;
+    widgets::Label statusBar;
     widgets::MenuItem mainMenu;
     widgets::MenuItem gridMenu;
 
@@ -82,6 +83,10 @@ class MainWindow {
     bool InExpressMode() const;
     void StoreLastVersion();
     void ReportNotSaved(const std::vector<std::string>& notSaved);
+    // The status bar says what matters now: changes not yet saved, else the policy's notice.
+    void UpdateStatus();
+    // Runs a handler of the unblocking page, then brings the status bar up to date.
+    std::function<void()> UnblockHandler(void (unblock::UnblockPage::*handler)());
     // Wraps a handler for a control's event: it runs inside the general error report.
     std::function<void()> Handler(void (MainWindow::*handler)());
     std::function<void(widgets::MenuItem&)> MenuHandler(void (MainWindow::*handler)());

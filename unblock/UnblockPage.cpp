@@ -20,6 +20,8 @@ constexpr int kCheckColumn = 0;
 constexpr int kExtensionColumn = 1;
 constexpr int kDescriptionColumn = 2;
 constexpr int kRatingColumn = 3;
+constexpr int kPolicyColumn = 4;
+constexpr int kColumns = 5;
 constexpr int kRows = static_cast<int>(unblock::kCatalogueSize) + 1;
 
 std::string RatingMarkup(const std::string& extension) {
@@ -42,6 +44,18 @@ std::vector<std::string> EntriesOutsideCatalogue(const std::string& list) {
     return kept;
 }
 
+// What the policy does with this extension, whatever the tick says: the policy's blocking wins
+// over its unblocking.
+std::string PolicyMark(const AttachmentPolicy& policy, const std::string& extension) {
+    const auto names = [&](const std::vector<std::string>& list) {
+        return std::find(list.begin(), list.end(), extension) != list.end();
+    };
+    if (names(policy.blocked)) {
+        return LoadText(TextId::ExtPolicyBlocked);
+    }
+    return names(policy.unblocked) ? LoadText(TextId::ExtPolicyUnblocked) : std::string();
+}
+
 std::string WithKept(std::vector<std::string> entries, const std::vector<std::string>& kept) {
     entries.insert(entries.end(), kept.begin(), kept.end());
     return JoinList(entries);
@@ -55,21 +69,23 @@ UnblockPage::UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dial
 void UnblockPage::SetUpExtGrid() {
     const widgets::BatchedUpdate update(grid_);
     filledVersion_.clear();
-    grid_.Reset(4, kRows);
+    grid_.Reset(kColumns, kRows);
     grid_.SetCellText(kCheckColumn, 0, LoadText(TextId::ExtHeaderUnblocked));
     grid_.SetCellText(kExtensionColumn, 0, LoadText(TextId::ExtHeaderExtension));
     grid_.SetCellText(kDescriptionColumn, 0, LoadText(TextId::ExtHeaderProgram));
     grid_.SetCellText(kRatingColumn, 0, LoadText(TextId::ExtHeaderRating));
+    grid_.SetCellText(kPolicyColumn, 0, LoadText(TextId::ExtHeaderPolicy));
     grid_.SetColumnWidth(kCheckColumn, 160);
     grid_.SetColumnWidth(kExtensionColumn, 100);
     grid_.SetColumnWidth(kDescriptionColumn, 100);
     grid_.SetColumnWidth(kRatingColumn, 100);
+    grid_.SetColumnWidth(kPolicyColumn, 100);
     grid_.SetColumnAlignment(kCheckColumn, widgets::Alignment::Centre);
     grid_.EnableSorting(kCheckColumn);
     grid_.SetColumnComparison(kExtensionColumn, [](const auto& a, const auto& b) {
         return text::UpperCase(a.text) < text::UpperCase(b.text);
     });
-    for (const int col : {kExtensionColumn, kDescriptionColumn, kRatingColumn}) {
+    for (const int col : {kExtensionColumn, kDescriptionColumn, kRatingColumn, kPolicyColumn}) {
         grid_.SetReadOnly(col, true);
     }
 }
@@ -79,7 +95,8 @@ void UnblockPage::ClearExtGrid() {
     grid_.ClearCells();
 }
 
-void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver) {
+void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver,
+                              const AttachmentPolicy& policy) {
     const widgets::BatchedUpdate update(grid_);
     for (int row = 1; row < kRows; ++row) {
         const auto& entry = Catalogue[row - 1];
@@ -87,6 +104,7 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver) 
         grid_.SetCellText(kExtensionColumn, row, entry.extension);
         grid_.SetCellText(kDescriptionColumn, row, entry.description);
         grid_.SetCellText(kRatingColumn, row, RatingMarkup(entry.extension));
+        grid_.SetCellText(kPolicyColumn, row, PolicyMark(policy, entry.extension));
     }
     for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
         grid_.FitColumnToContent(col);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "unblock/AttachmentPolicy.h"
 #include "unblock/Level1Lists.h"
 #include "widgets/ColumnGrid.h"
 #include "widgets/DialogService.h"
@@ -15,13 +16,15 @@ class UnblockPage {
   public:
     UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dialogs);
 
-    // The empty 4 x 39 grid with its headers, widths and sorting.
+    // The empty 5 x 39 grid with its headers, widths and sorting.
     void SetUpExtGrid();
     // Empties every cell and removes every check box.
     void ClearExtGrid();
-    // Fills the catalogue rows from the unblocked list of version `ver`. Entries of the unblocked
-    // and blocked lists that no row shows are kept, to be written back with the ticks.
-    void FillExtGrid(const Level1Lists& lists, const std::string& ver);
+    // Fills the catalogue rows from the unblocked list of version `ver`, each marked with what the
+    // policy does with it. Entries of the unblocked and blocked lists that no row shows are kept,
+    // to be written back with the ticks.
+    void FillExtGrid(const Level1Lists& lists, const std::string& ver,
+                     const AttachmentPolicy& policy = {});
     // Rebuilds the unblocked list (ticked rows) and the blocked one (the others) in the grid's row
     // order, each followed by its kept entries; with a leading dot for the versions that document
     // their entries so. False, and the lists untouched, when the grid

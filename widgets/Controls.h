@@ -41,13 +41,4 @@ class FlatButton {
     std::string hint_;
 };
 
-// A status bar without panels; nothing writes it.
-class StatusBar {
-  public:
-    const std::string& Text() const { return text_; }
-
-  private:
-    std::string text_;
-};
-
 }  // namespace brevolt::widgets

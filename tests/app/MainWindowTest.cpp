@@ -302,6 +302,60 @@ TEST_F(MainWindowLogic, PendingTicksAreOfferedOnASwitch) {
     EXPECT_FALSE(frm->HasPendingExtChanges());
 }
 
+// A policy that overrules the user's list: the page and the status bar say so, the save still
+// writes the user's values (they take effect once the policy goes), its information tells the
+// notice, and nothing is written below a Policies key.
+TEST_F(MainWindowLogic, APolicyIsToldAndTheUsersValuesAreStillSaved) {
+    const std::string policies = "Software\\Policies\\Microsoft\\Office\\16.0\\Outlook\\Security";
+    {
+        registry::Registry reg(memory);
+        ASSERT_TRUE(reg.OpenPath(policies, true));
+        reg.WriteDword("AdminSecurityMode", 3);
+        reg.WriteText("FileExtensionsAddLevel1", "chm");
+    }
+    Start("", {"16.0", "11.0"});
+    ChooseMenu("version6");
+    ASSERT_EQ(session.currentVersion, "16.0");
+    const std::string notice = frm->policyNotice.Text();
+    EXPECT_EQ(notice.rfind("Outlook folgt den Sicherheitsrichtlinien", 0), 0u);
+    EXPECT_EQ(frm->statusBar.Text(), notice);
+    EXPECT_EQ(frm->attachmentGrid.CellText(4, 7), "gesperrt");  // CHM
+
+    frm->attachmentGrid.ToggleCheckBoxByUser(0, 7);
+    EXPECT_EQ(frm->statusBar.Text(), "Ungespeicherte Änderungen");
+    recorder.changes.clear();
+    frm->saveButton.Click();
+    ASSERT_FALSE(dialogs().shown.empty());
+    EXPECT_EQ(dialogs().shown[0].text,
+              "Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.\r\n\r\n" +
+                  notice);
+    EXPECT_EQ(Stored(SecurityKey("16.0"), "Level1Remove"), ".CHM");
+    for (const auto& change : recorder.changes) {
+        EXPECT_EQ(change.find("Policies"), std::string::npos) << change;
+    }
+    EXPECT_EQ(frm->statusBar.Text(), notice) << "saved: the notice again";
+
+    ChooseMenu("version2");
+    EXPECT_EQ(frm->policyNotice.Text(), "") << "no policy for Outlook 2003";
+    EXPECT_EQ(frm->statusBar.Text(), "");
+    EXPECT_EQ(frm->attachmentGrid.CellText(4, 7), "");
+}
+
+TEST_F(MainWindowLogic, TheNewOutlookIsToldOnItsPageButNotInExpressMode) {
+    {
+        registry::Registry reg(memory);
+        ASSERT_TRUE(reg.OpenPath("Software\\Microsoft\\Office\\16.0\\Outlook\\Preferences", true));
+        reg.WriteDword("UseNewOutlook", 1);
+    }
+    Start("16.0", {"16.0"});
+    EXPECT_EQ(frm->policyNotice.Text(),
+              "Das neue Outlook verwendet diese Einstellungen nicht: Welche Dateitypen es sperrt, "
+              "legt der Administrator Ihres Mailservers fest.");
+    EXPECT_EQ(frm->statusBar.Text(), frm->policyNotice.Text());
+    ChooseMenu("express");
+    EXPECT_EQ(frm->statusBar.Text(), "");
+}
+
 TEST_F(MainWindowLogic, EveryWayOutButTheSaveStoresTheVersionOnce) {
     testing::CountingBackends counting(recorder, registry::CurrentIniBackend());
     const registry::BackendScope scope(counting, counting);

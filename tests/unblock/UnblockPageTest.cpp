@@ -92,18 +92,20 @@ class UnblockPageTest : public ::testing::Test {
 };
 
 TEST_F(UnblockPageTest, SetUpBuildsTheEmptyGridWithItsHeaders) {
-    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.ColCount(), 5);
     EXPECT_EQ(grid.RowCount(), 39);
     EXPECT_EQ(grid.CellText(0, 0), "Freigeschalten         ");
     EXPECT_EQ(grid.CellText(0, 0).size(), 23u);
     EXPECT_EQ(grid.CellText(1, 0), "Erweiterung");
     EXPECT_EQ(grid.CellText(2, 0), "Programm");
     EXPECT_EQ(grid.CellText(3, 0), "Einstufung");
+    EXPECT_EQ(grid.CellText(4, 0), "Richtlinie");
     EXPECT_EQ(grid.ColumnWidth(0), 160);
     EXPECT_EQ(grid.ColumnWidth(3), 100);
     EXPECT_EQ(grid.ColumnAlignment(0), widgets::Alignment::Centre);
     EXPECT_FALSE(grid.IsReadOnly(0));
-    EXPECT_TRUE(grid.IsReadOnly(1) && grid.IsReadOnly(2) && grid.IsReadOnly(3));
+    EXPECT_TRUE(grid.IsReadOnly(1) && grid.IsReadOnly(2) && grid.IsReadOnly(3) &&
+                grid.IsReadOnly(4));
     EXPECT_FALSE(grid.HasCheckBox(0, 1));
     EXPECT_TRUE(grid.SortingEnabled());
     EXPECT_EQ(grid.SortColumn(), 0);
@@ -121,6 +123,24 @@ TEST_F(UnblockPageTest, FillShowsTheCatalogueWithTicksAndRatings) {
     EXPECT_EQ(grid.ColumnWidth(3), 100);
     EXPECT_NE(grid.ColumnWidth(2), 100);  // fitted to the descriptions
     EXPECT_FALSE(page.HasPendingChanges());
+}
+
+// The fifth column tells what the policy does with a row; the ticks and the lists written stay
+// the user's.
+TEST_F(UnblockPageTest, RowsArePolicyMarkedAndTheHarvestStillReadsTheTicks) {
+    Store(kOutlook11, "Level1Remove", "CHM;BAT");
+    lists.unblocked = "CHM;BAT";
+    unblock::AttachmentPolicy policy;
+    policy.blocked = {"CHM", "BAT"};
+    policy.unblocked = {"BAT", "HLP"};
+    page.FillExtGrid(lists, "11.0", policy);
+    EXPECT_EQ(grid.CellText(4, RowOf("CHM")), "gesperrt");
+    EXPECT_EQ(grid.CellText(4, RowOf("BAT")), "gesperrt") << "blocking wins";
+    EXPECT_EQ(grid.CellText(4, RowOf("HLP")), "freigegeben");
+    EXPECT_EQ(grid.CellText(4, RowOf("ADE")), "");
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"BAT", "CHM"}));
+    page.SaveExtLists("11.0", lists);
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "BAT;CHM");
 }
 
 TEST_F(UnblockPageTest, ASaveWritesItsValuesInTheirOrder) {
