@@ -3,11 +3,8 @@
 namespace brevolt::win32 {
 
 int Scale(HWND window, int pixels) {
-    const HDC dc = GetDC(window);
-    const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc != nullptr) {
-        ReleaseDC(window, dc);
-    }
+    const WindowDc dc(window);
+    const int dpi = dc.get() != nullptr ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
     return MulDiv(pixels, dpi, 96);
 }
 

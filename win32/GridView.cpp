@@ -35,23 +35,6 @@ UniqueImageList BlankImages(int width, int height, int count) {
     return images;
 }
 
-class WindowDc {
-  public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-    }
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
-
 // Measures with the fonts the list and its header draw with. It keeps the list's handle only,
 // not the view, so a model that outlives its view still measures (roughly) afterwards.
 int MeasureCell(HWND list, const std::string& text, bool header) {

@@ -53,4 +53,22 @@ struct CloseFileHandle {
 };
 using UniqueFile = UniqueHandle<HANDLE, CloseFileHandle>;
 
+// A window's device context, given back when it goes.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
 }  // namespace brevolt::win32

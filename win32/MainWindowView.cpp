@@ -45,6 +45,12 @@ MainWindowView::MainWindowView(MainWindow& model) : model_(model) {
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
                                  0, 0, 0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    const auto showStatus = [this] {
+        SendMessageW(statusBar_, SB_SETTEXTW, 0,
+                     reinterpret_cast<LPARAM>(text::Widen(model_.statusBar.Text()).c_str()));
+    };
+    showStatus();
+    bind(model_.statusBar.OnChanged, showStatus);
     layout();
 }
 
@@ -103,9 +109,7 @@ void MainWindowView::buildPage(int index) {
     auto& page = pages_->Page(index);
     switch (index) {
         case MainWindow::UnblockingTab:
-            grid_ = std::make_unique<GridView>(model_.attachmentGrid, page.handle());
-            grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
-            FillParent(page, *grid_);
+            buildUnblockingPage(page);
             break;
         case MainWindow::OptionsTab:
             options_ = std::make_unique<CheckListView>(model_.outlookOptions, page.handle());
@@ -122,6 +126,54 @@ void MainWindowView::buildPage(int index) {
             break;
     }
     page.Relayout();
+}
+
+void MainWindowView::buildUnblockingPage(Panel& page) {
+    grid_ = std::make_unique<GridView>(model_.attachmentGrid, page.handle());
+    grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
+    // The policy's notice, when there is one, stands above the grid; the label is made the
+    // first time a notice is shown.
+    const auto showNotice = [this, &page] {
+        const std::wstring notice = text::Widen(model_.policyNotice.Text());
+        if (!notice.empty() && notice_ == nullptr) {
+            notice_ =
+                CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                                page.handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+            SendMessageW(notice_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
+        }
+        if (notice_ != nullptr) {
+            SetWindowTextW(notice_, notice.c_str());
+            ShowWindow(notice_, notice.empty() ? SW_HIDE : SW_SHOW);
+        }
+        page.Relayout();
+    };
+    bind(model_.policyNotice.OnChanged, showNotice);
+    const HWND window = handle();
+    page.OnSize = [this, window](int width, int height) {
+        int top = 0;
+        if (notice_ != nullptr && IsWindowVisible(notice_)) {
+            const int margin = Scale(window, 6);
+            const int textWidth = std::max(0, width - 2 * margin);
+            top = margin + NoticeHeight(textWidth) + margin;
+            MoveWindow(notice_, margin, margin, textWidth, top - 2 * margin, TRUE);
+        }
+        grid_->SetBounds({0, top, width, std::max(top, height)});
+    };
+    showNotice();
+}
+
+int MainWindowView::NoticeHeight(int width) const {
+    const int length = GetWindowTextLengthW(notice_);
+    std::wstring textOfNotice(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(notice_, textOfNotice.data(), length + 1);
+    textOfNotice.resize(static_cast<std::size_t>(length));
+    const WindowDc dc(notice_);
+    const HGDIOBJ old = SelectObject(dc.get(), boldFont_.get());
+    RECT bounds{0, 0, width, 0};
+    DrawTextW(dc.get(), textOfNotice.c_str(), length, &bounds,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc.get(), old);
+    return bounds.bottom;
 }
 
 void MainWindowView::buildIdentityPage(Panel& page) {

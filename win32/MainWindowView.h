@@ -48,7 +48,10 @@ class MainWindowView : public Window {
     void createHeader();
     void createPages();
     void buildPage(int index);
+    void buildUnblockingPage(Panel& page);
     void buildIdentityPage(Panel& page);
+    // The height the notice's text needs at this width.
+    int NoticeHeight(int width) const;
     HMENU buildMenu(widgets::MenuItem& parent, bool popup);
     void showGridMenu(POINT screen);
     void layout();
@@ -66,6 +69,7 @@ class MainWindowView : public Window {
     std::unique_ptr<FlatButtonView> exit_;
     std::unique_ptr<TabView> pages_;
     std::unique_ptr<GridView> grid_;
+    HWND notice_ = nullptr;  // the policy's notice above the grid, once there was one
     std::unique_ptr<CheckListView> options_;
     HWND identityLabel_ = nullptr;
     std::unique_ptr<DropDownView> identities_;

@@ -12,6 +12,7 @@
 #include "app/Session.h"
 #include "base/WideText.h"
 #include "e2e/Controls.h"
+#include "registry/Registry.h"
 #include "support/FakeApplication.h"
 #include "support/RegistrySandbox.h"
 #include "support/TempDir.h"
@@ -146,6 +147,42 @@ TEST_F(MainWindowViewTest, PagesOutOfSightAreBuiltWhenTheyShowOrOnceTheWindowIsU
     RECT bounds{};
     GetWindowRect(identities, &bounds);
     EXPECT_GT(bounds.right - bounds.left, 100) << "laid out in its page, though out of sight";
+}
+
+// A policy's notice stands above the grid, whole, and in the status bar; without one the grid
+// has the page again.
+TEST_F(MainWindowViewTest, APolicyNoticeStandsAboveTheGridAndInTheStatusBar) {
+    const std::string policies = "Software\\Policies\\Microsoft\\Office\\11.0\\Outlook\\Security";
+    sandbox.PutDword(registry::Hive::CurrentUser, policies, "DisallowAttachmentCustomization", 1);
+    frm->SwitchVersion("11.0");
+    HandlePendingMessages();
+    const std::wstring notice = text::Widen(frm->policyNotice.Text());
+    const HWND label = FindChild(view->handle(), L"Static", notice);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(IsWindowVisible(label));
+    RECT labelBounds{};
+    RECT gridBounds{};
+    GetWindowRect(label, &labelBounds);
+    GetWindowRect(grid, &gridBounds);
+    EXPECT_GE(gridBounds.top, labelBounds.bottom);
+    EXPECT_GT(labelBounds.bottom - labelBounds.top, 20) << "the notice wraps onto a second line";
+    const HWND status = FindChild(view->handle(), STATUSCLASSNAMEW);
+    wchar_t shown[512] = {};
+    SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown), notice);
+
+    registry::Registry reg;
+    ASSERT_TRUE(reg.OpenPath(policies, false));
+    reg.RemoveValue("DisallowAttachmentCustomization");
+    frm->SwitchVersion("11.0");
+    HandlePendingMessages();
+    EXPECT_FALSE(IsWindowVisible(label));
+    GetWindowRect(grid, &gridBounds);
+    RECT page{};
+    GetWindowRect(GetParent(grid), &page);
+    EXPECT_EQ(gridBounds.top, page.top);
+    SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown), L"");
 }
 
 // A model outlives its view: once the view is gone, no model reaches into it.
