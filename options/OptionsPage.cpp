@@ -45,13 +45,28 @@ std::vector<widgets::CheckItem> ItemsFor(const std::string& ver) {
     return items;
 }
 
-// The options an older Outlook does not have.
+// Outlook 2007 to 365: no public documentation that was found says these versions still read
+// any of the 14 values where the program keeps them (the manual lists what was looked at). For
+// them every item is disabled, and the page neither reads nor writes them: a write could change
+// a setting the user never saw, and a read would create keys in their profile.
+bool IsWithoutKnownOptions(const std::string& ver) {
+    return ver == "12.0" || ver == "14.0" || ver == "15.0" || ver == "16.0";
+}
+
+// The options an Outlook does not have.
 std::set<int> DisabledItems(const std::string& ver) {
     if (ver == "9.0") {
         return {0, 5, 6, 12, 13};
     }
     if (ver == "10.0") {
         return {6, 12, 13};
+    }
+    if (IsWithoutKnownOptions(ver)) {
+        std::set<int> all;
+        for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
+            all.insert(i);
+        }
+        return all;
     }
     return {};
 }
@@ -73,13 +88,19 @@ void OptionsPage::LoadOutlookOptions(const std::string& ver) {
     for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
         list_.SetEnabled(i, disabled.count(i) == 0);
     }
-    widgets::LoadTicks(list_, ItemsFor(ver));
+    if (IsWithoutKnownOptions(ver)) {
+        for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
+            list_.SetChecked(i, false);
+        }
+    } else {
+        widgets::LoadTicks(list_, ItemsFor(ver));
+    }
     loadedVersion_ = ver;
 }
 
 std::vector<std::string> OptionsPage::SaveOutlookOptions(const std::string& ver) {
-    if (ver.empty() || loadedVersion_ != ver) {
-        return {};  // no version, or options the user was not shown: nothing to write
+    if (ver.empty() || loadedVersion_ != ver || IsWithoutKnownOptions(ver)) {
+        return {};  // no version, options the user was not shown, or none that apply
     }
     return widgets::SaveTicks(list_, ItemsFor(ver));
 }

@@ -1,6 +1,8 @@
 // The page "Weitere Einstellungen" in the main window, on the in-memory registry.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "options/OutlookOptions.h"
 #include "registry/ValueCodec.h"
 #include "support/MainWindowFixture.h"
@@ -69,6 +71,33 @@ TEST_F(OptionsPage, EachVersionDisablesTheOptionsItLacks) {
         frm->SwitchVersion(c.version);
         ShowOptionsPage();
         EXPECT_EQ(DisabledItems(), c.disabled) << c.version;
+    }
+}
+
+// No option is known to apply to Outlook 2007 to 365: all are disabled, and the page reads and
+// writes none of them, so a save changes nothing there and creates no key.
+TEST_F(OptionsPage, Outlook2007AndLaterHaveNoOptionsAndNothingIsReadOrWritten) {
+    for (const char* ver : {"12.0", "14.0", "15.0", "16.0"}) {
+        SCOPED_TRACE(ver);
+        PutDword(Preferences(ver), "MinToTray", 1);
+        Start("", {ver});
+        ShowOptionsPage();
+        std::vector<int> all(14);
+        std::iota(all.begin(), all.end(), 0);
+        EXPECT_EQ(DisabledItems(), all);
+        EXPECT_FALSE(frm->outlookOptions.Checked(0)) << "not read";
+        recorder.changes.clear();
+        frm->saveButton.Click();
+        for (const auto& change : recorder.changes) {
+            EXPECT_TRUE(change.rfind("box ", 0) == 0 ||
+                        change.find("\\Level1") != std::string::npos)
+                << "only the lists are written: " << change;
+        }
+        const std::string office = "Software\\Microsoft\\Office\\" + std::string(ver);
+        EXPECT_FALSE(KeyExists(office + "\\Outlook\\IM"));
+        EXPECT_FALSE(KeyExists(office + "\\Common\\Toolbars"));
+        EXPECT_EQ(Dword(Preferences(ver), "MinToTray"), 1u);
+        frm.reset();
     }
 }
 
