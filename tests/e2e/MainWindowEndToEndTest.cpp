@@ -4,6 +4,7 @@
 #include <functional>
 #include <thread>
 
+#include "base/WideText.h"
 #include "e2e/Controls.h"
 #include "e2e/Driver.h"
 #include "e2e/Seed.h"
@@ -180,6 +181,50 @@ TEST_F(MainWindowEndToEnd, UnblockingOneMoreTypeSettingAnOptionAndSaving) {
     EXPECT_EQ(StoredDword(office + "IM", "Enabled"), 0u);
     EXPECT_EQ(StoredText(office + "Options\\General", "PONT_STRING"), "");
     EXPECT_EQ(StoredDword(office + "Options\\Mail", "BlockExtContent"), 1u);
+}
+
+const char* const kMicrosoft365OnTheMachine =
+    "Windows Registry Editor Version 5.00\r\n\r\n"
+    "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Outlook\\InstallRoot]\r\n"
+    "\"Path\"=\"C:\\\\Program Files\\\\Microsoft Office\\\\root\\\\Office16\\\\\"\r\n\r\n";
+
+// A fresh profile on a machine with Microsoft 365: the program starts on its version, and the
+// save writes that version's list in its form.
+TEST_F(MainWindowEndToEnd, AFreshProfileWithMicrosoft365StartsOnItAndSavesItsList) {
+    Start(kMicrosoft365OnTheMachine);
+    EXPECT_TRUE(HeaderShows(L"Outlook 2016 bis 365"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_TRUE(TickWithSpaceBar(grid, Row(L"CHM")));
+    ASSERT_TRUE(SaveAndEnd());
+    const std::string security = "Software\\Microsoft\\Office\\16.0\\Outlook\\Security";
+    EXPECT_EQ(StoredText(security, "Level1Remove"), ".CHM");
+    EXPECT_EQ(StoredText(security, "Level1Add")->substr(0, 10), ".ADE;.ADP;");
+}
+
+// A policy that disallows the user's list: the page says so, the save says so and still writes
+// the user's list, and nothing is written below Policies (the footprint allows Office's keys
+// only).
+TEST_F(MainWindowEndToEnd, ADisallowingPolicyIsToldAndLeftAsItIs) {
+    Start(std::string(kMicrosoft365OnTheMachine) +
+          "[HKEY_CURRENT_USER\\Software\\Policies\\Microsoft\\Office\\16.0\\Outlook\\Security]\r\n"
+          "\"DisallowAttachmentCustomization\"=dword:00000001\r\n");
+    const std::string notice =
+        "Eine Richtlinie Ihres Administrators verbietet, gesperrte Dateitypen freizuschalten. "
+        "Ihre Auswahl wird gespeichert, wirkt aber erst, wenn Ihr Administrator die Richtlinie "
+        "aufhebt.";
+    ASSERT_TRUE(HeaderShows(text::Widen(notice)));
+    EXPECT_TRUE(IsWindowVisible(FindChild(window, L"Static", text::Widen(notice))));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_TRUE(TickWithSpaceBar(grid, Row(L"HLP")));
+    PressButton(L"Speichern");
+    AnswerBox("Informationen",
+              ("Die Einstellungen werden erst beim nächsten Start von Outlook aktiviert.\r\n\r\n" +
+               notice)
+                  .c_str(),
+              IDOK);
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(StoredText("Software\\Microsoft\\Office\\16.0\\Outlook\\Security", "Level1Remove"),
+              ".HLP");
 }
 
 TEST_F(MainWindowEndToEnd, AnIdentityChosenTickedAndSaved) {

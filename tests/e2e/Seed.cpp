@@ -18,9 +18,15 @@ void ClearProgramKeys() {
          {"Software\\Microsoft\\Office", "Identities", "Software\\Microsoft\\WAB"}) {
         user.RemovePath(path);
     }
+    user.RemovePath("Software\\Policies\\Microsoft\\Office");
     registry::Registry machine;
     machine.SetRoot(registry::Hive::LocalMachine);
     machine.RemovePath("Software\\Microsoft\\Outlook Express");
+    for (const auto view : {registry::Hive::LocalMachine, registry::Hive::LocalMachine64}) {
+        machine.SetRoot(view);
+        machine.RemovePath("Software\\Microsoft\\Office");
+        machine.RemovePath("Software\\Policies\\Microsoft\\Office");
+    }
 }
 
 void ImportReg(const std::string& regText) {
