@@ -109,6 +109,12 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver,
     for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
         grid_.FitColumnToContent(col);
     }
+    // The policy's column takes room only when a policy marks a row.
+    if (policy.blocked.empty() && policy.unblocked.empty()) {
+        grid_.SetColumnWidth(kPolicyColumn, 0);
+    } else {
+        grid_.FitColumnToContent(kPolicyColumn);
+    }
     filledVersion_ = ver;
     keptUnblocked_ = EntriesOutsideCatalogue(lists.unblocked);
     keptBlocked_ = EntriesOutsideCatalogue(lists.blocked);

@@ -9,7 +9,8 @@
 namespace brevolt::win32 {
 namespace {
 
-constexpr int kWidth = 651;
+// Wide enough for the grid's five columns at their fitted widths.
+constexpr int kWidth = 720;
 constexpr int kHeight = 540;
 constexpr int kHeaderHeight = 49;
 constexpr COLORREF kButtonColour = RGB(173, 173, 214);
@@ -151,7 +152,8 @@ void MainWindowView::buildUnblockingPage(Panel& page) {
     const HWND window = handle();
     page.OnSize = [this, window](int width, int height) {
         int top = 0;
-        if (notice_ != nullptr && IsWindowVisible(notice_)) {
+        // Its own style, not IsWindowVisible: the window may not be on screen yet.
+        if (notice_ != nullptr && (GetWindowLongW(notice_, GWL_STYLE) & WS_VISIBLE) != 0) {
             const int margin = Scale(window, 6);
             const int textWidth = std::max(0, width - 2 * margin);
             top = margin + NoticeHeight(textWidth) + margin;

@@ -16,7 +16,7 @@
 
 namespace brevolt::win32 {
 
-// The main window on screen: 651 x 540, centred, sizeable; the header with the version's name
+// The main window on screen: 720 x 540, centred, sizeable; the header with the version's name
 // and the two flat buttons, the menu bar, the tab pages and the status bar. It shows MainWindow's
 // controls and hands the user's input to them; it takes no decision of its own.
 //

@@ -122,6 +122,7 @@ TEST_F(UnblockPageTest, FillShowsTheCatalogueWithTicksAndRatings) {
     EXPECT_EQ(grid.CellText(1, 38), "WSH");
     EXPECT_EQ(grid.ColumnWidth(3), 100);
     EXPECT_NE(grid.ColumnWidth(2), 100);  // fitted to the descriptions
+    EXPECT_EQ(grid.ColumnWidth(4), 0) << "no policy: no room for its column";
     EXPECT_FALSE(page.HasPendingChanges());
 }
 
@@ -138,6 +139,7 @@ TEST_F(UnblockPageTest, RowsArePolicyMarkedAndTheHarvestStillReadsTheTicks) {
     EXPECT_EQ(grid.CellText(4, RowOf("BAT")), "gesperrt") << "blocking wins";
     EXPECT_EQ(grid.CellText(4, RowOf("HLP")), "freigegeben");
     EXPECT_EQ(grid.CellText(4, RowOf("ADE")), "");
+    EXPECT_GT(grid.ColumnWidth(4), 0);
     EXPECT_EQ(TickedRows(), (std::vector<std::string>{"BAT", "CHM"}));
     page.SaveExtLists("11.0", lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "BAT;CHM");
