@@ -17,8 +17,8 @@ constexpr UINT kMenuFileExit = 101;
 constexpr UINT kMenuOutlookExpress = 103;
 constexpr UINT kMenuOutlook2002 = 106;
 constexpr UINT kMenuOutlook2003 = 107;
-constexpr UINT kMenuHelpManual = 109;
-constexpr UINT kMenuHelpAbout = 111;
+constexpr UINT kMenuHelpManual = 113;
+constexpr UINT kMenuHelpAbout = 115;
 
 const std::string kOutlook2003Security = "Software\\Microsoft\\Office\\11.0\\Outlook\\Security";
 const std::string kOffice2003Security = "Software\\Microsoft\\Office\\11.0\\Security";
