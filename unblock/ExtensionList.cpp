@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "resources/Texts.h"
+
 namespace brevolt::unblock {
 namespace {
 
@@ -59,6 +61,50 @@ std::vector<std::string> ListEntries(std::string_view list) {
 bool ListContains(std::string_view list, std::string_view extension) {
     const auto entries = ListEntries(list);
     return std::find(entries.begin(), entries.end(), extension) != entries.end();
+}
+
+std::string OwnExtensionProblem(std::string_view text) {
+    using resources::LoadText;
+    using resources::TextId;
+    if (!text.empty() && text.front() == '.') {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return LoadText(TextId::OwnTypeEmpty);
+    }
+    for (const char c : text) {
+        if (c == ' ' || c == '\t') {
+            return LoadText(TextId::OwnTypeBlank);
+        }
+        if (c == ';') {
+            return LoadText(TextId::OwnTypeSeparator);
+        }
+        if (c == '.') {
+            return LoadText(TextId::OwnTypeSecondDot);
+        }
+        const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                             (c >= '0' && c <= '9') || c == '-' || c == '_';
+        if (!allowed) {
+            return LoadText(TextId::OwnTypeCharacter);
+        }
+    }
+    if (text.size() > 32) {
+        return LoadText(TextId::OwnTypeTooLong);
+    }
+    return {};
+}
+
+std::optional<std::string> OwnExtension(std::string_view text) {
+    if (!OwnExtensionProblem(text).empty()) {
+        return std::nullopt;
+    }
+    std::string extension(text.front() == '.' ? text.substr(1) : text);
+    for (char& c : extension) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return extension;
 }
 
 std::string JoinList(const std::vector<std::string>& entries) {

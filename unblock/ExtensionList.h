@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,12 @@ std::string ExtensionOf(std::string_view entry);
 
 // True when one entry of the list is exactly the extension.
 bool ListContains(std::string_view list, std::string_view extension);
+
+// A file type the user may name: 1 to 32 letters (A to Z), digits, "-" and "_", after at most one
+// leading dot, which is dropped; upper-cased. Nothing for anything else.
+std::optional<std::string> OwnExtension(std::string_view text);
+// Why the text names no such file type, in German; empty when it does.
+std::string OwnExtensionProblem(std::string_view text);
 
 // Joins with ";" between entries.
 std::string JoinList(const std::vector<std::string>& entries);

@@ -44,16 +44,18 @@ std::vector<std::string> EntriesOutsideCatalogue(const std::string& list) {
     return kept;
 }
 
+bool Contains(const std::vector<std::string>& list, const std::string& entry) {
+    return std::find(list.begin(), list.end(), entry) != list.end();
+}
+
 // What the policy does with this extension, whatever the tick says: the policy's blocking wins
 // over its unblocking.
 std::string PolicyMark(const AttachmentPolicy& policy, const std::string& extension) {
-    const auto names = [&](const std::vector<std::string>& list) {
-        return std::find(list.begin(), list.end(), extension) != list.end();
-    };
-    if (names(policy.blocked)) {
+    if (Contains(policy.blocked, extension)) {
         return LoadText(TextId::ExtPolicyBlocked);
     }
-    return names(policy.unblocked) ? LoadText(TextId::ExtPolicyUnblocked) : std::string();
+    return Contains(policy.unblocked, extension) ? LoadText(TextId::ExtPolicyUnblocked)
+                                                 : std::string();
 }
 
 std::string WithKept(std::vector<std::string> entries, const std::vector<std::string>& kept) {
@@ -98,13 +100,22 @@ void UnblockPage::ClearExtGrid() {
 void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver,
                               const AttachmentPolicy& policy) {
     const widgets::BatchedUpdate update(grid_);
+    policy_ = policy;
     for (int row = 1; row < kRows; ++row) {
         const auto& entry = Catalogue[row - 1];
-        grid_.AddCheckBox(kCheckColumn, row, ListContains(lists.unblocked, entry.extension));
-        grid_.SetCellText(kExtensionColumn, row, entry.extension);
-        grid_.SetCellText(kDescriptionColumn, row, entry.description);
-        grid_.SetCellText(kRatingColumn, row, RatingMarkup(entry.extension));
-        grid_.SetCellText(kPolicyColumn, row, PolicyMark(policy, entry.extension));
+        fillRow(row, entry.extension, entry.description,
+                ListContains(lists.unblocked, entry.extension));
+    }
+    // Entries the catalogue does not know: a file type the user may name gets a row of its own,
+    // ticked, in stored order; anything else is kept as stored, to be written back.
+    keptUnblocked_.clear();
+    for (const auto& entry : EntriesOutsideCatalogue(lists.unblocked)) {
+        const auto extension = OwnExtension(entry);
+        if (!extension) {
+            keptUnblocked_.push_back(entry);
+        } else if (rowOf(*extension) < 0) {
+            fillRow(grid_.AddRows(1), *extension, LoadText(TextId::ExtOwnType), true);
+        }
     }
     for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
         grid_.FitColumnToContent(col);
@@ -116,8 +127,41 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver,
         grid_.FitColumnToContent(kPolicyColumn);
     }
     filledVersion_ = ver;
-    keptUnblocked_ = EntriesOutsideCatalogue(lists.unblocked);
     keptBlocked_ = EntriesOutsideCatalogue(lists.blocked);
+}
+
+void UnblockPage::fillRow(int row, const std::string& extension, const std::string& description,
+                          bool ticked) {
+    grid_.AddCheckBox(kCheckColumn, row, ticked);
+    grid_.SetCellText(kExtensionColumn, row, extension);
+    grid_.SetCellText(kDescriptionColumn, row, description);
+    grid_.SetCellText(kRatingColumn, row, RatingMarkup(extension));
+    grid_.SetCellText(kPolicyColumn, row, PolicyMark(policy_, extension));
+}
+
+int UnblockPage::rowOf(const std::string& extension) const {
+    for (int row = 1; row < grid_.RowCount(); ++row) {
+        if (grid_.CellText(kExtensionColumn, row) == extension) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+bool UnblockPage::AddExtension(const std::string& extension) {
+    if (filledVersion_.empty()) {
+        return false;
+    }
+    const widgets::BatchedUpdate update(grid_);
+    const int row = rowOf(extension);
+    if (row >= 0) {
+        grid_.SetChecked(kCheckColumn, row, true);
+    } else {
+        fillRow(grid_.AddRows(1), extension, LoadText(TextId::ExtOwnType), true);
+        grid_.FitColumnToContent(kExtensionColumn);
+    }
+    pending_ = true;
+    return true;
 }
 
 bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
@@ -127,12 +171,30 @@ bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
     const std::string prefix = versions::WritesDottedListEntries(filledVersion_) ? "." : "";
     std::vector<std::string> unblocked;
     std::vector<std::string> blocked;
+    std::vector<std::string> ownUnblocked;
     for (int row = 1; row < grid_.RowCount(); ++row) {
-        auto& list = grid_.IsChecked(kCheckColumn, row) ? unblocked : blocked;
-        list.push_back(prefix + grid_.CellText(kExtensionColumn, row));
+        const std::string& extension = grid_.CellText(kExtensionColumn, row);
+        const bool own = !InCatalogue(extension);
+        if (grid_.IsChecked(kCheckColumn, row)) {
+            unblocked.push_back(prefix + extension);
+            if (own) {
+                ownUnblocked.push_back(extension);
+            }
+        } else if (!own) {
+            // An unticked type of the user's own goes nowhere: adding it to the blocked list
+            // would block a type that Outlook may not block at all.
+            blocked.push_back(prefix + extension);
+        }
+    }
+    // A kept blocked entry of a type the user has just unblocked would contradict the tick.
+    std::vector<std::string> keptBlocked;
+    for (const auto& entry : keptBlocked_) {
+        if (!Contains(ownUnblocked, text::UpperCase(ExtensionOf(entry)))) {
+            keptBlocked.push_back(entry);
+        }
     }
     lists.unblocked = WithKept(std::move(unblocked), keptUnblocked_);
-    lists.blocked = WithKept(std::move(blocked), keptBlocked_);
+    lists.blocked = WithKept(std::move(blocked), keptBlocked);
     return true;
 }
 

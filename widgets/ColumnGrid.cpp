@@ -38,6 +38,13 @@ void ColumnGrid::Reset(int columns, int rows) {
     changed();
 }
 
+int ColumnGrid::AddRows(int count) {
+    const int first = RowCount();
+    rows_.resize(rows_.size() + static_cast<std::size_t>(count), std::vector<Cell>(widths_.size()));
+    changed();
+    return first;
+}
+
 void ColumnGrid::SetCellText(int col, int row, std::string text) {
     rows_.at(row).at(col).text = std::move(text);
     changed();

@@ -27,6 +27,8 @@ class ColumnGrid : public ChangeNotifier {
 
     // Discards every column and cell, then makes an empty grid of this size.
     void Reset(int columns, int rows);
+    // Adds empty rows at the end; returns the number of the first.
+    int AddRows(int count);
     int ColCount() const { return static_cast<int>(widths_.size()); }
     int RowCount() const { return static_cast<int>(rows_.size()); }
 

@@ -192,7 +192,8 @@ TEST_F(UnblockPageTest, NoneOrAllTickedWriteOneListEmptyAndTheOtherWhole) {
 TEST_F(UnblockPageTest, WholeEntriesTickRowsNotPartsOfLongerNames) {
     Store(kOutlook11, "Level1Remove", "jse;ADEX; .chm ;");
     Switch("11.0");
-    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "JSE"}));
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "JSE", "ADEX"}))
+        << "ADEX is a type of its own, not ADE";
     EXPECT_FALSE(Ticked("JS"));
     EXPECT_FALSE(Ticked("ADE"));
 }
@@ -208,15 +209,15 @@ TEST_F(UnblockPageTest, EntriesTheCatalogueDoesNotKnowAreWrittenBack) {
 }
 
 // Outlook 2007 and later take their entries in the form Microsoft documents, with a leading dot;
-// the page reads either form, and keeps entries it does not know as they were stored.
+// the page reads either form, and keeps entries it cannot show as they were stored.
 TEST_F(UnblockPageTest, Outlook2007AndLaterListsAreWrittenWithLeadingDots) {
     const std::string outlook16 = "Software\\Microsoft\\Office\\16.0\\Outlook\\Security";
-    Store(outlook16, "Level1Remove", ".chm;EXE;hlp");
+    Store(outlook16, "Level1Remove", ".chm;EXE;hlp;a b");
     Switch("16.0");
-    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "HLP"}));
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "HLP", "EXE"}));
     Tick("BAT");
     page.SaveExtLists("16.0", lists);
-    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".BAT;.CHM;.HLP;EXE");
+    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".BAT;.CHM;.HLP;.EXE;A B");
     std::string blocked = CatalogueWithout({"BAT", "CHM", "HLP"});
     blocked = "." + std::regex_replace(blocked, std::regex(";"), ";.");
     EXPECT_EQ(Stored(outlook16, "Level1Add"), blocked);
@@ -224,7 +225,67 @@ TEST_F(UnblockPageTest, Outlook2007AndLaterListsAreWrittenWithLeadingDots) {
     Tick("ADE");
     dialogs.answers.push_back(true);
     Switch("11.0");  // the kept tick goes to 16.0, in its form
-    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".ADE;.BAT;.CHM;.HLP;EXE");
+    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".ADE;.BAT;.CHM;.HLP;.EXE;A B");
+}
+
+// Types the catalogue does not know get rows of their own below it, ticked, in stored order,
+// once each; an entry that names a catalogue row ticks that row.
+TEST_F(UnblockPageTest, StoredTypesOutsideTheCatalogueGetRowsOfTheirOwn) {
+    Store(kOutlook11, "Level1Remove", ".ps1;exe;Py;.PS1;chm;CHM;a b;..x");
+    Switch("11.0");
+    ASSERT_EQ(grid.RowCount(), 39 + 3);
+    const std::vector<std::vector<std::string>> own = {
+        {"PS1", "Eigener Dateityp", "<font color=\"clBlue\">Normal</font>"},
+        {"EXE", "Eigener Dateityp", "<font color=\"clRed\">Gefährlich</font>"},
+        {"PY", "Eigener Dateityp", "<font color=\"clBlue\">Normal</font>"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int row = 39 + i;
+        EXPECT_EQ((std::vector<std::string>{grid.CellText(1, row), grid.CellText(2, row),
+                                            grid.CellText(3, row)}),
+                  own[i]);
+        EXPECT_TRUE(grid.IsChecked(0, row));
+    }
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "PS1", "EXE", "PY"}));
+    EXPECT_FALSE(page.HasPendingChanges());
+
+    page.SaveExtLists("11.0", lists);
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;PS1;EXE;PY;A B;..X")
+        << "entries that name no type are kept as stored";
+}
+
+// A ticked own row is unblocked like a catalogue row; an unticked one is written nowhere, and a
+// kept blocked entry of a type now unblocked goes.
+TEST_F(UnblockPageTest, OwnRowsAreUnblockedWhenTickedAndOtherwiseWrittenNowhere) {
+    Store(kOutlook11, "Level1Remove", "PS1;PY");
+    Store(kOutlook11, "Level1Add", "ps1;XYZ");
+    Switch("11.0");
+    Tick("PY");
+    page.SaveExtLists("11.0", lists);
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "PS1");
+    EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({}) + ";XYZ");
+
+    page.TickNone();
+    EXPECT_FALSE(Ticked("PS1"));
+    page.TickAll();
+    EXPECT_TRUE(Ticked("PY"));
+}
+
+TEST_F(UnblockPageTest, AddingATypeTicksItsRowOrAddsOne) {
+    Switch("11.0");
+    EXPECT_TRUE(page.AddExtension("CHM"));
+    EXPECT_TRUE(Ticked("CHM"));
+    EXPECT_EQ(grid.RowCount(), 39);
+    EXPECT_TRUE(page.HasPendingChanges());
+    EXPECT_TRUE(page.AddExtension("PY"));
+    EXPECT_TRUE(page.AddExtension("PY"));
+    ASSERT_EQ(grid.RowCount(), 40);
+    EXPECT_EQ(grid.CellText(2, 39), "Eigener Dateityp");
+    page.SaveExtLists("11.0", lists);
+    EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;PY");
+
+    page.ClearExtGrid();
+    EXPECT_FALSE(page.AddExtension("PS1")) << "no filled grid: nothing to add to";
 }
 
 TEST_F(UnblockPageTest, TheUsersOwnListIsWrittenBackAsStored) {
