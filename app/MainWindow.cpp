@@ -5,6 +5,7 @@
 #include "app/AboutDialog.h"
 #include "app/ErrorReport.h"
 #include "resources/Texts.h"
+#include "unblock/ExtensionList.h"
 #include "unblock/Level1Lists.h"
 #include "versions/OutlookVersions.h"
 #include "versions/VersionRegistry.h"
@@ -69,6 +70,12 @@ MainWindow::MainWindow(Application& app, Session& session)
         [handler = UnblockHandler(&unblock::UnblockPage::TickAll)](MenuItem&) { handler(); };
     gridMenu.Add({"none", LoadText(TextId::ExtMenuNone)}).OnClick =
         [handler = UnblockHandler(&unblock::UnblockPage::TickNone)](MenuItem&) { handler(); };
+    gridMenu.Add({"add", LoadText(TextId::ExtMenuAdd)}).OnClick = [this](MenuItem&) {
+        RunHandler(app_, [this] {
+            AddFileType();
+            UpdateStatus();
+        });
+    };
 
     RunHandler(app_, [this] { Create(); });
 }
@@ -228,6 +235,17 @@ void MainWindow::ReportNotSaved(const std::vector<std::string>& notSaved) {
         text += "\r\n" + name;
     }
     app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
+}
+
+void MainWindow::AddFileType() {
+    const widgets::TextRequest request{
+        LoadText(TextId::OwnTypeCaption), LoadText(TextId::OwnTypePrompt),
+        [](const std::string& text) { return unblock::OwnExtensionProblem(text); }};
+    if (const auto text = app_.Dialogs().AskText(request)) {
+        if (const auto extension = unblock::OwnExtension(*text)) {
+            unblockPage_.AddExtension(*extension);
+        }
+    }
 }
 
 void MainWindow::OptionsPageShown() {

@@ -62,6 +62,8 @@ class MainWindow {
     // the general error report).
     void VersionChosen(widgets::MenuItem& sender);
     void Save();
+    // "Dateityp hinzufügen…": asks for a file type and ticks its row, or adds one.
+    void AddFileType();
     // "Beenden" and "Datei" / "Beenden": stores the version shown and ends the program.
     void Exit();
     void OptionsPageShown();

@@ -44,6 +44,7 @@ TEST_F(MainWindowLogic, CreationSetsTitleMenusPagesAndHeader) {
     EXPECT_EQ(frm->header.Text(), "Outlook 2003");
     EXPECT_EQ(frm->gridMenu.items[0].caption, "Alle");
     EXPECT_EQ(frm->gridMenu.items[1].caption, "Keine");
+    EXPECT_EQ(frm->gridMenu.items[2].caption, "Dateityp hinzufügen…");
 }
 
 TEST_F(MainWindowLogic, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
@@ -354,6 +355,30 @@ TEST_F(MainWindowLogic, TheNewOutlookIsToldOnItsPageButNotInExpressMode) {
     EXPECT_EQ(frm->statusBar.Text(), frm->policyNotice.Text());
     ChooseMenu("express");
     EXPECT_EQ(frm->statusBar.Text(), "");
+}
+
+// "Dateityp hinzufügen…": a refused text is told and the dialog stays; the type accepted gets a
+// ticked row, a change not yet saved, which the save writes.
+TEST_F(MainWindowLogic, AFileTypeAddedThroughTheDialogIsSaved) {
+    Start("", {"11.0"});
+    dialogs().typed = {std::string("p;y"), std::string(".py")};
+    frm->gridMenu.items[2].Click();
+    EXPECT_EQ(dialogs().asked, std::vector<std::string>{
+                                   "Dateityp hinzufügen: Erweiterung des Dateityps (zum Beispiel "
+                                   "PS1):"});
+    ASSERT_EQ(dialogs().shown.size(), 1u);
+    EXPECT_EQ(dialogs().shown[0].text.rfind("Die Erweiterung darf kein Semikolon", 0), 0u);
+    ASSERT_EQ(frm->attachmentGrid.RowCount(), 40);
+    EXPECT_EQ(frm->attachmentGrid.CellText(1, 39), "PY");
+    EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 39));
+    EXPECT_EQ(frm->statusBar.Text(), "Ungespeicherte Änderungen");
+
+    dialogs().typed = {std::nullopt};  // "Abbrechen"
+    frm->gridMenu.items[2].Click();
+    EXPECT_EQ(frm->attachmentGrid.RowCount(), 40);
+
+    frm->saveButton.Click();
+    EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Remove"), "PY");
 }
 
 TEST_F(MainWindowLogic, EveryWayOutButTheSaveStoresTheVersionOnce) {

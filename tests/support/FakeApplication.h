@@ -33,8 +33,30 @@ class ScriptedDialogs : public widgets::DialogService {
         return answer;
     }
 
+    // Types the scripted texts one after the other until the request takes one; a text it
+    // refuses shows its problem as an error box, as the dialog does. Cancels at an empty entry,
+    // or when the script runs out.
+    std::optional<std::string> AskText(const widgets::TextRequest& request) override {
+        asked.push_back(request.caption + ": " + request.prompt);
+        while (!typed.empty()) {
+            const auto text = typed.front();
+            typed.erase(typed.begin());
+            if (!text) {
+                return std::nullopt;
+            }
+            const std::string problem = request.problem ? request.problem(*text) : std::string();
+            if (problem.empty()) {
+                return text;
+            }
+            ShowMessage(widgets::MessageKind::Error, "Fehler", problem);
+        }
+        return std::nullopt;
+    }
+
     std::vector<ShownMessage> shown;
     std::vector<bool> answers;  // for confirmations, in order; "&Ja" once they run out
+    std::vector<std::optional<std::string>> typed;  // for text requests, in order
+    std::vector<std::string> asked;                 // each text request's caption and prompt
     std::function<void(const ShownMessage&)> onShow;
 };
 
