@@ -17,6 +17,10 @@ class Application {
     virtual std::string ExecutablePath() const = 0;
     // Creates or overwrites the file with the lines, each ended by CR LF.
     virtual bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // Writes the bytes to a new file beside the path and then puts it in the path's place, so
+    // that the path holds either its old content or the whole new one; false, and no new file
+    // left behind, when that fails.
+    virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;
     virtual widgets::DialogService& Dialogs() = 0;
     // The title the general error report uses: the executable's name without its extension.
     virtual std::string Title() const = 0;

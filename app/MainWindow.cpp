@@ -4,6 +4,9 @@
 
 #include "app/AboutDialog.h"
 #include "app/ErrorReport.h"
+#include "base/Exception.h"
+#include "registry/PlanningRegistry.h"
+#include "registry/RegFile.h"
 #include "resources/Texts.h"
 #include "unblock/ExtensionList.h"
 #include "unblock/Level1Lists.h"
@@ -56,6 +59,8 @@ MainWindow::MainWindow(Application& app, Session& session)
     };
 
     auto& file = mainMenu.Add({"file", LoadText(TextId::MenuFile)});
+    file.Add({"export", LoadText(TextId::MenuFileExport)}).OnClick =
+        MenuHandler(&MainWindow::Export);
     file.Add({"exit", LoadText(TextId::MenuFileExit)}).OnClick = MenuHandler(&MainWindow::Exit);
     mainMenu.Add({"switch", LoadText(TextId::MenuSwitch)});
     auto& help = mainMenu.Add({"help", LoadText(TextId::MenuHelp)});
@@ -235,6 +240,33 @@ void MainWindow::ReportNotSaved(const std::vector<std::string>& notSaved) {
         text += "\r\n" + name;
     }
     app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
+}
+
+void MainWindow::Export() {
+    const auto path =
+        app_.Dialogs().AskSavePath({LoadText(TextId::ExportCaption),
+                                    FormatText(LoadText(TextId::ExportFileName), header.Text()),
+                                    LoadText(TextId::ExportFilter), "reg"});
+    if (!path) {
+        return;
+    }
+    // The save's own steps, against a registry that plans the writes instead of making them.
+    registry::PlanningRegistry plan(registry::CurrentRegistryBackend());
+    {
+        const registry::BackendScope planning(plan);
+        if (InExpressMode()) {
+            expressPage_.SaveExpressOptions();
+            identitiesPage_.SaveIdentityOptions();
+        } else {
+            auto lists = session_.lists;
+            unblockPage_.SaveExtLists(session_.currentVersion, lists);
+            optionsPage_.SaveOutlookOptions(session_.currentVersion);
+        }
+    }
+    if (!app_.ReplaceFile(*path, registry::RegFileBytes(plan.Changes()))) {
+        app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError),
+                                   FormatText(LoadText(TextId::ExportFailed), *path));
+    }
 }
 
 void MainWindow::AddFileType() {

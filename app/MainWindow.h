@@ -62,6 +62,9 @@ class MainWindow {
     // the general error report).
     void VersionChosen(widgets::MenuItem& sender);
     void Save();
+    // "Datei" / "Exportieren…": writes what "Speichern" would write now, as a registry file for
+    // rolling out to other machines; the registry is not touched.
+    void Export();
     // "Dateityp hinzufügen…": asks for a file type and ticks its row, or adds one.
     void AddFileType();
     // "Beenden" and "Datei" / "Beenden": stores the version shown and ends the program.

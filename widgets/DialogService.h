@@ -20,6 +20,14 @@ struct TextRequest {
     std::function<std::string(const std::string& text)> problem;
 };
 
+// A request for the name of a file to save.
+struct SaveRequest {
+    std::string caption;
+    std::string suggestedName;  // the file name offered, without a folder
+    std::string filter;         // the description of the files shown, such as "… (*.reg)"
+    std::string extension;      // without the dot; added when the user types none
+};
+
 // Modal dialogs. The Win32 build shows real ones; tests answer them from a script.
 class DialogService {
   public:
@@ -30,6 +38,8 @@ class DialogService {
     // Asks for a text with "OK" and "Abbrechen". A text with a problem is refused with the
     // problem shown as an error, and the dialog stays open. Nothing when the user cancels.
     virtual std::optional<std::string> AskText(const TextRequest& request) = 0;
+    // The system's dialog for saving a file; the full path chosen, or nothing when cancelled.
+    virtual std::optional<std::string> AskSavePath(const SaveRequest& request) = 0;
 };
 
 }  // namespace brevolt::widgets

@@ -46,6 +46,11 @@ struct CloseTheme {
 };
 using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 
+struct FreeLibraryHandle {
+    void operator()(HMODULE library) const { FreeLibrary(library); }
+};
+using UniqueLibrary = UniqueHandle<HMODULE, FreeLibraryHandle>;
+
 // CreateFileW fails with INVALID_HANDLE_VALUE, other calls with null: both own nothing.
 struct CloseFileHandle {
     void operator()(HANDLE file) const { CloseHandle(file); }

@@ -1,7 +1,13 @@
 #include "win32/MessageBoxes.h"
 
+#include <commdlg.h>
+
+#include <algorithm>
+
 #include "base/WideText.h"
+#include "resources/Texts.h"
 #include "win32/Handles.h"
+#include "win32/TextDialog.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -53,6 +59,48 @@ bool MessageBoxes::ShowMessage(widgets::MessageKind kind, const std::string& cap
     const UniqueHook hook(SetWindowsHookExW(WH_CBT, &RenameButtons, nullptr, GetCurrentThreadId()));
     const int answer = MessageBoxIndirectW(&box);
     return kind != widgets::MessageKind::Confirmation || answer == IDYES;
+}
+
+std::optional<std::string> MessageBoxes::AskText(const widgets::TextRequest& request) {
+    return AskTextModal(owner_, request, [this](HWND dialog, const std::string& problem) {
+        // The error box belongs to the dialog, which stays open behind it.
+        const HWND owner = owner_;
+        owner_ = dialog;
+        ShowMessage(widgets::MessageKind::Error,
+                    resources::LoadText(resources::TextId::CaptionError), problem);
+        owner_ = owner;
+    });
+}
+
+std::optional<std::string> MessageBoxes::AskSavePath(const widgets::SaveRequest& request) {
+    // The common dialogs' library is loaded only when it is needed: it would cost every start.
+    const UniqueLibrary library(LoadLibraryW(L"comdlg32.dll"));
+    const auto getSaveFileName = reinterpret_cast<BOOL(WINAPI*)(OPENFILENAMEW*)>(
+        library ? reinterpret_cast<void*>(GetProcAddress(library.get(), "GetSaveFileNameW"))
+                : nullptr);
+    if (getSaveFileName == nullptr) {
+        return std::nullopt;
+    }
+    std::wstring file = text::Widen(request.suggestedName);
+    file.resize(std::max<std::size_t>(file.size() + 1, 32768), L'\0');
+    // The filter: its description, then its pattern, each ended by a zero, and a zero to end.
+    const std::wstring extension = text::Widen(request.extension);
+    std::wstring filter = text::Widen(request.filter) + L'\0' + L"*." + extension + L'\0';
+    filter += L'\0';
+    const std::wstring caption = text::Widen(request.caption);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = caption.c_str();
+    dialog.lpstrDefExt = extension.c_str();
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
+    if (!getSaveFileName(&dialog)) {
+        return std::nullopt;
+    }
+    return text::Narrow(file.c_str());
 }
 
 }  // namespace brevolt::win32

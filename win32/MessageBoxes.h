@@ -14,6 +14,9 @@ class MessageBoxes : public widgets::DialogService {
   public:
     bool ShowMessage(widgets::MessageKind kind, const std::string& caption,
                      const std::string& text) override;
+    // The dialog of win32/TextDialog.h, modal to the owner; its error boxes are modal to it.
+    std::optional<std::string> AskText(const widgets::TextRequest& request) override;
+    std::optional<std::string> AskSavePath(const widgets::SaveRequest& request) override;
     // The window the boxes are modal to; none before the main window exists, and then a box
     // holds up every window of the program.
     void SetOwner(HWND owner) { owner_ = owner; }

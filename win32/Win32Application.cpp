@@ -43,6 +43,29 @@ bool Win32Application::SaveTextLines(const std::string& path,
            written == contents.size();
 }
 
+bool Win32Application::ReplaceFile(const std::string& path, const std::string& bytes) {
+    const std::wstring target = text::Widen(path);
+    const std::wstring temporary = target + L".brevolt~";
+    bool written = false;
+    {
+        const UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) {
+            return false;
+        }
+        DWORD count = 0;
+        written = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count,
+                            nullptr) != FALSE &&
+                  count == bytes.size() && FlushFileBuffers(file.get()) != FALSE;
+    }
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE) {
+        return true;
+    }
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
 std::string Win32Application::Title() const {
     std::string name = ExecutablePath();
     name = name.substr(name.find_last_of("\\/") + 1);

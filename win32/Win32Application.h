@@ -12,6 +12,7 @@ class Win32Application : public Application {
   public:
     std::string ExecutablePath() const override;
     bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) override;
+    bool ReplaceFile(const std::string& path, const std::string& bytes) override;
     widgets::DialogService& Dialogs() override { return dialogs_; }
     std::string Title() const override;
     void Run(MainWindow& mainWindow) override;

@@ -9,6 +9,7 @@ set(BREVOLT_WIN32_SOURCES
     win32/GridView.cpp
     win32/MainWindowView.cpp
     win32/MessageBoxes.cpp
+    win32/TextDialog.cpp
     win32/Panel.cpp
     win32/ScrollTextView.cpp
     win32/TabView.cpp

@@ -58,7 +58,7 @@ class MainWindowEndToEnd : public ::testing::Test {
         window = program->WaitForWindow(L"MainWindow");
         ASSERT_NE(window, nullptr);
         for (HWND list : FindChildren(window, L"SysListView32")) {
-            if (ItemCount(list) == 38) {
+            if (ItemCount(list) >= 38) {  // the catalogue, and any types of the user's own
                 grid = list;
             }
         }
@@ -391,6 +391,49 @@ TEST_F(MainWindowEndToEnd, PagesAndTheContextMenuFromTheKeyboard) {
     }));
     PressButton(L"Beenden");
     EXPECT_TRUE(program->WaitForExit());
+}
+
+// Types of the user's own: those stored show as ticked rows below the catalogue; one more is
+// added from the keyboard through the grid's menu and its dialog, and the save writes all three
+// into the unblocked list and none into the blocked one.
+TEST_F(MainWindowEndToEnd, TypesOfTheUsersOwnShowAndOneIsAddedFromTheKeyboard) {
+    Start(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Outlook\\Security]\r\n"
+        "\"Level1Remove\"=\".ps1;exe\"\r\n");
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(ItemCount(grid), 40);
+    for (const wchar_t* own : {L"PS1", L"EXE"}) {
+        const int row = Row(own);
+        ASSERT_GE(row, 38) << "below the catalogue";
+        EXPECT_EQ(ItemText(grid, row, 2), L"Eigener Dateityp");
+        EXPECT_TRUE(IsItemChecked(grid, row));
+    }
+    ASSERT_TRUE(FocusIsOn(grid));
+    PressKeys(window, {VK_APPS});
+    ASSERT_NE(program->WaitForWindow(L"#32768", 5s), nullptr);
+    PressKeys(window, {VK_UP});  // the last item, "Dateityp hinzufügen…"
+    PressKeys(window, {VK_RETURN});
+    const HWND dialog = program->WaitForWindow(L"#32770", 5s);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(dialog), L"Dateityp hinzufügen");
+    const HWND edit = FindChild(dialog, L"Edit");
+    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(dialog) == edit; })) << "typing goes there";
+    PressKeys(dialog, {'P'});
+    PressKeys(dialog, {'Y'});
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(edit) == L"py"; }));
+    PressKeys(dialog, {VK_RETURN});  // "OK", the default button
+    EXPECT_TRUE(WaitUntil([&] { return ItemCount(grid) == 41; }));
+    EXPECT_TRUE(IsItemChecked(grid, Row(L"PY")));
+
+    ASSERT_TRUE(SaveAndEnd());
+    EXPECT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "PS1;EXE;PY");
+    const auto blocked = StoredText(kOutlook2003Security, "Level1Add");
+    ASSERT_TRUE(blocked.has_value());
+    for (const char* own : {"PS1", "EXE", "PY"}) {
+        EXPECT_EQ(blocked->find(own), std::string::npos) << own;
+    }
 }
 
 TEST_F(MainWindowEndToEnd, SwitchingToOutlookExpressAndBackShowsEachModesPages) {

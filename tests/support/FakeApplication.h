@@ -53,10 +53,17 @@ class ScriptedDialogs : public widgets::DialogService {
         return std::nullopt;
     }
 
+    std::optional<std::string> AskSavePath(const widgets::SaveRequest& request) override {
+        saveRequests.push_back(request);
+        return savePath;
+    }
+
     std::vector<ShownMessage> shown;
     std::vector<bool> answers;  // for confirmations, in order; "&Ja" once they run out
     std::vector<std::optional<std::string>> typed;  // for text requests, in order
     std::vector<std::string> asked;                 // each text request's caption and prompt
+    std::optional<std::string> savePath;            // the answer to every save request
+    std::vector<widgets::SaveRequest> saveRequests;
     std::function<void(const ShownMessage&)> onShow;
 };
 
@@ -67,6 +74,10 @@ class FakeApplication : public Application {
     bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) override {
         savedFiles.push_back({path, lines});
         return saveSucceeds;
+    }
+    bool ReplaceFile(const std::string& path, const std::string& bytes) override {
+        replacedFiles.push_back({path, bytes});
+        return replaceSucceeds;
     }
     widgets::DialogService& Dialogs() override { return dialogs; }
     std::string Title() const override { return "brevolt"; }
@@ -90,9 +101,16 @@ class FakeApplication : public Application {
         std::vector<std::string> lines;
     };
 
+    struct ReplacedFile {
+        std::string path;
+        std::string bytes;
+    };
+
     std::string executablePath;
     bool saveSucceeds = true;
     std::vector<SavedFile> savedFiles;
+    bool replaceSucceeds = true;
+    std::vector<ReplacedFile> replacedFiles;
     ScriptedDialogs dialogs;
     std::function<void(MainWindow&)> whileRunning;
     int runs = 0;

@@ -1,0 +1,96 @@
+#include "registry/PlanningRegistry.h"
+
+namespace brevolt::registry {
+namespace {
+
+// Registry names compare without regard to ASCII case.
+std::string Fold(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return folded;
+}
+
+}  // namespace
+
+class PlannedKey : public RegistryKey {
+  public:
+    PlannedKey(PlanningRegistry& plan, Hive hive, std::string path,
+               std::unique_ptr<RegistryKey> inner)
+        : plan_(plan), hive_(hive), path_(std::move(path)), inner_(std::move(inner)) {}
+
+    bool hasValue(std::string_view name) const override { return queryValue(name).has_value(); }
+
+    std::optional<RawValue> queryValue(std::string_view name) const override {
+        if (const auto* planned = find(name)) {
+            return planned->value;
+        }
+        return inner_ ? inner_->queryValue(name) : std::nullopt;
+    }
+
+    bool setValue(std::string_view name, const RawValue& value) override {
+        plan(name, value);
+        return true;
+    }
+
+    // Planned whether or not the value is here: the plan is also for machines that hold it.
+    // The answer is the one this registry would give.
+    bool deleteValue(std::string_view name) override {
+        const bool here = hasValue(name);
+        plan(name, std::nullopt);
+        return here;
+    }
+
+    std::vector<std::string> subkeyNames() const override {
+        return inner_ ? inner_->subkeyNames() : std::vector<std::string>();
+    }
+
+  private:
+    const PlannedChange* find(std::string_view name) const {
+        const auto found = plan_.index_.find({hive_, Fold(path_), Fold(name)});
+        return found == plan_.index_.end() ? nullptr : &plan_.changes_[found->second];
+    }
+
+    void plan(std::string_view name, std::optional<RawValue> value) {
+        const PlanningRegistry::ValueId id{hive_, Fold(path_), Fold(name)};
+        const auto found = plan_.index_.find(id);
+        if (found != plan_.index_.end()) {
+            plan_.changes_[found->second].value = std::move(value);
+            return;
+        }
+        plan_.index_[id] = plan_.changes_.size();
+        plan_.changes_.push_back({hive_, path_, std::string(name), std::move(value)});
+    }
+
+    PlanningRegistry& plan_;
+    Hive hive_;
+    std::string path_;
+    std::unique_ptr<RegistryKey> inner_;  // the key as it is, if it exists
+};
+
+std::unique_ptr<RegistryKey> PlanningRegistry::openKey(Hive hive, std::string_view path,
+                                                       Access /*access*/, bool create) {
+    // Opened for reading whatever the access asked: nothing is written through it.
+    auto inner = inner_.openKey(hive, path, Access::Read, false);
+    const std::pair<Hive, std::string> location{hive, Fold(path)};
+    if (!inner && !createdKeys_.count(location)) {
+        if (!create) {
+            return nullptr;
+        }
+        createdKeys_[location] = true;
+    }
+    return std::make_unique<PlannedKey>(*this, hive, std::string(path), std::move(inner));
+}
+
+bool PlanningRegistry::deleteTree(Hive /*hive*/, std::string_view /*path*/) {
+    return true;
+}
+
+std::vector<PlannedChange> PlanningRegistry::Changes() const {
+    return changes_;
+}
+
+}  // namespace brevolt::registry
