@@ -13,12 +13,13 @@ namespace brevolt::e2e {
 namespace {
 
 // The main window's menu commands: numbered from 100 in the order the items stand in the menus.
-constexpr UINT kMenuFileExit = 101;
-constexpr UINT kMenuOutlookExpress = 103;
-constexpr UINT kMenuOutlook2002 = 106;
-constexpr UINT kMenuOutlook2003 = 107;
-constexpr UINT kMenuHelpManual = 113;
-constexpr UINT kMenuHelpAbout = 115;
+constexpr UINT kMenuFileExport = 101;
+constexpr UINT kMenuFileExit = 102;
+constexpr UINT kMenuOutlookExpress = 104;
+constexpr UINT kMenuOutlook2002 = 107;
+constexpr UINT kMenuOutlook2003 = 108;
+constexpr UINT kMenuHelpManual = 114;
+constexpr UINT kMenuHelpAbout = 116;
 
 const std::string kOutlook2003Security = "Software\\Microsoft\\Office\\11.0\\Outlook\\Security";
 const std::string kOffice2003Security = "Software\\Microsoft\\Office\\11.0\\Security";
@@ -434,6 +435,74 @@ TEST_F(MainWindowEndToEnd, TypesOfTheUsersOwnShowAndOneIsAddedFromTheKeyboard) {
     for (const char* own : {"PS1", "EXE", "PY"}) {
         EXPECT_EQ(blocked->find(own), std::string::npos) << own;
     }
+}
+
+// "Exportieren…" through the system's save dialog: the program goes on and changes nothing; the
+// file, imported with "reg import" into a registry without the program's keys, makes a fresh
+// copy of the program show the same ticks and options.
+TEST_F(MainWindowEndToEnd, AnExportImportedElsewhereShowsTheSameTicksAndOptions) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring exported = std::wstring(temp) + L"brevolt-export.reg";
+    DeleteFileW(exported.c_str());
+    Start(std::string(kOutlook2003WithChm) +
+          "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Outlook\\Preferences]\r\n"
+          "\"MinToTray\"=dword:00000001\r\n");
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_TRUE(TickWithSpaceBar(grid, Row(L"HLP")));
+    ClickTab(tabs, L"Weitere Einstellungen");
+    const HWND options = ListWithItems(14);
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(options, 0); }));
+    EXPECT_TRUE(TickWithSpaceBar(options, 1));
+    const auto ticks = [](HWND list) {
+        std::vector<bool> ticked;
+        for (int item = 0; item < ItemCount(list); ++item) {
+            ticked.push_back(IsItemChecked(list, item));
+        }
+        return ticked;
+    };
+    const auto gridTicks = ticks(grid);
+    const auto optionTicks = ticks(options);
+
+    ChooseMenuCommand(window, kMenuFileExport);
+    const HWND dialog = program->WaitForWindow(L"#32770", 10s);
+    ASSERT_NE(dialog, nullptr);
+    HWND name = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const HWND edit : FindChildren(dialog, L"Edit")) {
+            if (WindowText(edit) == L"Brevolt Outlook 2003.reg") {
+                name = edit;
+            }
+        }
+        return name != nullptr;
+    })) << "the name suggested";
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()));
+    PressKeys(dialog, {VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return ReadFileBytes(exported) != "<missing>"; }));
+    EXPECT_FALSE(program->WaitForExit(500ms)) << "the program goes on";
+    PressButton(L"Beenden");
+    ASSERT_TRUE(program->WaitForExit());
+
+    const std::string bytes = ReadFileBytes(exported);
+    DeleteFileW(exported.c_str());
+    ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+    std::u16string units;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
+    }
+    Start(text::Utf16ToUtf8(units));  // the program's keys cleared, then the file imported
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(ticks(grid), gridTicks);
+    ClickTab(tabs, L"Weitere Einstellungen");
+    const HWND imported = ListWithItems(14);
+    ASSERT_NE(imported, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return ticks(imported) == optionTicks; }));
+    PressButton(L"Beenden");
+    EXPECT_TRUE(program->WaitForExit());
 }
 
 TEST_F(MainWindowEndToEnd, SwitchingToOutlookExpressAndBackShowsEachModesPages) {
