@@ -51,15 +51,16 @@ std::string Quoted(const std::string& text) {
 }
 
 std::string Hex(const RawValue& value) {
-    std::string hex = "hex(" + [&] {
-        char type[16];
-        std::snprintf(type, sizeof type, "%x", static_cast<unsigned>(value.type));
-        return std::string(type);
-    }() + "):";
+    static const char digits[] = "0123456789abcdef";
+    char type[16];
+    std::snprintf(type, sizeof type, "hex(%x):", static_cast<unsigned>(value.type));
+    std::string hex = type;
     for (std::size_t i = 0; i < value.data.size(); ++i) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, "%02x", value.data[i]);
-        hex += (i == 0 ? "" : ",") + std::string(byte);
+        if (i > 0) {
+            hex += ',';
+        }
+        hex += digits[value.data[i] >> 4];
+        hex += digits[value.data[i] & 0x0F];
     }
     return hex;
 }

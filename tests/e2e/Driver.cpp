@@ -119,6 +119,13 @@ std::wstring WindowText(HWND window) {
     return buffer;
 }
 
+std::wstring ControlText(HWND control) {
+    wchar_t buffer[4096] = {};
+    SendMessageTimeoutW(control, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    return buffer;
+}
+
 std::wstring MessageBoxText(HWND box) {
     wchar_t buffer[4096] = {};
     GetDlgItemTextW(box, 0xFFFF, buffer, 4096);  // the static control that holds the message

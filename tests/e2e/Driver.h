@@ -53,6 +53,9 @@ class Program {
 };
 
 std::wstring WindowText(HWND window);
+// A control's text as the control itself tells it (an edit box's, say, which its window title
+// does not hold for other processes).
+std::wstring ControlText(HWND control);
 // The text of a message box.
 std::wstring MessageBoxText(HWND box);
 // Presses a message box's button (IDOK, IDYES, IDNO) as a click would.

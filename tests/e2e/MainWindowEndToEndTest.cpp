@@ -423,7 +423,7 @@ TEST_F(MainWindowEndToEnd, TypesOfTheUsersOwnShowAndOneIsAddedFromTheKeyboard) {
     EXPECT_TRUE(WaitUntil([&] { return FocusedControl(dialog) == edit; })) << "typing goes there";
     PressKeys(dialog, {'P'});
     PressKeys(dialog, {'Y'});
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(edit) == L"py"; }));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(edit) == L"py"; }));
     PressKeys(dialog, {VK_RETURN});  // "OK", the default button
     EXPECT_TRUE(WaitUntil([&] { return ItemCount(grid) == 41; }));
     EXPECT_TRUE(IsItemChecked(grid, Row(L"PY")));
@@ -441,6 +441,8 @@ TEST_F(MainWindowEndToEnd, TypesOfTheUsersOwnShowAndOneIsAddedFromTheKeyboard) {
 // file, imported with "reg import" into a registry without the program's keys, makes a fresh
 // copy of the program show the same ticks and options.
 TEST_F(MainWindowEndToEnd, AnExportImportedElsewhereShowsTheSameTicksAndOptions) {
+    // The system's save dialog keeps its recent folders.
+    mayChange.push_back("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\");
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring exported = std::wstring(temp) + L"brevolt-export.reg";
@@ -472,7 +474,7 @@ TEST_F(MainWindowEndToEnd, AnExportImportedElsewhereShowsTheSameTicksAndOptions)
     HWND name = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         for (const HWND edit : FindChildren(dialog, L"Edit")) {
-            if (WindowText(edit) == L"Brevolt Outlook 2003.reg") {
+            if (ControlText(edit) == L"Brevolt Outlook 2003.reg") {
                 name = edit;
             }
         }
