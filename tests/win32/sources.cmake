@@ -5,4 +5,5 @@ set(BREVOLT_WIN32_TESTS
     win32/GridViewTest.cpp
     win32/HandlesTest.cpp
     win32/MainWindowViewTest.cpp
-    win32/MessageBoxesTest.cpp)
+    win32/MessageBoxesTest.cpp
+    win32/ReplaceFileTest.cpp)
