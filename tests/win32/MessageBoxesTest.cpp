@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -188,6 +190,83 @@ TEST_F(MessageBoxesTest, RenameTheButtonsOfTheirBoxesOnly) {
     ASSERT_TRUE(user.Saw().found);
     EXPECT_EQ(WindowText(back), "Zurück");
     ShowWindow(host.get(), SW_HIDE);
+}
+
+// The dialog that asks for a text, answered from a second thread: the edit box has the focus; a
+// text the request refuses brings an error box over the dialog, which stays; "OK" takes a text
+// it accepts, "Abbrechen" gives nothing.
+TEST_F(MessageBoxesTest, TheTextDialogRefusesWhatTheRequestRefusesAndStaysOpen) {
+    boxes.SetOwner(host.get());
+    const widgets::TextRequest request{
+        "Dateityp hinzufügen", "Erweiterung:", [](const std::string& text) {
+            return text.find(';') == std::string::npos ? std::string() : "Kein Semikolon.";
+        }};
+    struct Seen {
+        std::string caption;
+        std::string okButton;
+        std::string cancelButton;
+        bool editFocused = false;
+        std::string refusal;
+        HWND refusalOwner = nullptr;
+        bool stayedOpen = false;
+    } seen;
+    const DWORD dialogThread = GetCurrentThreadId();
+    std::thread user([&] {
+        const auto waitFor = [&](const std::function<bool()>& condition) {
+            for (int i = 0; i < 500 && !condition(); ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        };
+        HWND dialog = nullptr;
+        waitFor([&] { return (dialog = BoxOf(dialogThread)) != nullptr; });
+        if (dialog == nullptr) {
+            return;
+        }
+        seen.caption = WindowText(dialog);
+        seen.okButton = ButtonText(dialog, IDOK);
+        seen.cancelButton = ButtonText(dialog, IDCANCEL);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(dialogThread, &info);
+        wchar_t name[16] = {};
+        GetClassNameW(info.hwndFocus, name, 16);
+        seen.editFocused = std::wstring(name) == L"Edit";
+        const HWND edit = info.hwndFocus;
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"p;y"));
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        HWND refusal = nullptr;
+        waitFor([&] {
+            refusal = BoxOf(dialogThread);
+            return refusal != nullptr && refusal != dialog;
+        });
+        seen.refusal = WindowText(GetDlgItem(refusal, 0xFFFF));
+        seen.refusalOwner = GetWindow(refusal, GW_OWNER);
+        PostMessageW(refusal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        waitFor([&] { return BoxOf(dialogThread) == dialog; });
+        seen.stayedOpen = IsWindowVisible(dialog) != FALSE;
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"py"));
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    const auto answer = boxes.AskText(request);
+    user.join();
+    EXPECT_EQ(answer, std::optional<std::string>("py"));
+    EXPECT_EQ(seen.caption, "Dateityp hinzufügen");
+    EXPECT_EQ(seen.okButton, "OK");
+    EXPECT_EQ(seen.cancelButton, "Abbrechen");
+    EXPECT_TRUE(seen.editFocused);
+    EXPECT_EQ(seen.refusal, "Kein Semikolon.");
+    EXPECT_NE(seen.refusalOwner, host.get()) << "the error box belongs to the dialog";
+    EXPECT_TRUE(seen.stayedOpen);
+
+    std::thread canceller([&] {
+        HWND dialog = nullptr;
+        for (int i = 0; i < 500 && (dialog = BoxOf(dialogThread)) == nullptr; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(boxes.AskText(request), std::nullopt);
+    canceller.join();
 }
 
 }  // namespace
