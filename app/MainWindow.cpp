@@ -214,6 +214,16 @@ void MainWindow::Save() {
     }
     app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
                                LoadText(TextId::CaptionInformation), information);
+    const auto notSaved = WriteSettings(session_.lists);
+    if (!InExpressMode()) {
+        unblockPage_.ForgetPendingChanges();
+        UpdateStatus();
+    }
+    ReportNotSaved(notSaved);
+    app_.Terminate();
+}
+
+std::vector<std::string> MainWindow::WriteSettings(unblock::Level1Lists& lists) {
     std::vector<std::string> notSaved;
     const auto note = [&notSaved](const std::vector<std::string>& more) {
         notSaved.insert(notSaved.end(), more.begin(), more.end());
@@ -222,13 +232,10 @@ void MainWindow::Save() {
         note(expressPage_.SaveExpressOptions());
         note(identitiesPage_.SaveIdentityOptions());
     } else {
-        note(unblockPage_.SaveExtLists(session_.currentVersion, session_.lists));
+        note(unblockPage_.SaveExtLists(session_.currentVersion, lists));
         note(optionsPage_.SaveOutlookOptions(session_.currentVersion));
-        unblockPage_.ForgetPendingChanges();
-        UpdateStatus();
     }
-    ReportNotSaved(notSaved);
-    app_.Terminate();
+    return notSaved;
 }
 
 void MainWindow::ReportNotSaved(const std::vector<std::string>& notSaved) {
@@ -250,18 +257,13 @@ void MainWindow::Export() {
     if (!path) {
         return;
     }
-    // The save's own steps, against a registry that plans the writes instead of making them.
+    // The save's own steps, against a registry that plans the writes instead of making them,
+    // and on a copy of the lists, which the save would rebuild.
     registry::PlanningRegistry plan(registry::CurrentRegistryBackend());
     {
         const registry::BackendScope planning(plan);
-        if (InExpressMode()) {
-            expressPage_.SaveExpressOptions();
-            identitiesPage_.SaveIdentityOptions();
-        } else {
-            auto lists = session_.lists;
-            unblockPage_.SaveExtLists(session_.currentVersion, lists);
-            optionsPage_.SaveOutlookOptions(session_.currentVersion);
-        }
+        auto lists = session_.lists;
+        WriteSettings(lists);
     }
     if (!app_.ReplaceFile(*path, registry::RegFileBytes(plan.Changes()))) {
         app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError),

@@ -87,6 +87,9 @@ class MainWindow {
     void Create();
     bool InExpressMode() const;
     void StoreLastVersion();
+    // The writes of "Speichern" for the mode shown, the lists rebuilt into `lists`; the names
+    // of what could not be written.
+    std::vector<std::string> WriteSettings(unblock::Level1Lists& lists);
     void ReportNotSaved(const std::vector<std::string>& notSaved);
     // The status bar says what matters now: changes not yet saved, else the policy's notice.
     void UpdateStatus();
