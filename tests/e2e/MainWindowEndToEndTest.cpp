@@ -7,19 +7,11 @@
 #include "base/WideText.h"
 #include "e2e/Controls.h"
 #include "e2e/Driver.h"
+#include "e2e/MenuCommands.h"
 #include "e2e/Seed.h"
 
 namespace brevolt::e2e {
 namespace {
-
-// The main window's menu commands: numbered from 100 in the order the items stand in the menus.
-constexpr UINT kMenuFileExport = 101;
-constexpr UINT kMenuFileExit = 102;
-constexpr UINT kMenuOutlookExpress = 104;
-constexpr UINT kMenuOutlook2002 = 107;
-constexpr UINT kMenuOutlook2003 = 108;
-constexpr UINT kMenuHelpManual = 114;
-constexpr UINT kMenuHelpAbout = 116;
 
 const std::string kOutlook2003Security = "Software\\Microsoft\\Office\\11.0\\Outlook\\Security";
 const std::string kOffice2003Security = "Software\\Microsoft\\Office\\11.0\\Security";

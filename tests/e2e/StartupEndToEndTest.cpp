@@ -8,6 +8,7 @@
 
 #include "e2e/Controls.h"
 #include "e2e/Driver.h"
+#include "e2e/MenuCommands.h"
 #include "e2e/Seed.h"
 
 namespace brevolt::e2e {
@@ -77,11 +78,11 @@ TEST_F(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
     const HWND window = program.WaitForWindow(kMainWindow);
     ASSERT_NE(window, nullptr);
 
-    // Closing the window, "Beenden" and "Datei" / "Beenden" (the menu's first command).
+    // Closing the window, "Beenden" and "Datei" / "Beenden".
     const std::vector<std::function<void()>> waysOut = {
         [&] { PostMessageW(window, WM_CLOSE, 0, 0); },
         [&] { Click(FindChild(window, L"Button", L"Beenden")); },
-        [&] { ChooseMenuCommand(window, 101); },
+        [&] { ChooseMenuCommand(window, kMenuFileExit); },
     };
     for (const auto& leave : waysOut) {
         leave();
