@@ -3,18 +3,10 @@
 #include <functional>
 #include <vector>
 
+#include "registry/RegistryPath.h"
+
 namespace brevolt::registry {
 namespace {
-
-std::string Fold(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return folded;
-}
 
 std::vector<std::string_view> SplitPath(std::string_view path) {
     std::vector<std::string_view> names;
@@ -52,7 +44,7 @@ class MemoryKey : public RegistryKey {
             return false;
         }
         const auto* node = registry_.find(hive_, path_);
-        return node != nullptr && node->values.count(Fold(name)) != 0;
+        return node != nullptr && node->values.count(FoldName(name)) != 0;
     }
 
     std::optional<RawValue> queryValue(std::string_view name) const override {
@@ -63,7 +55,7 @@ class MemoryKey : public RegistryKey {
         if (node == nullptr) {
             return std::nullopt;
         }
-        const auto it = node->values.find(Fold(name));
+        const auto it = node->values.find(FoldName(name));
         if (it == node->values.end()) {
             return std::nullopt;
         }
@@ -76,10 +68,10 @@ class MemoryKey : public RegistryKey {
         }
         auto* node = registry_.find(hive_, path_);
         if (node == nullptr || access_ != Access::Full ||
-            registry_.failSet_.count({{hive_, Fold(path_)}, Fold(name)}) != 0) {
+            registry_.failSet_.count({{hive_, FoldName(path_)}, FoldName(name)}) != 0) {
             return false;
         }
-        auto& slot = node->values[Fold(name)];
+        auto& slot = node->values[FoldName(name)];
         if (slot.first.empty()) {
             slot.first = std::string(name);
         }
@@ -93,10 +85,10 @@ class MemoryKey : public RegistryKey {
         }
         auto* node = registry_.find(hive_, path_);
         if (node == nullptr || access_ != Access::Full ||
-            registry_.failDelete_.count({{hive_, Fold(path_)}, Fold(name)}) != 0) {
+            registry_.failDelete_.count({{hive_, FoldName(path_)}, FoldName(name)}) != 0) {
             return false;
         }
-        return node->values.erase(Fold(name)) != 0;
+        return node->values.erase(FoldName(name)) != 0;
     }
 
     std::vector<std::string> subkeyNames() const override {
@@ -130,7 +122,7 @@ MemoryRegistry::~MemoryRegistry() = default;
 MemoryRegistry::Node* MemoryRegistry::find(Hive hive, std::string_view path) {
     Node* node = roots_.at(hive).get();
     for (const auto name : SplitPath(path)) {
-        const auto it = node->children.find(Fold(name));
+        const auto it = node->children.find(FoldName(name));
         if (it == node->children.end()) {
             return nullptr;
         }
@@ -145,7 +137,7 @@ bool MemoryRegistry::fullAccessDenied(Hive hive, std::string_view path) const {
         return true;
     }
     for (const auto name : SplitPath(path)) {
-        prefix = JoinPath(prefix, Fold(name));
+        prefix = JoinPath(prefix, FoldName(name));
         if (readOnly_.count({hive, prefix}) != 0) {
             return true;
         }
@@ -162,15 +154,15 @@ std::unique_ptr<RegistryKey> MemoryRegistry::openKey(Hive hive, std::string_view
     std::string walked;
     for (const auto name : SplitPath(path)) {
         const std::string childPath = JoinPath(walked, name);
-        auto it = node->children.find(Fold(name));
+        auto it = node->children.find(FoldName(name));
         if (it == node->children.end()) {
             if (!create || name.size() > kMaxKeyNameLength || fullAccessDenied(hive, walked) ||
-                noCreate_.count({hive, Fold(childPath)}) != 0) {
+                noCreate_.count({hive, FoldName(childPath)}) != 0) {
                 return nullptr;
             }
             auto child = std::make_unique<Node>();
             child->name = std::string(name);
-            it = node->children.emplace(Fold(name), std::move(child)).first;
+            it = node->children.emplace(FoldName(name), std::move(child)).first;
         }
         node = it->second.get();
         walked = childPath;
@@ -205,7 +197,7 @@ bool MemoryRegistry::deleteTree(Hive hive, std::string_view path) {
     if (parent == nullptr) {
         return false;
     }
-    const auto it = parent->children.find(Fold(leaf));
+    const auto it = parent->children.find(FoldName(leaf));
     if (it == parent->children.end() || !deleteNode(hive, std::string(path), *it->second)) {
         return false;
     }
@@ -231,19 +223,19 @@ std::map<std::string, RawValue> MemoryRegistry::Snapshot() const {
 }
 
 void MemoryRegistry::DenyFullAccess(Hive hive, std::string_view path) {
-    readOnly_.insert({hive, Fold(path)});
+    readOnly_.insert({hive, FoldName(path)});
 }
 
 void MemoryRegistry::DenyCreate(Hive hive, std::string_view path) {
-    noCreate_.insert({hive, Fold(path)});
+    noCreate_.insert({hive, FoldName(path)});
 }
 
 void MemoryRegistry::FailSetValue(Hive hive, std::string_view path, std::string_view name) {
-    failSet_.insert({{hive, Fold(path)}, Fold(name)});
+    failSet_.insert({{hive, FoldName(path)}, FoldName(name)});
 }
 
 void MemoryRegistry::FailDeleteValue(Hive hive, std::string_view path, std::string_view name) {
-    failDelete_.insert({{hive, Fold(path)}, Fold(name)});
+    failDelete_.insert({{hive, FoldName(path)}, FoldName(name)});
 }
 
 }  // namespace brevolt::registry

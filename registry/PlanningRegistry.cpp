@@ -1,20 +1,8 @@
 #include "registry/PlanningRegistry.h"
 
+#include "registry/RegistryPath.h"
+
 namespace brevolt::registry {
-namespace {
-
-// Registry names compare without regard to ASCII case.
-std::string Fold(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return folded;
-}
-
-}  // namespace
 
 class PlannedKey : public RegistryKey {
   public:
@@ -50,12 +38,12 @@ class PlannedKey : public RegistryKey {
 
   private:
     const PlannedChange* find(std::string_view name) const {
-        const auto found = plan_.index_.find({hive_, Fold(path_), Fold(name)});
+        const auto found = plan_.index_.find({hive_, FoldName(path_), FoldName(name)});
         return found == plan_.index_.end() ? nullptr : &plan_.changes_[found->second];
     }
 
     void plan(std::string_view name, std::optional<RawValue> value) {
-        const PlanningRegistry::ValueId id{hive_, Fold(path_), Fold(name)};
+        const PlanningRegistry::ValueId id{hive_, FoldName(path_), FoldName(name)};
         const auto found = plan_.index_.find(id);
         if (found != plan_.index_.end()) {
             plan_.changes_[found->second].value = std::move(value);
@@ -75,7 +63,7 @@ std::unique_ptr<RegistryKey> PlanningRegistry::openKey(Hive hive, std::string_vi
                                                        Access /*access*/, bool create) {
     // Opened for reading whatever the access asked: nothing is written through it.
     auto inner = inner_.openKey(hive, path, Access::Read, false);
-    const std::pair<Hive, std::string> location{hive, Fold(path)};
+    const std::pair<Hive, std::string> location{hive, FoldName(path)};
     if (!inner && !createdKeys_.count(location)) {
         if (!create) {
             return nullptr;

@@ -23,8 +23,9 @@ struct PlannedChange {
 
 // A registry that reads through to another one and keeps every write to itself: the writes a
 // procedure would make are planned, not made. A value written reads back as written; a value
-// removed reads as missing, and its removal is planned even where it is missing already. Keys that would be created read as there; deleting trees is not
-// planned (nothing the planned procedures do).
+// removed reads as missing, and its removal is planned even where it is missing already. Keys that
+// would be created read as there; deleting trees is not planned (nothing the planned procedures
+// do).
 class PlanningRegistry : public RegistryBackend {
   public:
     explicit PlanningRegistry(RegistryBackend& inner) : inner_(inner) {}

@@ -30,4 +30,14 @@ std::optional<std::string> ResolveKeyPath(std::string_view openPath, std::string
     return resolved;
 }
 
+std::string FoldName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return folded;
+}
+
 }  // namespace brevolt::registry

@@ -12,4 +12,7 @@ namespace brevolt::registry {
 // such a path names no key, and nothing may be opened or created for it.
 std::optional<std::string> ResolveKeyPath(std::string_view openPath, std::string_view path);
 
+// A key's or value's name as names compare in the registry: without regard to ASCII case.
+std::string FoldName(std::string_view name);
+
 }  // namespace brevolt::registry
