@@ -140,7 +140,7 @@ void MainWindow::SwitchVersion(const std::string& key) {
     unblockPage_.ConfirmPendingExtChanges(session_.lists);
     const widgets::BatchedUpdate update(attachmentGrid);  // the grid is redrawn once, refilled
     unblockPage_.ClearExtGrid();
-    policyNotice.SetText({});
+    std::string notice;  // none when the switch fails
     if (versions::CanWriteOfficeKey()) {
         session_.currentVersion = key;
         optionsPage_.VersionSwitched();
@@ -158,9 +158,12 @@ void MainWindow::SwitchVersion(const std::string& key) {
         // Policies concern Outlook's own versions; "6.0" and unknown keys have none.
         const auto policy =
             caption.empty() ? unblock::AttachmentPolicy{} : unblock::ReadAttachmentPolicy(key);
-        policyNotice.SetText(unblock::PolicyNotice(policy));
+        notice = unblock::PolicyNotice(policy);
         unblockPage_.SetUpExtGrid();
         unblockPage_.FillExtGrid(lists, key, policy);
+    }
+    if (notice != policyNotice.Text()) {
+        policyNotice.SetText(notice);  // the page is laid out anew only when the notice changes
     }
     ApplyMode();
 }

@@ -136,16 +136,17 @@ void MainWindowView::buildUnblockingPage(Panel& page) {
     // first time a notice is shown.
     const auto showNotice = [this, &page] {
         const std::wstring notice = text::Widen(model_.policyNotice.Text());
-        if (!notice.empty() && notice_ == nullptr) {
+        if (notice_ == nullptr) {
+            if (notice.empty()) {
+                return;  // never a notice so far: the grid keeps the whole page
+            }
             notice_ =
                 CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
                                 page.handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
             SendMessageW(notice_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
         }
-        if (notice_ != nullptr) {
-            SetWindowTextW(notice_, notice.c_str());
-            ShowWindow(notice_, notice.empty() ? SW_HIDE : SW_SHOW);
-        }
+        SetWindowTextW(notice_, notice.c_str());
+        ShowWindow(notice_, notice.empty() ? SW_HIDE : SW_SHOW);
         page.Relayout();
     };
     bind(model_.policyNotice.OnChanged, showNotice);
