@@ -64,11 +64,11 @@ std::unique_ptr<RegistryKey> PlanningRegistry::openKey(Hive hive, std::string_vi
     // Opened for reading whatever the access asked: nothing is written through it.
     auto inner = inner_.openKey(hive, path, Access::Read, false);
     const std::pair<Hive, std::string> location{hive, FoldName(path)};
-    if (!inner && !createdKeys_.count(location)) {
+    if (!inner && createdKeys_.count(location) == 0) {
         if (!create) {
             return nullptr;
         }
-        createdKeys_[location] = true;
+        createdKeys_.insert(location);
     }
     return std::make_unique<PlannedKey>(*this, hive, std::string(path), std::move(inner));
 }

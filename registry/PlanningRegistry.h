@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -42,8 +43,8 @@ class PlanningRegistry : public RegistryBackend {
     using ValueId = std::tuple<Hive, std::string, std::string>;  // hive, folded key, folded name
 
     RegistryBackend& inner_;
-    std::map<std::pair<Hive, std::string>, bool> createdKeys_;  // folded paths
-    std::map<ValueId, std::size_t> index_;                      // into changes_
+    std::set<std::pair<Hive, std::string>> createdKeys_;  // folded paths
+    std::map<ValueId, std::size_t> index_;                // into changes_
     std::vector<PlannedChange> changes_;
 };
 
