@@ -19,8 +19,9 @@ using resources::TextId;
 // is one key for both registry views.
 constexpr Hive kPolicyHives[] = {Hive::LocalMachine64, Hive::CurrentUser};
 
+// From the hive's root, whatever key is open.
 std::string PolicyKey(const std::string& ver, const char* below) {
-    return "Software\\Policies\\Microsoft\\Office\\" + ver + below;
+    return "\\Software\\Policies\\Microsoft\\Office\\" + ver + below;
 }
 
 std::optional<std::uint32_t> ReadNumber(registry::Registry& reg, const char* name) {
@@ -76,7 +77,7 @@ AttachmentPolicy ReadAttachmentPolicy(const std::string& ver) {
     policy.usersMayLower = lower == 1u;
     if (ver == "16.0") {
         reg.SetRoot(Hive::CurrentUser);
-        if (reg.OpenPathForReading("Software\\Microsoft\\Office\\16.0\\Outlook\\Preferences")) {
+        if (reg.OpenPathForReading("\\Software\\Microsoft\\Office\\16.0\\Outlook\\Preferences")) {
             policy.newOutlook = ReadNumber(reg, "UseNewOutlook") == 1u;
         }
     }
