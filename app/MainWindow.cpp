@@ -72,15 +72,11 @@ MainWindow::MainWindow(Application& app, Session& session)
         MenuHandler(&MainWindow::ShowAbout);
 
     gridMenu.Add({"all", LoadText(TextId::ExtMenuAll)}).OnClick =
-        [handler = UnblockHandler(&unblock::UnblockPage::TickAll)](MenuItem&) { handler(); };
+        GridMenuHandler([this] { unblockPage_.TickAll(); });
     gridMenu.Add({"none", LoadText(TextId::ExtMenuNone)}).OnClick =
-        [handler = UnblockHandler(&unblock::UnblockPage::TickNone)](MenuItem&) { handler(); };
-    gridMenu.Add({"add", LoadText(TextId::ExtMenuAdd)}).OnClick = [this](MenuItem&) {
-        RunHandler(app_, [this] {
-            AddFileType();
-            UpdateStatus();
-        });
-    };
+        GridMenuHandler([this] { unblockPage_.TickNone(); });
+    gridMenu.Add({"add", LoadText(TextId::ExtMenuAdd)}).OnClick =
+        GridMenuHandler([this] { AddFileType(); });
 
     RunHandler(app_, [this] { Create(); });
 }
@@ -89,10 +85,10 @@ std::function<void()> MainWindow::Handler(void (MainWindow::*handler)()) {
     return [this, handler] { RunHandler(app_, [&] { (this->*handler)(); }); };
 }
 
-std::function<void()> MainWindow::UnblockHandler(void (unblock::UnblockPage::*handler)()) {
-    return [this, handler] {
+std::function<void(MenuItem&)> MainWindow::GridMenuHandler(std::function<void()> action) {
+    return [this, action = std::move(action)](MenuItem&) {
         RunHandler(app_, [&] {
-            (unblockPage_.*handler)();
+            action();
             UpdateStatus();
         });
     };
@@ -277,6 +273,7 @@ void MainWindow::Export() {
 void MainWindow::AddFileType() {
     const widgets::TextRequest request{
         LoadText(TextId::OwnTypeCaption), LoadText(TextId::OwnTypePrompt),
+        LoadText(TextId::CaptionError),
         [](const std::string& text) { return unblock::OwnExtensionProblem(text); }};
     if (const auto text = app_.Dialogs().AskText(request)) {
         if (const auto extension = unblock::OwnExtension(*text)) {

@@ -93,8 +93,8 @@ class MainWindow {
     void ReportNotSaved(const std::vector<std::string>& notSaved);
     // The status bar says what matters now: changes not yet saved, else the policy's notice.
     void UpdateStatus();
-    // Runs a handler of the unblocking page, then brings the status bar up to date.
-    std::function<void()> UnblockHandler(void (unblock::UnblockPage::*handler)());
+    // A command of the grid's menu: the action, then the status bar brought up to date.
+    std::function<void(widgets::MenuItem&)> GridMenuHandler(std::function<void()> action);
     // Wraps a handler for a control's event: it runs inside the general error report.
     std::function<void()> Handler(void (MainWindow::*handler)());
     std::function<void(widgets::MenuItem&)> MenuHandler(void (MainWindow::*handler)());

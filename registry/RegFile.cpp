@@ -3,26 +3,14 @@
 #include <cstdio>
 
 #include "base/Unicode.h"
+#include "registry/RegistryPath.h"
 #include "registry/ValueCodec.h"
 
 namespace brevolt::registry {
 namespace {
 
 bool StartsWithSoftware(const std::string& key) {
-    const std::string prefix = "software\\";
-    if (key.size() < prefix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char c = key[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-        if (c != prefix[i]) {
-            return false;
-        }
-    }
-    return true;
+    return FoldName(key.substr(0, 9)) == "SOFTWARE\\";
 }
 
 std::string KeyName(const PlannedChange& change) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/UpperCase.h"
 #include "resources/Texts.h"
 
 namespace brevolt::unblock {
@@ -98,13 +99,7 @@ std::optional<std::string> OwnExtension(std::string_view text) {
     if (!OwnExtensionProblem(text).empty()) {
         return std::nullopt;
     }
-    std::string extension(text.front() == '.' ? text.substr(1) : text);
-    for (char& c : extension) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return extension;
+    return text::UpperCase(text.front() == '.' ? text.substr(1) : text);
 }
 
 std::string JoinList(const std::vector<std::string>& entries) {

@@ -16,6 +16,7 @@ enum class MessageKind {
 struct TextRequest {
     std::string caption;
     std::string prompt;
+    std::string problemCaption;  // the caption of the box that tells a problem
     // What is wrong with a text, to be shown to the user; empty when it will do.
     std::function<std::string(const std::string& text)> problem;
 };

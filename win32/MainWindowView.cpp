@@ -166,14 +166,11 @@ void MainWindowView::buildUnblockingPage(Panel& page) {
 }
 
 int MainWindowView::NoticeHeight(int width) const {
-    const int length = GetWindowTextLengthW(notice_);
-    std::wstring textOfNotice(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(notice_, textOfNotice.data(), length + 1);
-    textOfNotice.resize(static_cast<std::size_t>(length));
+    const std::wstring notice = text::Widen(model_.policyNotice.Text());
     const WindowDc dc(notice_);
     const HGDIOBJ old = SelectObject(dc.get(), boldFont_.get());
     RECT bounds{0, 0, width, 0};
-    DrawTextW(dc.get(), textOfNotice.c_str(), length, &bounds,
+    DrawTextW(dc.get(), notice.c_str(), static_cast<int>(notice.size()), &bounds,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc.get(), old);
     return bounds.bottom;

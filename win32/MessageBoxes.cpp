@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "base/WideText.h"
-#include "resources/Texts.h"
 #include "win32/Handles.h"
 #include "win32/TextDialog.h"
 
@@ -62,12 +61,11 @@ bool MessageBoxes::ShowMessage(widgets::MessageKind kind, const std::string& cap
 }
 
 std::optional<std::string> MessageBoxes::AskText(const widgets::TextRequest& request) {
-    return AskTextModal(owner_, request, [this](HWND dialog, const std::string& problem) {
+    return AskTextModal(owner_, request, [this, &request](HWND dialog, const std::string& problem) {
         // The error box belongs to the dialog, which stays open behind it.
         const HWND owner = owner_;
         owner_ = dialog;
-        ShowMessage(widgets::MessageKind::Error,
-                    resources::LoadText(resources::TextId::CaptionError), problem);
+        ShowMessage(widgets::MessageKind::Error, request.problemCaption, problem);
         owner_ = owner;
     });
 }

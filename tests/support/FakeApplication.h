@@ -48,7 +48,7 @@ class ScriptedDialogs : public widgets::DialogService {
             if (problem.empty()) {
                 return text;
             }
-            ShowMessage(widgets::MessageKind::Error, "Fehler", problem);
+            ShowMessage(widgets::MessageKind::Error, request.problemCaption, problem);
         }
         return std::nullopt;
     }

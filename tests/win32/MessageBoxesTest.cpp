@@ -198,7 +198,7 @@ TEST_F(MessageBoxesTest, RenameTheButtonsOfTheirBoxesOnly) {
 TEST_F(MessageBoxesTest, TheTextDialogRefusesWhatTheRequestRefusesAndStaysOpen) {
     boxes.SetOwner(host.get());
     const widgets::TextRequest request{
-        "Dateityp hinzufügen", "Erweiterung:", [](const std::string& text) {
+        "Dateityp hinzufügen", "Erweiterung:", "Fehler", [](const std::string& text) {
             return text.find(';') == std::string::npos ? std::string() : "Kein Semikolon.";
         }};
     struct Seen {
