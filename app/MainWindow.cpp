@@ -140,23 +140,20 @@ void MainWindow::SwitchVersion(const std::string& key) {
     if (versions::CanWriteOfficeKey()) {
         session_.currentVersion = key;
         optionsPage_.VersionSwitched();
-        if (key == "9.0") {
-            versions::EnsureOutlook9SecurityKey();
-        }
         std::string caption;
         versions::CaptionOfVersionKey(key, caption);
         header.SetText(caption);
-        // A list whose key cannot be opened keeps what it held.
-        auto& lists = session_.lists;
-        lists.unblocked = unblock::ReadUnblockedExts(key).value_or(lists.unblocked);
-        lists.own = unblock::ReadOwnExts(key).value_or(lists.own);
-        lists.blocked = unblock::ReadBlockedExts(key).value_or(lists.blocked);
-        // Policies concern Outlook's own versions; "6.0" and unknown keys have none.
-        const auto policy =
-            caption.empty() ? unblock::AttachmentPolicy{} : unblock::ReadAttachmentPolicy(key);
-        notice = unblock::PolicyNotice(policy);
-        unblockPage_.SetUpExtGrid();
-        unblockPage_.FillExtGrid(lists, key, policy);
+        // Only Outlook's own versions have lists; "6.0" and unknown keys leave the page empty.
+        if (const auto* version = versions::FindVersion(key)) {
+            auto& lists = session_.lists;
+            lists.unblocked = unblock::ReadUnblockedExts(key).value_or(std::string());
+            lists.own = unblock::ReadOwnExts(key).value_or(std::string());
+            lists.blocked = unblock::ReadBlockedExts(key).value_or(std::string());
+            const auto policy = unblock::ReadAttachmentPolicy(*version);
+            notice = unblock::PolicyNotice(policy);
+            unblockPage_.SetUpExtGrid();
+            unblockPage_.FillExtGrid(lists, *version, policy);
+        }
     }
     if (notice != policyNotice.Text()) {
         policyNotice.SetText(notice);  // the page is laid out anew only when the notice changes
@@ -231,7 +228,7 @@ std::vector<std::string> MainWindow::WriteSettings(unblock::Level1Lists& lists) 
         note(expressPage_.SaveExpressOptions());
         note(identitiesPage_.SaveIdentityOptions());
     } else {
-        note(unblockPage_.SaveExtLists(session_.currentVersion, lists));
+        note(unblockPage_.SaveExtLists(lists));
         note(optionsPage_.SaveOutlookOptions(session_.currentVersion));
     }
     return notSaved;

@@ -68,11 +68,8 @@ bool Read(const ExpressOption& option) {
     registry::Registry reg;
     reg.SetRoot(option.hive);
     try {
-        // Opening with create makes a missing key, so no check and creation beforehand.
-        if (!reg.OpenPath(option.key, true)) {
-            return false;
-        }
-        if (!reg.HasValue(option.value)) {
+        // Opened for reading only: a key that is not there holds no value.
+        if (!reg.OpenPathForReading(option.key) || !reg.HasValue(option.value)) {
             return option.missingTicks;
         }
         return option.ticks(reg.ReadDword(option.value));

@@ -41,10 +41,8 @@ bool Read(const std::string& identityKey, const IdentityOption& option) {
         return option.missingTicks;
     }
     registry::Registry reg;
-    if (!reg.OpenPath(*key, true)) {
-        return false;
-    }
-    if (!reg.HasValue(option.value)) {
+    // Opened for reading only: a key that is not there holds no value.
+    if (!reg.OpenPathForReading(*key) || !reg.HasValue(option.value)) {
         return option.missingTicks;
     }
     try {
@@ -58,7 +56,9 @@ bool Read(const std::string& identityKey, const IdentityOption& option) {
 bool Write(const std::string& identityKey, const IdentityOption& option, bool ticked) {
     const auto key = KeyOf(identityKey, option.key);
     registry::Registry reg;
-    if (!key || !reg.OpenPath(*key, false)) {
+    // The mail or browser key is created below an identity that exists, never for one that
+    // does not.
+    if (!key || !reg.PathExists(kIdentities + "\\" + identityKey) || !reg.OpenPath(*key, true)) {
         return false;
     }
     try {

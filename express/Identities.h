@@ -13,8 +13,9 @@ namespace brevolt::express {
 // raises the access layer's error and ends the listing with what was added so far.
 void ListIdentities(IdentityListing& listing);
 
-// The four options of the identity listed from `identityKey`. Reads create the identity's mail or
-// browser key; writes never create it. A key that is empty or holds a backslash names no
+// The four options of the identity listed from `identityKey`. Reads open the identity's mail or
+// browser key for reading and create nothing; writes create it, but only below an identity key
+// that exists. A key that is empty or holds a backslash names no
 // identity's own key: reads give the value-missing state and touch nothing, writes write nothing.
 bool ReadDisableScriptDebugger(const std::string& identityKey);
 bool ReadShowAdvMailSend(const std::string& identityKey);

@@ -4,20 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "versions/OutlookVersions.h"
 #include "widgets/CheckList.h"
 
 namespace brevolt::options {
 
-// The page "Weitere Einstellungen": 14 Outlook options of the current version as check items.
+// The page "Weitere Einstellungen": the Outlook options of the current version as check items.
 class OptionsPage {
   public:
     explicit OptionsPage(widgets::CheckList& list);
 
-    // Fills the list for the version: its disabled items, then every item's tick.
+    // Fills the list for the version: which items it offers (a disabled one says why in its
+    // hint), then the ticks. An item the version does not read is neither read nor ticked; an
+    // item an administrator's policy sets shows the policy's tick and is disabled.
     void LoadOutlookOptions(const std::string& ver);
-    // Writes the 14 ticks for the version, but only when the list shows that version's options:
-    // loaded for it since the last version switch. Returns the captions of the options that
-    // could not be written.
+    // Writes the ticks for the version, but only when the list shows that version's options:
+    // loaded for it since the last version switch. Items the version does not read and items a
+    // policy sets are not written. Returns the captions of the options that could not be written.
     std::vector<std::string> SaveOutlookOptions(const std::string& ver);
     // A version switch: the list no longer shows the current version's options.
     void VersionSwitched() { loadedVersion_.reset(); }
@@ -25,6 +28,8 @@ class OptionsPage {
   private:
     widgets::CheckList& list_;
     std::optional<std::string> loadedVersion_;
+    // Per item: whether the save writes it, as the last load found.
+    std::vector<bool> written_;
 };
 
 }  // namespace brevolt::options

@@ -1,6 +1,6 @@
 #include "options/OutlookOptions.h"
 
-#include <vector>
+#include <algorithm>
 
 #include "registry/Exceptions.h"
 #include "registry/Registry.h"
@@ -8,73 +8,53 @@
 namespace brevolt::options {
 namespace {
 
-// When an option's item shows ticked.
-enum class ReadRule {
-    PresentAndOne,     // every value present and 1
-    PresentAndZero,    // the value present and 0
-    AbsentOrNotOne,    // the value absent, or present and not 1
-    AbsentOrOne,       // the value absent, or present and 1
-    AbsentOrEmptyText  // the text value absent, or present and empty
-};
+using versions::OfficeKeyPath;
+using versions::OfficePolicyKeyPath;
 
-// What the option's write stores for on and for off.
-enum class WriteRule {
-    OneOrRemove,   // 1 into every value; off removes each that is present
-    ZeroOrRemove,  // 0; off removes the value
-    OneOrZero,     // 1 or 0
-    EmptyOrPont    // the empty text, or "32,"
-};
+constexpr const char* kPromptEntry = "32";
 
-struct OutlookOption {
-    const char* keySuffix;
-    std::vector<const char*> values;
-    ReadRule read;
-    WriteRule write;
-};
+bool IsTextRule(ReadRule rule) {
+    return rule == ReadRule::AbsentOrEmptyText || rule == ReadRule::PromptListLacks32;
+}
 
-const OutlookOption kMinToTray{
-    "\\Outlook\\Preferences", {"MinToTray"}, ReadRule::PresentAndOne, WriteRule::OneOrRemove};
-const OutlookOption kShowBcc{
-    "\\Outlook\\Preferences", {"ShowBcc"}, ReadRule::PresentAndOne, WriteRule::OneOrRemove};
-const OutlookOption kAdaptiveMenus{
-    "\\Common\\Toolbars", {"AdaptiveMenus"}, ReadRule::PresentAndZero, WriteRule::ZeroOrRemove};
-const OutlookOption kErrorReports{
-    "\\Common",
-    {"DWNeverUpload", "DWNoExternalURL", "DWNoFileCollection", "DWNoSecondLevelCollection"},
-    ReadRule::PresentAndOne,
-    WriteRule::OneOrRemove};
-const OutlookOption kIMEnabled{
-    "\\Outlook\\IM", {"Enabled"}, ReadRule::PresentAndOne, WriteRule::OneOrZero};
-const OutlookOption kReadAsPlain{
-    "\\Outlook\\Options\\Mail", {"ReadAsPlain"}, ReadRule::PresentAndOne, WriteRule::OneOrZero};
-const OutlookOption kEnablePresence{
-    "\\Outlook\\IM", {"EnablePresence"}, ReadRule::PresentAndOne, WriteRule::OneOrZero};
-const OutlookOption kDoAging{
-    "\\Outlook\\Preferences", {"DoAging"}, ReadRule::AbsentOrNotOne, WriteRule::OneOrZero};
-const OutlookOption kWarnDelete{
-    "\\Outlook\\Options\\General", {"WarnDelete"}, ReadRule::PresentAndOne, WriteRule::OneOrZero};
-const OutlookOption kCheckDefaultClient{"\\Outlook\\Options\\General",
-                                        {"Check Default Client"},
-                                        ReadRule::PresentAndOne,
-                                        WriteRule::OneOrZero};
-const OutlookOption kSharedFolderScript{
-    "\\Outlook\\Security", {"SharedFolderScript"}, ReadRule::PresentAndOne, WriteRule::OneOrZero};
-const OutlookOption kPublicFolderScript{
-    "\\Outlook\\Security", {"PublicFolderScript"}, ReadRule::AbsentOrOne, WriteRule::OneOrZero};
-const OutlookOption kPontString{"\\Outlook\\Options\\General",
-                                {"PONT_STRING"},
-                                ReadRule::AbsentOrEmptyText,
-                                WriteRule::EmptyOrPont};
-const OutlookOption kBlockExtContent{
-    "\\Outlook\\Options\\Mail", {"BlockExtContent"}, ReadRule::AbsentOrOne, WriteRule::OneOrZero};
+// The entries of a list of suppressed prompts ("32,40,"), without blanks; empty ones left out.
+std::vector<std::string> PromptEntries(const std::string& list) {
+    std::vector<std::string> entries;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const auto end = std::min(list.find(',', start), list.size());
+        const auto entry = list.substr(start, end - start);
+        const auto first = entry.find_first_not_of(' ');
+        if (first != std::string::npos) {
+            entries.push_back(entry.substr(first, entry.find_last_not_of(' ') - first + 1));
+        }
+        start = end + 1;
+    }
+    return entries;
+}
 
-bool OpenOptionKey(registry::Registry& reg, const std::string& ver, const OutlookOption& option) {
-    return !ver.empty() &&
-           reg.OpenPath("Software\\Microsoft\\Office\\" + ver + option.keySuffix, true);
+bool HasPromptEntry(const std::string& list) {
+    const auto entries = PromptEntries(list);
+    return std::find(entries.begin(), entries.end(), kPromptEntry) != entries.end();
+}
+
+// The list with the entry "32" added or taken out; the others keep their order and form, each
+// followed by a comma as Outlook writes the list. The list itself when nothing changes.
+std::string WithPromptEntry(const std::string& list, bool present) {
+    if (HasPromptEntry(list) == present) {
+        return list;
+    }
+    std::string result;
+    for (const auto& entry : PromptEntries(list)) {
+        if (entry != kPromptEntry) {
+            result += entry + ",";
+        }
+    }
+    return present ? result + kPromptEntry + "," : result;
 }
 
 // The values are tested left to right, each for presence before it is read; the first that
-// fails decides.
+// fails decides. A value of another type raises.
 bool Evaluate(const registry::Registry& reg, const OutlookOption& option) {
     for (const char* name : option.values) {
         const bool present = reg.HasValue(name);
@@ -95,24 +75,15 @@ bool Evaluate(const registry::Registry& reg, const OutlookOption& option) {
             case ReadRule::AbsentOrEmptyText:
                 holds = !present || reg.ReadText(name).empty();
                 break;
+            case ReadRule::PromptListLacks32:
+                holds = !present || !HasPromptEntry(reg.ReadText(name));
+                break;
         }
         if (!holds) {
             return false;
         }
     }
     return true;
-}
-
-bool Get(const OutlookOption& option, const std::string& ver) {
-    registry::Registry reg;
-    if (!OpenOptionKey(reg, ver, option)) {
-        return false;
-    }
-    try {
-        return Evaluate(reg, option);
-    } catch (const registry::RegistryError&) {
-        return false;  // a value of another type: unticked
-    }
 }
 
 // Stores the state. A value that cannot be set raises and ends the writes of this call; a value
@@ -138,109 +109,148 @@ bool Store(registry::Registry& reg, const OutlookOption& option, bool on) {
             case WriteRule::EmptyOrPont:
                 reg.WriteText(name, on ? "" : "32,");
                 break;
+            case WriteRule::PromptList32: {
+                // The warning shows (ticked) when "32" is not among the suppressed prompts. A value
+                // that is no text holds no list: it is replaced by one.
+                std::string list;
+                bool isText = true;
+                try {
+                    list = reg.ReadText(name);
+                } catch (const registry::RegistryError&) {
+                    isText = false;
+                }
+                const std::string wanted = WithPromptEntry(list, !on);
+                if (!isText || (reg.HasValue(name) ? wanted != list : !on)) {
+                    reg.WriteText(name, wanted);
+                }
+                break;
+            }
         }
     }
     return stored;
 }
 
-bool Set(const OutlookOption& option, const std::string& ver, bool on) {
+// Whether the policy key holds every value of the option, each of the type the option reads.
+bool HoldsEveryValue(const registry::Registry& reg, const OutlookOption& option) {
+    return std::all_of(option.values.begin(), option.values.end(), [&](const char* name) {
+        if (!IsTextRule(option.read)) {
+            return reg.TryReadDword(name).has_value();
+        }
+        try {
+            reg.ReadText(name);  // raises when the value is no text
+            return reg.HasValue(name);
+        } catch (const registry::RegistryError&) {
+            return false;
+        }
+    });
+}
+
+}  // namespace
+
+const std::array<OutlookOption, versions::kOutlookOptionCount> OutlookOptions = {{
+    {"\\Outlook\\Preferences",
+     {"MinToTray"},
+     ReadRule::PresentAndOne,
+     WriteRule::OneOrRemove,
+     false},
+    {"\\Outlook\\Preferences", {"ShowBcc"}, ReadRule::PresentAndOne, WriteRule::OneOrRemove, false},
+    {"\\Common\\Toolbars",
+     {"AdaptiveMenus"},
+     ReadRule::PresentAndZero,
+     WriteRule::ZeroOrRemove,
+     false},
+    {"\\Common",
+     {"DWNeverUpload", "DWNoExternalURL", "DWNoFileCollection", "DWNoSecondLevelCollection"},
+     ReadRule::PresentAndOne,
+     WriteRule::OneOrRemove,
+     false},
+    {"\\Outlook\\IM", {"Enabled"}, ReadRule::PresentAndOne, WriteRule::OneOrZero, false},
+    {"\\Outlook\\Options\\Mail",
+     {"ReadAsPlain"},
+     ReadRule::PresentAndOne,
+     WriteRule::OneOrZero,
+     false},
+    {"\\Outlook\\IM", {"EnablePresence"}, ReadRule::PresentAndOne, WriteRule::OneOrZero, false},
+    // Ticked means auto-archiving off: it shows ticked unless DoAging is 1, and stores 0.
+    {"\\Outlook\\Preferences", {"DoAging"}, ReadRule::AbsentOrNotOne, WriteRule::OneOrZero, true},
+    {"\\Outlook\\Options\\General",
+     {"WarnDelete"},
+     ReadRule::PresentAndOne,
+     WriteRule::OneOrZero,
+     false},
+    {"\\Outlook\\Options\\General",
+     {"Check Default Client"},
+     ReadRule::PresentAndOne,
+     WriteRule::OneOrZero,
+     false},
+    {"\\Outlook\\Security",
+     {"SharedFolderScript"},
+     ReadRule::PresentAndOne,
+     WriteRule::OneOrZero,
+     false},
+    {"\\Outlook\\Security",
+     {"PublicFolderScript"},
+     ReadRule::AbsentOrOne,
+     WriteRule::OneOrZero,
+     false},
+    {"\\Outlook\\Options\\General",
+     {"PONT_STRING"},
+     ReadRule::AbsentOrEmptyText,
+     WriteRule::EmptyOrPont,
+     false},
+    {"\\Outlook\\Options\\Mail",
+     {"BlockExtContent"},
+     ReadRule::AbsentOrOne,
+     WriteRule::OneOrZero,
+     false},
+}};
+
+OutlookOption OptionFor(std::size_t item, const versions::OutlookVersion* version) {
+    OutlookOption option = OutlookOptions.at(item);
+    if (version != nullptr && version->promptsAsList && option.write == WriteRule::EmptyOrPont) {
+        option.read = ReadRule::PromptListLacks32;
+        option.write = WriteRule::PromptList32;
+    }
+    return option;
+}
+
+bool ReadTick(const OutlookOption& option, const std::string& ver) {
+    if (ver.empty()) {
+        return false;
+    }
     registry::Registry reg;
-    if (!OpenOptionKey(reg, ver, option)) {
+    // A key that is not there holds none of the values: the rule decides on that.
+    reg.OpenPathForReading(OfficeKeyPath(ver, option.keySuffix));
+    try {
+        return Evaluate(reg, option);
+    } catch (const registry::RegistryError&) {
+        return false;  // a value of another type: unticked
+    }
+}
+
+bool WriteTick(const OutlookOption& option, const std::string& ver, bool ticked) {
+    registry::Registry reg;
+    if (ver.empty() || !reg.OpenPath(OfficeKeyPath(ver, option.keySuffix), true)) {
         return false;
     }
     try {
-        return Store(reg, option, on);
+        return Store(reg, option, option.inverted ? !ticked : ticked);
     } catch (const registry::RegistryError&) {
         return false;  // swallowed; the caller learns it from the result
     }
 }
 
-}  // namespace
-
-bool GetMinToTray(const std::string& ver) {
-    return Get(kMinToTray, ver);
-}
-bool GetShowBcc(const std::string& ver) {
-    return Get(kShowBcc, ver);
-}
-bool GetAdaptiveMenus(const std::string& ver) {
-    return Get(kAdaptiveMenus, ver);
-}
-bool GetErrorReports(const std::string& ver) {
-    return Get(kErrorReports, ver);
-}
-bool GetIMEnabled(const std::string& ver) {
-    return Get(kIMEnabled, ver);
-}
-bool GetReadAsPlain(const std::string& ver) {
-    return Get(kReadAsPlain, ver);
-}
-bool GetEnablePresence(const std::string& ver) {
-    return Get(kEnablePresence, ver);
-}
-bool GetDoAging(const std::string& ver) {
-    return Get(kDoAging, ver);
-}
-bool GetWarnDelete(const std::string& ver) {
-    return Get(kWarnDelete, ver);
-}
-bool GetCheckDefaultClient(const std::string& ver) {
-    return Get(kCheckDefaultClient, ver);
-}
-bool GetSharedFolderScript(const std::string& ver) {
-    return Get(kSharedFolderScript, ver);
-}
-bool GetPublicFolderScript(const std::string& ver) {
-    return Get(kPublicFolderScript, ver);
-}
-bool GetPontString(const std::string& ver) {
-    return Get(kPontString, ver);
-}
-bool GetBlockExtContent(const std::string& ver) {
-    return Get(kBlockExtContent, ver);
-}
-
-bool SetMinToTray(const std::string& ver, bool on) {
-    return Set(kMinToTray, ver, on);
-}
-bool SetShowBcc(const std::string& ver, bool on) {
-    return Set(kShowBcc, ver, on);
-}
-bool SetAdaptiveMenus(const std::string& ver, bool on) {
-    return Set(kAdaptiveMenus, ver, on);
-}
-bool SetErrorReports(const std::string& ver, bool on) {
-    return Set(kErrorReports, ver, on);
-}
-bool SetIMEnabled(const std::string& ver, bool on) {
-    return Set(kIMEnabled, ver, on);
-}
-bool SetReadAsPlain(const std::string& ver, bool on) {
-    return Set(kReadAsPlain, ver, on);
-}
-bool SetEnablePresence(const std::string& ver, bool on) {
-    return Set(kEnablePresence, ver, on);
-}
-bool SetDoAging(const std::string& ver, bool on) {
-    return Set(kDoAging, ver, on);
-}
-bool SetWarnDelete(const std::string& ver, bool on) {
-    return Set(kWarnDelete, ver, on);
-}
-bool SetCheckDefaultClient(const std::string& ver, bool on) {
-    return Set(kCheckDefaultClient, ver, on);
-}
-bool SetSharedFolderScript(const std::string& ver, bool on) {
-    return Set(kSharedFolderScript, ver, on);
-}
-bool SetPublicFolderScript(const std::string& ver, bool on) {
-    return Set(kPublicFolderScript, ver, on);
-}
-bool SetPontString(const std::string& ver, bool on) {
-    return Set(kPontString, ver, on);
-}
-bool SetBlockExtContent(const std::string& ver, bool on) {
-    return Set(kBlockExtContent, ver, on);
+std::optional<bool> ReadPolicyTick(const OutlookOption& option, const std::string& ver) {
+    registry::Registry reg;
+    if (ver.empty() || !reg.OpenPathForReading(OfficePolicyKeyPath(ver, option.keySuffix)) ||
+        !HoldsEveryValue(reg, option)) {
+        return std::nullopt;
+    }
+    try {
+        return Evaluate(reg, option);
+    } catch (const registry::RegistryError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace brevolt::options

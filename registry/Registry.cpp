@@ -109,6 +109,14 @@ std::uint32_t Registry::ReadDword(std::string_view name) const {
     return DecodeDword(*value);
 }
 
+std::optional<std::uint32_t> Registry::TryReadDword(std::string_view name) const {
+    const std::optional<RawValue> value = key_ ? key_->queryValue(name) : std::nullopt;
+    if (!value || value->type != ValueType::Dword || value->data.size() != 4) {
+        return std::nullopt;
+    }
+    return DecodeDword(*value);
+}
+
 void Registry::WriteText(std::string_view name, std::string_view text) {
     setValue(name, EncodeText(text));
 }

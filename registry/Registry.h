@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ class Registry {
     bool RemoveValue(std::string_view name);
     std::string ReadText(std::string_view name) const;
     std::uint32_t ReadDword(std::string_view name) const;
+    // The number when the value is a REG_DWORD of 4 bytes; nothing when it is missing, of another
+    // type or damaged: such a value sets nothing. Never raises.
+    std::optional<std::uint32_t> TryReadDword(std::string_view name) const;
     void WriteText(std::string_view name, std::string_view text);
     void WriteDword(std::string_view name, std::uint32_t number);
     // Empties the list, then adds the open key's direct subkey names in enumeration order.

@@ -11,31 +11,16 @@
 namespace brevolt::unblock {
 namespace {
 
-using registry::Hive;
 using resources::LoadText;
 using resources::TextId;
 
-// The machine's policies first: where both set a value, the machine's wins. HKLM\Software\Policies
-// is one key for both registry views.
-constexpr Hive kPolicyHives[] = {Hive::LocalMachine64, Hive::CurrentUser};
-
-// From the hive's root, whatever key is open.
-std::string PolicyKey(const std::string& ver, const char* below) {
-    return "\\Software\\Policies\\Microsoft\\Office\\" + ver + below;
+// KB 926512 speaks of the value being present; a number 0 is the policy switched off.
+bool IsSwitchedOn(const registry::Registry& reg, const char* name) {
+    return reg.HasValue(name) && reg.TryReadDword(name) != 0u;
 }
 
-std::optional<std::uint32_t> ReadNumber(registry::Registry& reg, const char* name) {
-    try {
-        if (reg.HasValue(name)) {
-            return reg.ReadDword(name);
-        }
-    } catch (const registry::RegistryError&) {
-        // Not a number: not set, as far as the program can tell.
-    }
-    return std::nullopt;
-}
-
-void AddEntries(registry::Registry& reg, const char* name, std::vector<std::string>& entries) {
+void AddEntries(const registry::Registry& reg, const char* name,
+                std::vector<std::string>& entries) {
     try {
         if (reg.HasValue(name)) {
             for (auto& entry : ListEntries(text::UpperCase(reg.ReadText(name)))) {
@@ -47,39 +32,39 @@ void AddEntries(registry::Registry& reg, const char* name, std::vector<std::stri
     }
 }
 
+SecurityMode ModeOf(std::optional<std::uint32_t> value) {
+    if (value == 3u) {
+        return SecurityMode::GroupPolicy;
+    }
+    return value == 1u || value == 2u ? SecurityMode::ExchangeForms : SecurityMode::Default;
+}
+
 }  // namespace
 
-AttachmentPolicy ReadAttachmentPolicy(const std::string& ver) {
+AttachmentPolicy ReadAttachmentPolicy(const versions::OutlookVersion& version) {
     AttachmentPolicy policy;
-    if (ver.empty()) {
-        return policy;
-    }
-    std::optional<std::uint32_t> mode;
-    std::optional<std::uint32_t> lower;
     registry::Registry reg;
-    for (const Hive hive : kPolicyHives) {
-        reg.SetRoot(hive);
-        if (reg.OpenPathForReading(PolicyKey(ver, "\\Outlook\\Security"))) {
-            policy.customisationDisallowed |= reg.HasValue("DisallowAttachmentCustomization");
-            mode = mode ? mode : ReadNumber(reg, "AdminSecurityMode");
-            lower = lower ? lower : ReadNumber(reg, "AllowUsersToLowerAttachments");
+    if (reg.OpenPathForReading(versions::OfficePolicyKeyPath(version.key, "\\Outlook\\Security"))) {
+        policy.customisationDisallowed = IsSwitchedOn(reg, "DisallowAttachmentCustomization");
+        policy.mode = ModeOf(reg.TryReadDword("AdminSecurityMode"));
+        policy.usersMayLower = reg.TryReadDword("AllowUsersToLowerAttachments") == 1u;
+        // The policy's own lists count only where Outlook follows the Group Policy settings.
+        if (policy.mode == SecurityMode::GroupPolicy) {
             AddEntries(reg, "FileExtensionsAddLevel1", policy.blocked);
             AddEntries(reg, "Level1Add", policy.blocked);
             AddEntries(reg, "FileExtensionsRemoveLevel1", policy.unblocked);
             AddEntries(reg, "Level1Remove", policy.unblocked);
         }
-        // Documented below Security for Outlook 2007, and read one key higher by 2010 to 2016.
-        if (reg.OpenPathForReading(PolicyKey(ver, "\\Outlook"))) {
-            policy.customisationDisallowed |= reg.HasValue("DisallowAttachmentCustomization");
-        }
     }
-    policy.groupPolicyMode = mode == 3u;
-    policy.usersMayLower = lower == 1u;
-    if (ver == "16.0") {
-        reg.SetRoot(Hive::CurrentUser);
-        if (reg.OpenPathForReading("\\Software\\Microsoft\\Office\\16.0\\Outlook\\Preferences")) {
-            policy.newOutlook = ReadNumber(reg, "UseNewOutlook") == 1u;
-        }
+    // Documented below Security for Outlook 2007, and one key higher by the later templates.
+    reg.ClosePath();
+    if (reg.OpenPathForReading(versions::OfficePolicyKeyPath(version.key, "\\Outlook"))) {
+        policy.customisationDisallowed |= IsSwitchedOn(reg, "DisallowAttachmentCustomization");
+    }
+    reg.ClosePath();
+    if (version.newOutlookHint &&
+        reg.OpenPathForReading(versions::OfficeKeyPath(version.key, "\\Outlook\\Preferences"))) {
+        policy.newOutlook = reg.TryReadDword("UseNewOutlook") == 1u;
     }
     return policy;
 }
@@ -90,6 +75,8 @@ std::string PolicyNotice(const AttachmentPolicy& policy) {
         notice = LoadText(TextId::PolicyCustomisationDisallowed);
     } else if (policy.OverrulesUserList()) {
         notice = LoadText(TextId::PolicyGroupPolicyMode);
+    } else if (policy.mode == SecurityMode::ExchangeForms) {
+        notice = LoadText(TextId::PolicyExchangeForms);
     }
     if (policy.newOutlook) {
         notice += (notice.empty() ? "" : "\r\n") + LoadText(TextId::PolicyNewOutlook);

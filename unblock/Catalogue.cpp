@@ -1,6 +1,9 @@
 #include "unblock/Catalogue.h"
 
+#include <algorithm>
+
 #include "resources/Texts.h"
+#include "unblock/ExtensionList.h"
 
 namespace brevolt::unblock {
 namespace {
@@ -29,11 +32,10 @@ const std::array<CatalogueEntry, kCatalogueSize> Catalogue = LoadCatalogue();
 const std::string DangerousExts = LoadText(TextId::DangerousExtensions);
 
 Rating RateExtension(const std::string& extension) {
-    // A plain substring search: over the catalogue it finds exactly the whole entries.
-    if (DangerousExts.find(extension) != std::string::npos) {
-        return {LoadText(TextId::RatingDangerous), RatingColour::Red};
-    }
-    return {LoadText(TextId::RatingNormal), RatingColour::Blue};
+    // Whole entries only: a part of an entry ("MD" of "CMD") is no dangerous type.
+    const auto entries = ListEntries(DangerousExts);
+    return std::find(entries.begin(), entries.end(), extension) != entries.end() ? Rating::Dangerous
+                                                                                 : Rating::Normal;
 }
 
 }  // namespace brevolt::unblock

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "unblock/Rating.h"
+
 namespace brevolt::unblock {
 
 // One attachment type the unblocking page offers.
@@ -21,14 +23,8 @@ extern const std::array<CatalogueEntry, kCatalogueSize> Catalogue;
 // The extensions rated dangerous, separated by ";".
 extern const std::string DangerousExts;
 
-enum class RatingColour { Red, Blue };
-
-struct Rating {
-    std::string word;  // "Gefährlich" or "Normal"
-    RatingColour colour;
-};
-
-// "Gefährlich" in red when the extension occurs inside DangerousExts, else "Normal" in blue.
+// Dangerous when the extension is an entry of DangerousExts, else normal: the rating of the
+// catalogue's rows.
 Rating RateExtension(const std::string& extension);
 
 }  // namespace brevolt::unblock

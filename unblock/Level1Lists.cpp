@@ -4,25 +4,25 @@
 #include "registry/Exceptions.h"
 #include "registry/Registry.h"
 #include "unblock/ExtensionList.h"
+#include "versions/OutlookVersions.h"
 
 namespace brevolt::unblock {
 namespace {
 
+using versions::OfficeKeyPath;
+
 const std::string kOutlookSecurity = "\\Outlook\\Security";
 const std::string kOfficeSecurity = "\\Security";
 
-std::string OfficeKey(const std::string& ver, const std::string& below) {
-    return "Software\\Microsoft\\Office\\" + ver + below;
-}
-
-// The stored text of a value of the version's Outlook security key, or nothing.
+// The stored text of a value of the version's Outlook security key; empty when the key or the
+// value is missing. Nothing for an empty version key.
 std::optional<std::string> ReadStored(const std::string& ver, const char* valueName) {
     if (ver.empty()) {
         return std::nullopt;
     }
     registry::Registry reg;
-    if (!reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true)) {
-        return std::nullopt;
+    if (!reg.OpenPathForReading(OfficeKeyPath(ver, kOutlookSecurity))) {
+        return std::string();
     }
     return reg.ReadText(valueName);
 }
@@ -35,22 +35,25 @@ std::optional<std::string> ReadList(const std::string& ver, const char* valueNam
     return TrimListEnds(text::UpperCase(*stored));
 }
 
-bool WriteList(const std::string& ver, const char* valueName, const std::string& list) {
+bool WriteList(const std::string& ver, const char* valueName, const std::string& list,
+               bool resetOfficeWide) {
     if (ver.empty()) {
         return false;
     }
     registry::Registry reg;
-    if (!reg.OpenPath(OfficeKey(ver, kOutlookSecurity), true)) {
+    if (!reg.OpenPath(OfficeKeyPath(ver, kOutlookSecurity), true)) {
         return false;
     }
     reg.WriteText(valueName, list);
-    ResetOfficeLevel1Add(ver);
+    if (resetOfficeWide) {
+        ResetOfficeLevel1Add(ver);
+    }
     return true;
 }
 
 bool ResetOfficeValue(const std::string& ver, const char* valueName) {
     registry::Registry reg;
-    if (!reg.OpenPath(OfficeKey(ver, kOfficeSecurity), true)) {
+    if (!reg.OpenPath(OfficeKeyPath(ver, kOfficeSecurity), true)) {
         return false;
     }
     reg.RemoveValue(valueName);
@@ -66,10 +69,9 @@ std::optional<std::string> ReadUnblockedExts(const std::string& ver) {
 
 std::optional<std::string> ReadBlockedExts(const std::string& ver) {
     try {
-        return ReadList(ver, "Level1Add");
+        return ReadStored(ver, "Level1Add");
     } catch (const registry::RegistryError&) {
-        // Read only to keep entries the page does not know: a value that is no text holds none,
-        // and the save replaces it with the still-blocked list.
+        // Read only to keep entries the page does not show: a value that is no text holds none.
         return std::string();
     }
 }
@@ -79,16 +81,16 @@ std::optional<std::string> ReadOwnExts(const std::string& ver) {
     return ReadStored(ver, "Level1RemoveUser");
 }
 
-bool WriteUnblockedExts(const std::string& ver, const std::string& list) {
-    return WriteList(ver, "Level1Remove", list);
+bool WriteUnblockedExts(const std::string& ver, const std::string& list, bool resetOfficeWide) {
+    return WriteList(ver, "Level1Remove", list, resetOfficeWide);
 }
 
-bool WriteBlockedExts(const std::string& ver, const std::string& list) {
-    return WriteList(ver, "Level1Add", list);
+bool WriteBlockedExts(const std::string& ver, const std::string& list, bool resetOfficeWide) {
+    return WriteList(ver, "Level1Add", list, resetOfficeWide);
 }
 
 bool WriteOwnExts(const std::string& ver, const std::string& list) {
-    return WriteList(ver, "Level1RemoveUser", list);
+    return WriteList(ver, "Level1RemoveUser", list, true);
 }
 
 bool ResetOfficeLevel1Add(const std::string& ver) {

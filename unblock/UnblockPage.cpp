@@ -1,12 +1,11 @@
 #include "unblock/UnblockPage.h"
 
 #include <algorithm>
+#include <set>
 
 #include "base/UpperCase.h"
 #include "resources/Texts.h"
-#include "unblock/Catalogue.h"
 #include "unblock/ExtensionList.h"
-#include "versions/OutlookVersions.h"
 #include "widgets/CellMarkup.h"
 
 namespace brevolt::unblock {
@@ -14,7 +13,6 @@ namespace {
 
 using resources::LoadText;
 using resources::TextId;
-using unblock::Catalogue;
 
 constexpr int kCheckColumn = 0;
 constexpr int kExtensionColumn = 1;
@@ -22,30 +20,26 @@ constexpr int kDescriptionColumn = 2;
 constexpr int kRatingColumn = 3;
 constexpr int kPolicyColumn = 4;
 constexpr int kColumns = 5;
-constexpr int kRows = static_cast<int>(unblock::kCatalogueSize) + 1;
 
-std::string RatingMarkup(const std::string& extension) {
-    const auto rating = unblock::RateExtension(extension);
-    return widgets::ColouredText(rating.word,
-                                 rating.colour == unblock::RatingColour::Red ? "clRed" : "clBlue");
-}
-
-bool InCatalogue(const std::string& entry) {
-    const std::string extension = ExtensionOf(entry);
-    return extension.empty() ||
-           std::any_of(Catalogue.begin(), Catalogue.end(),
-                       [&](const auto& row) { return row.extension == extension; });
-}
-
-// The entries of a stored list that no catalogue row shows, in their order and as stored.
-std::vector<std::string> EntriesOutsideCatalogue(const std::string& list) {
-    std::vector<std::string> kept = StoredEntries(list);
-    kept.erase(std::remove_if(kept.begin(), kept.end(), InCatalogue), kept.end());
-    return kept;
+std::string RatingMarkup(Rating rating) {
+    switch (rating) {
+        case Rating::Dangerous:
+            return widgets::ColouredText(RatingWord(rating), "clRed");
+        case Rating::Normal:
+            return widgets::ColouredText(RatingWord(rating), "clBlue");
+        case Rating::Unknown:
+            break;
+    }
+    return widgets::ColouredText(RatingWord(rating), "clGray");
 }
 
 bool Contains(const std::vector<std::string>& list, const std::string& entry) {
     return std::find(list.begin(), list.end(), entry) != list.end();
+}
+
+// The type an entry of a stored list names: without its dot, upper-cased.
+std::string TypeOf(const std::string& entry) {
+    return text::UpperCase(ExtensionOf(entry));
 }
 
 // What the policy does with this extension, whatever the tick says: the policy's blocking wins
@@ -70,8 +64,8 @@ UnblockPage::UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dial
 
 void UnblockPage::SetUpExtGrid() {
     const widgets::BatchedUpdate update(grid_);
-    filledVersion_.clear();
-    grid_.Reset(kColumns, kRows);
+    filled_ = nullptr;
+    grid_.Reset(kColumns, 1);
     grid_.SetCellText(kCheckColumn, 0, LoadText(TextId::ExtHeaderUnblocked));
     grid_.SetCellText(kExtensionColumn, 0, LoadText(TextId::ExtHeaderExtension));
     grid_.SetCellText(kDescriptionColumn, 0, LoadText(TextId::ExtHeaderProgram));
@@ -93,28 +87,44 @@ void UnblockPage::SetUpExtGrid() {
 }
 
 void UnblockPage::ClearExtGrid() {
-    filledVersion_.clear();
+    filled_ = nullptr;
     grid_.ClearCells();
 }
 
-void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver,
+void UnblockPage::FillExtGrid(const Level1Lists& lists, const versions::OutlookVersion& version,
                               const AttachmentPolicy& policy) {
     const widgets::BatchedUpdate update(grid_);
+    filled_ = &version;
     policy_ = policy;
-    for (int row = 1; row < kRows; ++row) {
-        const auto& entry = Catalogue[row - 1];
-        fillRow(row, entry.extension, entry.description,
-                ListContains(lists.unblocked, entry.extension));
+    const auto& catalogue = BlockedTypesOf(version.blockedTypes);
+    grid_.AddRows(static_cast<int>(catalogue.size()));
+    const auto unblocked = ListEntries(lists.unblocked);
+    const std::set<std::string> ticked(unblocked.begin(), unblocked.end());
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const auto& type = catalogue[i];
+        fillRow(static_cast<int>(i) + 1, type.extension, type.description, type.rating,
+                ticked.count(type.extension) > 0);
     }
     // Entries the catalogue does not know: a file type the user may name gets a row of its own,
     // ticked, in stored order; anything else is kept as stored, to be written back.
     keptUnblocked_.clear();
-    for (const auto& entry : EntriesOutsideCatalogue(lists.unblocked)) {
+    for (const auto& entry : StoredEntries(lists.unblocked)) {
+        if (inCatalogue(entry)) {
+            continue;
+        }
         const auto extension = OwnExtension(entry);
         if (!extension) {
             keptUnblocked_.push_back(entry);
         } else if (rowOf(*extension) < 0) {
-            fillRow(grid_.AddRows(1), *extension, LoadText(TextId::ExtOwnType), true);
+            addOwnRow(*extension, LoadText(TextId::ExtOwnType), true);
+        }
+    }
+    // A type the policy names gets a row, so that the user learns what the policy does with it.
+    for (const auto* named : {&policy.blocked, &policy.unblocked}) {
+        for (const auto& extension : *named) {
+            if (OwnExtension(extension) && rowOf(extension) < 0) {
+                addOwnRow(extension, LoadText(TextId::ExtPolicyType), false);
+            }
         }
     }
     for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
@@ -126,17 +136,35 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const std::string& ver,
     } else {
         grid_.FitColumnToContent(kPolicyColumn);
     }
-    filledVersion_ = ver;
-    keptBlocked_ = EntriesOutsideCatalogue(lists.blocked);
+    storedBlocked_ = lists.blocked;
+    keptBlocked_.clear();
+    for (const auto& entry : StoredEntries(lists.blocked)) {
+        if (!inCatalogue(entry)) {
+            keptBlocked_.push_back(entry);
+        }
+    }
+}
+
+bool UnblockPage::inCatalogue(const std::string& entry) const {
+    const std::string extension = TypeOf(entry);
+    const auto& catalogue = BlockedTypesOf(filled_->blockedTypes);
+    return extension.empty() ||
+           std::any_of(catalogue.begin(), catalogue.end(),
+                       [&](const auto& type) { return type.extension == extension; });
 }
 
 void UnblockPage::fillRow(int row, const std::string& extension, const std::string& description,
-                          bool ticked) {
+                          Rating rating, bool ticked) {
     grid_.AddCheckBox(kCheckColumn, row, ticked);
     grid_.SetCellText(kExtensionColumn, row, extension);
     grid_.SetCellText(kDescriptionColumn, row, description);
-    grid_.SetCellText(kRatingColumn, row, RatingMarkup(extension));
+    grid_.SetCellText(kRatingColumn, row, RatingMarkup(rating));
     grid_.SetCellText(kPolicyColumn, row, PolicyMark(policy_, extension));
+}
+
+void UnblockPage::addOwnRow(const std::string& extension, const std::string& description,
+                            bool ticked) {
+    fillRow(grid_.AddRows(1), extension, description, RateFileType(extension), ticked);
 }
 
 int UnblockPage::rowOf(const std::string& extension) const {
@@ -149,7 +177,7 @@ int UnblockPage::rowOf(const std::string& extension) const {
 }
 
 bool UnblockPage::AddExtension(const std::string& extension) {
-    if (filledVersion_.empty()) {
+    if (filled_ == nullptr) {
         return false;
     }
     const widgets::BatchedUpdate update(grid_);
@@ -157,7 +185,7 @@ bool UnblockPage::AddExtension(const std::string& extension) {
     if (row >= 0) {
         grid_.SetChecked(kCheckColumn, row, true);
     } else {
-        fillRow(grid_.AddRows(1), extension, LoadText(TextId::ExtOwnType), true);
+        addOwnRow(extension, LoadText(TextId::ExtOwnType), true);
         grid_.FitColumnToContent(kExtensionColumn);
     }
     pending_ = true;
@@ -165,20 +193,22 @@ bool UnblockPage::AddExtension(const std::string& extension) {
 }
 
 bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
-    if (filledVersion_.empty()) {
+    if (filled_ == nullptr) {
         return false;
     }
-    const std::string prefix = versions::WritesDottedListEntries(filledVersion_) ? "." : "";
+    const std::string prefix = filled_->dottedListEntries ? "." : "";
     std::vector<std::string> unblocked;
     std::vector<std::string> blocked;
-    std::vector<std::string> ownUnblocked;
+    std::set<std::string> unblockedTypes;
+    std::set<std::string> ownUnblocked;
     for (int row = 1; row < grid_.RowCount(); ++row) {
         const std::string& extension = grid_.CellText(kExtensionColumn, row);
-        const bool own = !InCatalogue(extension);
+        const bool own = !inCatalogue(extension);
         if (grid_.IsChecked(kCheckColumn, row)) {
             unblocked.push_back(prefix + extension);
+            unblockedTypes.insert(extension);
             if (own) {
-                ownUnblocked.push_back(extension);
+                ownUnblocked.insert(extension);
             }
         } else if (!own) {
             // An unticked type of the user's own goes nowhere: adding it to the blocked list
@@ -186,14 +216,20 @@ bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
             blocked.push_back(prefix + extension);
         }
     }
+    lists.unblocked = WithKept(std::move(unblocked), keptUnblocked_);
+    if (filled_->listSave == versions::ListSave::UnblockedOnly) {
+        // The stored list stays as it is, but for the entries of types the user now unblocks.
+        const auto stored = StoredEntries(storedBlocked_);
+        std::vector<std::string> left;
+        std::copy_if(stored.begin(), stored.end(), std::back_inserter(left),
+                     [&](const auto& entry) { return unblockedTypes.count(TypeOf(entry)) == 0; });
+        lists.blocked = left.size() == stored.size() ? storedBlocked_ : JoinList(left);
+        return true;
+    }
     // A kept blocked entry of a type the user has just unblocked would contradict the tick.
     std::vector<std::string> keptBlocked;
-    for (const auto& entry : keptBlocked_) {
-        if (!Contains(ownUnblocked, text::UpperCase(ExtensionOf(entry)))) {
-            keptBlocked.push_back(entry);
-        }
-    }
-    lists.unblocked = WithKept(std::move(unblocked), keptUnblocked_);
+    std::copy_if(keptBlocked_.begin(), keptBlocked_.end(), std::back_inserter(keptBlocked),
+                 [&](const auto& entry) { return ownUnblocked.count(TypeOf(entry)) == 0; });
     lists.blocked = WithKept(std::move(blocked), keptBlocked);
     return true;
 }
@@ -210,27 +246,44 @@ void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
         return;
     }
     // Ticks of an unfilled grid are no choice of the user's: nothing to offer.
-    if (!filledVersion_.empty() && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
-                                                        LoadText(TextId::CaptionConfirmation),
-                                                        LoadText(TextId::ExtKeepChanges))) {
-        const std::string ver = filledVersion_;
-        ResetOfficeLevel1Add(ver);
-        HarvestExtGrid(lists);
-        WriteUnblockedExts(ver, lists.unblocked);
+    if (filled_ != nullptr && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
+                                                   LoadText(TextId::CaptionConfirmation),
+                                                   LoadText(TextId::ExtKeepChanges))) {
+        const std::string& ver = filled_->key;
+        if (filled_->listSave == versions::ListSave::AllLists) {
+            ResetOfficeLevel1Add(ver);
+            HarvestExtGrid(lists);
+            WriteUnblockedExts(ver, lists.unblocked);
+        } else {
+            HarvestExtGrid(lists);
+            writeLists(lists);
+        }
     }
     pending_ = false;
 }
 
-std::vector<std::string> UnblockPage::SaveExtLists(const std::string& ver, Level1Lists& lists) {
-    std::vector<std::string> notSaved;
+std::vector<std::string> UnblockPage::SaveExtLists(Level1Lists& lists) {
     if (!HarvestExtGrid(lists)) {
-        return notSaved;
+        return {};
     }
+    return writeLists(lists);
+}
+
+std::vector<std::string> UnblockPage::writeLists(const Level1Lists& lists) const {
+    std::vector<std::string> notSaved;
     const auto note = [&](bool written, const std::string& valueName) {
-        if (!written && std::find(notSaved.begin(), notSaved.end(), valueName) == notSaved.end()) {
+        if (!written && !Contains(notSaved, valueName)) {
             notSaved.push_back(valueName);
         }
     };
+    const std::string& ver = filled_->key;
+    if (filled_->listSave == versions::ListSave::UnblockedOnly) {
+        note(WriteUnblockedExts(ver, lists.unblocked, false), "Level1Remove");
+        if (lists.blocked != storedBlocked_) {
+            note(WriteBlockedExts(ver, lists.blocked, false), "Level1Add");
+        }
+        return notSaved;
+    }
     note(ResetOfficeLevel1Add(ver), "Level1Add");
     note(ResetOfficeLevel1Remove(ver), "Level1Remove");
     note(WriteUnblockedExts(ver, lists.unblocked), "Level1Remove");

@@ -1,18 +1,18 @@
 #include "versions/VersionRegistry.h"
 
 #include "registry/Registry.h"
+#include "versions/OutlookVersions.h"
 
 namespace brevolt::versions {
 namespace {
 
-const std::string kOfficeKey = "Software\\Microsoft\\Office\\";
-const std::string kWriteTestKey = kOfficeKey + "0.0";
+const std::string kWriteTestKey = OfficeKeyPath("0.0");
 
 }  // namespace
 
 bool IsOutlookInstalled(const std::string& key) {
     registry::Registry reg;
-    const bool installed = reg.OpenPath(kOfficeKey + key + "\\Outlook", false);
+    const bool installed = reg.OpenPath(OfficeKeyPath(key, "\\Outlook"), false);
     reg.ClosePath();
     return installed;
 }
@@ -47,12 +47,6 @@ bool CanWriteOfficeKey() {
     reg.ClosePath();
     reg.RemovePath(kWriteTestKey);
     return true;
-}
-
-void EnsureOutlook9SecurityKey() {
-    registry::Registry reg;
-    reg.OpenPath(kOfficeKey + "9.0\\Outlook\\Security", true);
-    reg.ClosePath();
 }
 
 }  // namespace brevolt::versions

@@ -13,7 +13,5 @@ bool IsOutlookInstalled(const std::string& key);
 bool IsOutlookInstalledOnMachine(const std::string& key);
 // The write test of a version switch: creates and deletes "Software\Microsoft\Office\0.0".
 bool CanWriteOfficeKey();
-// Creates "Software\Microsoft\Office\9.0\Outlook\Security" when it is missing; fails silently.
-void EnsureOutlook9SecurityKey();
 
 }  // namespace brevolt::versions

@@ -5,7 +5,7 @@ namespace brevolt::widgets {
 void CheckList::SetItems(const std::vector<std::string>& captions) {
     items_.clear();
     for (const auto& caption : captions) {
-        items_.push_back({caption, false, true});
+        items_.push_back({caption, false, true, {}});
     }
     changed();
 }
@@ -18,6 +18,13 @@ void CheckList::SetChecked(int index, bool checked) {
 void CheckList::SetEnabled(int index, bool enabled) {
     items_.at(index).enabled = enabled;
     changed();
+}
+
+void CheckList::SetHint(int index, std::string hint) {
+    if (items_.at(index).hint != hint) {
+        items_[index].hint = std::move(hint);
+        changed();
+    }
 }
 
 bool CheckList::ToggleByUser(int index) {

@@ -15,6 +15,7 @@ class CheckList : public ChangeNotifier {
         std::string caption;
         bool checked = false;
         bool enabled = true;
+        std::string hint;  // shown as the item's tool tip: why it is disabled, say
     };
 
     void SetItems(const std::vector<std::string>& captions);  // all unticked and enabled
@@ -25,6 +26,7 @@ class CheckList : public ChangeNotifier {
     void SetChecked(int index, bool checked);
     bool Enabled(int index) const { return items_.at(index).enabled; }
     void SetEnabled(int index, bool enabled);
+    void SetHint(int index, std::string hint);
     // The user toggled the item; refused while it is disabled. True when it changed.
     bool ToggleByUser(int index);
 

@@ -60,6 +60,9 @@ std::optional<COLORREF> CellTextColour(const std::string& cellText) {
     if (colour == "clBlue") {
         return RGB(0, 0, 255);
     }
+    if (colour == "clGray") {
+        return GetSysColor(COLOR_GRAYTEXT);
+    }
     return std::nullopt;
 }
 

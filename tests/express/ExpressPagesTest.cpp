@@ -218,7 +218,9 @@ TEST_F(ExpressPages, AReadOnlyMachineKeyIsReportedAndItsValuesKept) {
     Start("6.0", {"11.0"});
     ShowPage(MainWindow::ExpressTab);
     EXPECT_EQ(Ticks(frm->expressOptions),
-              (std::vector<bool>{false, false, false, false, false, true}));
+              (std::vector<bool>{true, false, false, false, false, true}))
+        << "a key the user may only read is still read";
+    frm->expressOptions.ToggleByUser(0);
     frm->expressOptions.ToggleByUser(5);
     frm->saveButton.Click();
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 0u);

@@ -74,31 +74,115 @@ TEST_F(OptionsPage, EachVersionDisablesTheOptionsItLacks) {
     }
 }
 
-// No option is known to apply to Outlook 2007 to 365: all are disabled, and the page reads and
-// writes none of them, so a save changes nothing there and creates no key.
-TEST_F(OptionsPage, Outlook2007AndLaterHaveNoOptionsAndNothingIsReadOrWritten) {
-    for (const char* ver : {"12.0", "14.0", "15.0", "16.0"}) {
-        SCOPED_TRACE(ver);
-        PutDword(Preferences(ver), "MinToTray", 1);
-        Start("", {ver});
+// Outlook 2007 and later: only the options documented for the version are offered; the others
+// are disabled, say why, and are neither read nor written.
+TEST_F(OptionsPage, LaterVersionsOfferOnlyTheOptionsDocumentedForThem) {
+    struct Case {
+        const char* ver;
+        std::vector<int> offered;
+    };
+    for (const auto& c : std::initializer_list<Case>{
+             {"12.0", {0, 7}}, {"14.0", {0, 7, 12}}, {"15.0", {0, 7, 12}}, {"16.0", {0, 12}}}) {
+        SCOPED_TRACE(c.ver);
+        registry::Registry(memory).RemovePath("Software");
+        const std::string office = "Software\\Microsoft\\Office\\" + std::string(c.ver);
+        PutDword(Preferences(c.ver), "MinToTray", 1);
+        PutDword(Preferences(c.ver), "ShowBcc", 1);
+        PutDword(office + "\\Common\\Toolbars", "AdaptiveMenus", 0);
+        Start("", {c.ver});
         ShowOptionsPage();
-        std::vector<int> all(14);
-        std::iota(all.begin(), all.end(), 0);
-        EXPECT_EQ(DisabledItems(), all);
-        EXPECT_FALSE(frm->outlookOptions.Checked(0)) << "not read";
+        std::vector<int> offered;
+        for (int i = 0; i < 14; ++i) {
+            if (frm->outlookOptions.Enabled(i)) {
+                offered.push_back(i);
+                EXPECT_EQ(frm->outlookOptions.ItemAt(i).hint, "") << i;
+            }
+        }
+        EXPECT_EQ(offered, c.offered);
+        EXPECT_TRUE(frm->outlookOptions.Checked(0)) << "read";
+        EXPECT_FALSE(frm->outlookOptions.Checked(1)) << "not read";
+        EXPECT_FALSE(frm->outlookOptions.Checked(2)) << "not read";
+        EXPECT_EQ(frm->outlookOptions.ItemAt(2).hint,
+                  "Diese Einstellung gibt es in dieser Outlook-Version nicht mehr.");
+        EXPECT_EQ(frm->outlookOptions.ItemAt(1).hint.rfind("Für diese Outlook-Version ist nicht "
+                                                           "dokumentiert",
+                                                           0),
+                  0u);
+        frm->outlookOptions.SetChecked(0, false);
         recorder.changes.clear();
         frm->saveButton.Click();
         for (const auto& change : recorder.changes) {
             EXPECT_TRUE(change.rfind("box ", 0) == 0 ||
-                        change.find("\\Level1") != std::string::npos)
-                << "only the lists are written: " << change;
+                        change.find("\\Level1Remove") != std::string::npos ||
+                        change.find("\\Outlook\\Preferences") != std::string::npos ||
+                        change.find("\\Outlook\\Options\\General") != std::string::npos)
+                << "only the list and the offered options are written: " << change;
         }
-        const std::string office = "Software\\Microsoft\\Office\\" + std::string(ver);
+        EXPECT_EQ(Dword(Preferences(c.ver), "MinToTray"), std::nullopt) << "unticked: removed";
+        EXPECT_EQ(Dword(Preferences(c.ver), "ShowBcc"), 1u);
+        EXPECT_EQ(Dword(office + "\\Common\\Toolbars", "AdaptiveMenus"), 0u);
         EXPECT_FALSE(KeyExists(office + "\\Outlook\\IM"));
-        EXPECT_FALSE(KeyExists(office + "\\Common\\Toolbars"));
-        EXPECT_EQ(Dword(Preferences(ver), "MinToTray"), 1u);
         frm.reset();
+        session = Session{};
     }
+}
+
+// From Outlook 2010 on, "PONT_STRING" lists the prompts the user suppressed: the item edits its
+// own entry "32" and leaves the others as they are.
+TEST_F(OptionsPage, TheExternalContentWarningEditsOnlyItsEntryInTheListOfPrompts) {
+    const std::string general = "Software\\Microsoft\\Office\\16.0\\Outlook\\Options\\General";
+    struct Case {
+        const char* stored;  // "<none>": absent
+        bool shown;
+        bool ticked;
+        const char* saved;
+    };
+    for (const auto& c : std::initializer_list<Case>{{"32,40,", false, true, "40,"},
+                                                     {"40", true, false, "40,32,"},
+                                                     {" 32 ,7", false, false, " 32 ,7"},
+                                                     {"<none>", true, true, "<none>"},
+                                                     {"<none>", true, false, "32,"},
+                                                     {"", true, false, "32,"}}) {
+        SCOPED_TRACE(c.stored);
+        registry::Registry(memory).RemovePath("Software");
+        if (std::string(c.stored) != "<none>") {
+            Store(general, "PONT_STRING", c.stored);
+        }
+        Start("", {"16.0"});
+        ShowOptionsPage();
+        EXPECT_TRUE(frm->outlookOptions.Enabled(12));
+        EXPECT_EQ(frm->outlookOptions.Checked(12), c.shown);
+        frm->outlookOptions.SetChecked(12, c.ticked);
+        frm->saveButton.Click();
+        EXPECT_EQ(Stored(general, "PONT_STRING"), c.saved);
+        frm.reset();
+        session = Session{};
+    }
+}
+
+// Where an administrator's policy sets an option's value, Outlook follows the policy: the item
+// shows the policy's state, cannot be changed, says why, and the user's value stays as it is.
+TEST_F(OptionsPage, AnOptionAPolicySetsShowsThePolicyAndIsNotWritten) {
+    PutDword("Software\\Policies\\Microsoft\\Office\\16.0\\Outlook\\Preferences", "MinToTray", 1);
+    PutDword("Software\\Policies\\Microsoft\\Office\\11.0\\Outlook\\Preferences", "MinToTray", 1);
+    Start("", {"11.0", "16.0"});
+    frm->mainMenu.Find("version6")->Click();
+    ShowOptionsPage();
+    EXPECT_TRUE(frm->outlookOptions.Checked(0));
+    EXPECT_FALSE(frm->outlookOptions.Enabled(0));
+    EXPECT_EQ(frm->outlookOptions.ItemAt(0).hint,
+              "Eine Richtlinie Ihres Administrators legt diese Einstellung fest; sie gilt vor "
+              "Ihrer eigenen.");
+    frm->saveButton.Click();
+    EXPECT_EQ(Dword(Preferences("16.0"), "MinToTray"), std::nullopt);
+
+    // Outlook 2003 keeps its options as they always were.
+    frm.reset();
+    session = Session{};
+    Start("11.0", {"11.0"});
+    ShowOptionsPage();
+    EXPECT_TRUE(frm->outlookOptions.Enabled(0));
+    EXPECT_FALSE(frm->outlookOptions.Checked(0));
 }
 
 TEST_F(OptionsPage, EveryShowReplacesTheTicksWithTheStoredStates) {
@@ -201,7 +285,7 @@ TEST_F(OptionsPage, AFailingErrorReportWriteLeavesTheLaterValues) {
     const std::string common = "Software\\Microsoft\\Office\\11.0\\Common";
     PutDword(common, "DWNoSecondLevelCollection", 7);
     memory.FailSetValue(Hive::CurrentUser, common, "DWNoFileCollection");
-    EXPECT_FALSE(options::SetErrorReports("11.0", true));
+    EXPECT_FALSE(options::WriteTick(options::OutlookOptions[3], "11.0", true));
     EXPECT_EQ(Dword(common, "DWNeverUpload"), 1u);
     EXPECT_EQ(Dword(common, "DWNoExternalURL"), 1u);
     EXPECT_EQ(Dword(common, "DWNoFileCollection"), std::nullopt);
@@ -215,7 +299,7 @@ TEST_F(OptionsPage, AFailingErrorReportRemovalStillRemovesTheOthers) {
         PutDword(common, name, 1);
     }
     memory.FailDeleteValue(Hive::CurrentUser, common, "DWNoExternalURL");
-    EXPECT_FALSE(options::SetErrorReports("11.0", false));
+    EXPECT_FALSE(options::WriteTick(options::OutlookOptions[3], "11.0", false));
     EXPECT_EQ(Dword(common, "DWNeverUpload"), std::nullopt);
     EXPECT_EQ(Dword(common, "DWNoExternalURL"), 1u);
     EXPECT_EQ(Dword(common, "DWNoFileCollection"), std::nullopt);

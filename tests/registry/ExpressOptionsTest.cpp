@@ -141,12 +141,12 @@ TEST_F(ExpressOptions, EachTickStoresItsNumber) {
     }
 }
 
-TEST_F(ExpressOptions, ReadingCreatesTheTwoKeysAndNoValue) {
+TEST_F(ExpressOptions, ReadingCreatesNothing) {
     for (const auto& setting : kSettings) {
         setting.read();
     }
-    EXPECT_TRUE(sandbox.Exists(Hive::LocalMachine, kExpress));
-    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kWab));
+    EXPECT_FALSE(sandbox.Exists(Hive::LocalMachine, kExpress));
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kWab));
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kExpress));
     EXPECT_FALSE(sandbox.Get(Hive::CurrentUser, kWab, "UseOutlook"));
 }
@@ -154,17 +154,17 @@ TEST_F(ExpressOptions, ReadingCreatesTheTwoKeysAndNoValue) {
 TEST_F(ExpressOptions, ReadingOpensTheKeyOnceWhetherItIsMissingOrThere) {
     testing::CountingBackends counting(sandbox.Backend(), registry::CurrentIniBackend());
     registry::BackendScope scope(counting, counting);
-    for (const auto& setting : kSettings) {  // the first of each key creates it
+    for (const auto& setting : kSettings) {
         counting.Reset();
         setting.read();
         EXPECT_EQ(counting.counts.opens, 1) << setting.name;
     }
 }
 
-TEST_F(ExpressOptions, AMachineKeyTheUserMayOnlyReadShowsUntickedAndIsNotWritten) {
+TEST_F(ExpressOptions, AMachineKeyTheUserMayOnlyReadIsReadButNotWritten) {
     sandbox.PutDword(Hive::LocalMachine, kExpress, "BlockExeAttachments", 0);
     sandbox.DenyFullAccess(Hive::LocalMachine, kExpress);
-    EXPECT_FALSE(ReadBlockExeAttachments());
+    EXPECT_TRUE(ReadBlockExeAttachments());
     EXPECT_FALSE(WriteBlockExeAttachments(false));
     EXPECT_EQ(sandbox.Get(Hive::LocalMachine, kExpress, "BlockExeAttachments"), Dword(0));
     EXPECT_TRUE(ReadUseOutlookContacts());
@@ -239,14 +239,18 @@ TEST_F(ExpressOptions, IdentitySettingsReadAndWriteByTheirRules) {
     }
 }
 
-TEST_F(ExpressOptions, ReadsCreateTheIdentitysKeysAndWritesNever) {
+// Reads create nothing; a write creates the identity's own key, but never an identity.
+TEST_F(ExpressOptions, ReadsCreateNothingAndWritesOnlyBelowAnIdentity) {
     EXPECT_FALSE(WriteShowAdvMailSend(kIdent, true));
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Identities"));
     EXPECT_TRUE(ReadDisableScriptDebugger(kIdent));
     EXPECT_FALSE(ReadShowAdvMailSend(kIdent));
-    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kMail));
-    EXPECT_TRUE(sandbox.Exists(Hive::CurrentUser, kBrowser));
-    EXPECT_FALSE(sandbox.Get(Hive::CurrentUser, kMail, "Show Adv Mail Send"));
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Identities"));
+
+    sandbox.MakeKey(Hive::CurrentUser, "Identities\\" + kIdent);
+    EXPECT_TRUE(WriteShowAdvMailSend(kIdent, true));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kMail, "Show Adv Mail Send"), Dword(1));
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kBrowser));
 }
 
 TEST_F(ExpressOptions, AnIdentityIdThatNamesNoKeyOfItsOwnTouchesNothing) {

@@ -34,7 +34,8 @@ class Level1Lists : public ::testing::Test {
     testing::RegistrySandbox sandbox;
 };
 
-// The user's own list is kept exactly as stored; the other two are upper-cased and trimmed.
+// The add list and the user's own list are kept exactly as stored; the unblocked list is
+// upper-cased and trimmed.
 TEST_F(Level1Lists, ReadsUpperCaseAndTrimOneSeparatorAtEachEnd) {
     struct Case {
         const char* stored;
@@ -50,14 +51,16 @@ TEST_F(Level1Lists, ReadsUpperCaseAndTrimOneSeparatorAtEachEnd) {
         sandbox.PutText(Hive::CurrentUser, kOutlook, "Level1Add", c.stored);
         EXPECT_EQ(ReadUnblockedExts("11.0"), c.read) << c.stored;
         EXPECT_EQ(ReadOwnExts("11.0"), c.stored);
-        EXPECT_EQ(ReadBlockedExts("11.0"), c.read) << c.stored;
+        EXPECT_EQ(ReadBlockedExts("11.0"), c.stored);
     }
 }
 
-TEST_F(Level1Lists, AMissingKeyIsCreatedAndReadsEmpty) {
-    EXPECT_EQ(ReadUnblockedExts("6.0"), "");
-    EXPECT_TRUE(
-        sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\6.0\\Outlook\\Security"));
+// A look at a version writes nothing: a key created here made the version count as installed.
+TEST_F(Level1Lists, AMissingKeyReadsEmptyAndIsNotCreated) {
+    EXPECT_EQ(ReadUnblockedExts("10.0"), "");
+    EXPECT_EQ(ReadBlockedExts("10.0"), "");
+    EXPECT_EQ(ReadOwnExts("10.0"), "");
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software"));
 }
 
 TEST_F(Level1Lists, AnEmptyVersionKeyDoesNothing) {
@@ -71,10 +74,10 @@ TEST_F(Level1Lists, AnEmptyVersionKeyDoesNothing) {
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software"));
 }
 
-TEST_F(Level1Lists, AKeyThatCannotBeOpenedReadsNothingAndTakesNothing) {
+TEST_F(Level1Lists, AKeyThatCanOnlyBeReadIsReadButTakesNothing) {
     sandbox.PutText(Hive::CurrentUser, kOutlook, "Level1Remove", "NEW");
     sandbox.DenyFullAccess(Hive::CurrentUser, kOutlook);
-    EXPECT_EQ(ReadUnblockedExts("11.0"), std::nullopt);
+    EXPECT_EQ(ReadUnblockedExts("11.0"), "NEW");
     EXPECT_FALSE(WriteUnblockedExts("11.0", "OLD"));
     EXPECT_EQ(Text(kOutlook, "Level1Remove"), "NEW");
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kOffice));

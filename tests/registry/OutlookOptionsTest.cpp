@@ -18,8 +18,7 @@ using namespace options;
 
 struct DwordOption {
     const char* name;
-    bool (*get)(const std::string&);
-    bool (*set)(const std::string&, bool);
+    std::size_t item;  // in OutlookOptions
     const char* suffix;
     std::vector<const char*> values;
     std::array<bool, 5> reads;         // stored: absent, 0, 1, 2, the text "1"
@@ -29,110 +28,95 @@ struct DwordOption {
 
 const std::vector<DwordOption> kOptions = {
     {"MinToTray",
-     GetMinToTray,
-     SetMinToTray,
+     0,
      "\\Outlook\\Preferences",
      {"MinToTray"},
      {false, false, true, false, false},
      1,
      std::nullopt},
     {"ShowBcc",
-     GetShowBcc,
-     SetShowBcc,
+     1,
      "\\Outlook\\Preferences",
      {"ShowBcc"},
      {false, false, true, false, false},
      1,
      std::nullopt},
     {"AdaptiveMenus",
-     GetAdaptiveMenus,
-     SetAdaptiveMenus,
+     2,
      "\\Common\\Toolbars",
      {"AdaptiveMenus"},
      {false, true, false, false, false},
      0,
      std::nullopt},
     {"ErrorReports",
-     GetErrorReports,
-     SetErrorReports,
+     3,
      "\\Common",
      {"DWNeverUpload", "DWNoExternalURL", "DWNoFileCollection", "DWNoSecondLevelCollection"},
      {false, false, true, false, false},
      1,
      std::nullopt},
-    {"IMEnabled",
-     GetIMEnabled,
-     SetIMEnabled,
-     "\\Outlook\\IM",
-     {"Enabled"},
-     {false, false, true, false, false},
-     1,
-     0},
+    {"IMEnabled", 4, "\\Outlook\\IM", {"Enabled"}, {false, false, true, false, false}, 1, 0},
     {"ReadAsPlain",
-     GetReadAsPlain,
-     SetReadAsPlain,
+     5,
      "\\Outlook\\Options\\Mail",
      {"ReadAsPlain"},
      {false, false, true, false, false},
      1,
      0},
     {"EnablePresence",
-     GetEnablePresence,
-     SetEnablePresence,
+     6,
      "\\Outlook\\IM",
      {"EnablePresence"},
      {false, false, true, false, false},
      1,
      0},
-    {"DoAging",
-     GetDoAging,
-     SetDoAging,
-     "\\Outlook\\Preferences",
-     {"DoAging"},
-     {true, true, false, true, false},
-     1,
-     0},
+    {"DoAging", 7, "\\Outlook\\Preferences", {"DoAging"}, {true, true, false, true, false}, 1, 0},
     {"WarnDelete",
-     GetWarnDelete,
-     SetWarnDelete,
+     8,
      "\\Outlook\\Options\\General",
      {"WarnDelete"},
      {false, false, true, false, false},
      1,
      0},
     {"CheckDefaultClient",
-     GetCheckDefaultClient,
-     SetCheckDefaultClient,
+     9,
      "\\Outlook\\Options\\General",
      {"Check Default Client"},
      {false, false, true, false, false},
      1,
      0},
     {"SharedFolderScript",
-     GetSharedFolderScript,
-     SetSharedFolderScript,
+     10,
      "\\Outlook\\Security",
      {"SharedFolderScript"},
      {false, false, true, false, false},
      1,
      0},
     {"PublicFolderScript",
-     GetPublicFolderScript,
-     SetPublicFolderScript,
+     11,
      "\\Outlook\\Security",
      {"PublicFolderScript"},
      {true, false, true, false, false},
      1,
      0},
     {"BlockExtContent",
-     GetBlockExtContent,
-     SetBlockExtContent,
+     13,
      "\\Outlook\\Options\\Mail",
      {"BlockExtContent"},
      {true, false, true, false, false},
      1,
      0},
 };
+
+bool Get(const DwordOption& option, const std::string& ver) {
+    return ReadTick(options::OutlookOptions[option.item], ver);
+}
+
+// `on` as the value sees it: for auto-archiving the opposite of the item's tick.
+bool Set(const DwordOption& option, const std::string& ver, bool on) {
+    const auto& stored = options::OutlookOptions[option.item];
+    return WriteTick(stored, ver, stored.inverted ? !on : on);
+}
 
 std::string Key(const DwordOption& option) {
     return std::string("Software\\Microsoft\\Office\\11.0") + option.suffix;
@@ -157,7 +141,7 @@ TEST_F(OutlookOptions, ReadsFollowEachOptionsRule) {
                     sandbox.Put(Hive::CurrentUser, Key(option), value, *states[state]);
                 }
             }
-            EXPECT_EQ(option.get("11.0"), option.reads[state]);
+            EXPECT_EQ(Get(option, "11.0"), option.reads[state]);
         }
     }
 }
@@ -169,7 +153,7 @@ TEST_F(OutlookOptions, WritesStoreNumbersOrRemoveOverAnyOldValue) {
             for (const char* value : option.values) {
                 sandbox.PutText(Hive::CurrentUser, Key(option), value, "old");
             }
-            EXPECT_TRUE(option.set("11.0", on));
+            EXPECT_TRUE(Set(option, "11.0", on));
             const auto expected = on ? option.on : option.off;
             for (const char* value : option.values) {
                 const auto stored = sandbox.Get(Hive::CurrentUser, Key(option), value);
@@ -179,7 +163,7 @@ TEST_F(OutlookOptions, WritesStoreNumbersOrRemoveOverAnyOldValue) {
                     EXPECT_FALSE(stored.has_value()) << value;
                 }
             }
-            EXPECT_EQ(option.get("11.0"), on != (std::string(option.name) == "DoAging"));
+            EXPECT_EQ(Get(option, "11.0"), on != (std::string(option.name) == "DoAging"));
         }
     }
 }
@@ -200,39 +184,41 @@ TEST_F(OutlookOptions, TheExternalContentWarningIsAText) {
         if (c.stored) {
             sandbox.Put(Hive::CurrentUser, key, "PONT_STRING", *c.stored);
         }
-        EXPECT_EQ(GetPontString("11.0"), c.ticked);
+        EXPECT_EQ(ReadTick(options::OutlookOptions[12], "11.0"), c.ticked);
     }
     sandbox.PutText(Hive::CurrentUser, key, "PONT_STRING", "32,7");
-    EXPECT_TRUE(SetPontString("11.0", false));
+    EXPECT_TRUE(WriteTick(options::OutlookOptions[12], "11.0", false));
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, key, "PONT_STRING"), registry::EncodeText("32,"));
-    EXPECT_TRUE(SetPontString("11.0", true));
+    EXPECT_TRUE(WriteTick(options::OutlookOptions[12], "11.0", true));
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, key, "PONT_STRING"), registry::EncodeText(""));
 }
 
-TEST_F(OutlookOptions, ReadingCreatesTheKeyButNoValue) {
-    EXPECT_FALSE(GetIMEnabled("11.0"));
-    EXPECT_TRUE(
-        sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook\\IM"));
-    EXPECT_FALSE(sandbox.Get(Hive::CurrentUser, "Software\\Microsoft\\Office\\11.0\\Outlook\\IM",
-                             "Enabled"));
+// A missing key holds no value: each option reads as its rule says of absent values, and
+// nothing is created.
+TEST_F(OutlookOptions, ReadingAMissingKeyCreatesNothing) {
+    for (std::size_t item = 0; item < options::OutlookOptions.size(); ++item) {
+        const bool absentTicks = item == 7 || item == 11 || item == 12 || item == 13;
+        EXPECT_EQ(ReadTick(options::OutlookOptions[item], "11.0"), absentTicks) << item;
+    }
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software"));
 }
 
 TEST_F(OutlookOptions, AnEmptyVersionKeyTouchesNothing) {
     for (const auto& option : kOptions) {
-        EXPECT_FALSE(option.get("")) << option.name;
-        EXPECT_FALSE(option.set("", true)) << option.name;
+        EXPECT_FALSE(Get(option, "")) << option.name;
+        EXPECT_FALSE(Set(option, "", true)) << option.name;
     }
-    EXPECT_FALSE(GetPontString(""));
-    EXPECT_FALSE(SetPontString("", false));
+    EXPECT_FALSE(ReadTick(options::OutlookOptions[12], ""));
+    EXPECT_FALSE(WriteTick(options::OutlookOptions[12], "", false));
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software"));
 }
 
-TEST_F(OutlookOptions, AKeyThatCannotBeOpenedReadsUntickedAndIsNotWritten) {
+TEST_F(OutlookOptions, AKeyThatCanOnlyBeReadIsReadButNotWritten) {
     const std::string key = "Software\\Microsoft\\Office\\11.0\\Outlook\\Options\\Mail";
     sandbox.PutDword(Hive::CurrentUser, key, "BlockExtContent", 1);
     sandbox.DenyFullAccess(Hive::CurrentUser, key);
-    EXPECT_FALSE(GetBlockExtContent("11.0"));
-    EXPECT_FALSE(SetBlockExtContent("11.0", false));
+    EXPECT_TRUE(ReadTick(options::OutlookOptions[13], "11.0"));
+    EXPECT_FALSE(WriteTick(options::OutlookOptions[13], "11.0", false));
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, key, "BlockExtContent"), registry::EncodeDword(1));
 }
 
@@ -241,10 +227,10 @@ TEST_F(OutlookOptions, ErrorReportsNeedAllFourValues) {
     for (const char* value : {"DWNeverUpload", "DWNoExternalURL", "DWNoSecondLevelCollection"}) {
         sandbox.PutDword(Hive::CurrentUser, key, value, 1);
     }
-    EXPECT_FALSE(GetErrorReports("11.0"));
-    EXPECT_TRUE(SetErrorReports("11.0", true));
+    EXPECT_FALSE(ReadTick(options::OutlookOptions[3], "11.0"));
+    EXPECT_TRUE(WriteTick(options::OutlookOptions[3], "11.0", true));
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, key, "DWNoFileCollection"), registry::EncodeDword(1));
-    EXPECT_TRUE(GetErrorReports("11.0"));
+    EXPECT_TRUE(ReadTick(options::OutlookOptions[3], "11.0"));
 }
 
 }  // namespace

@@ -62,17 +62,5 @@ TEST_F(VersionProcedures, TheWriteTestLeavesNoOfficeKeyBehind) {
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\0.0"));
 }
 
-TEST_F(VersionProcedures, TheOutlook2000SecurityKeyIsCreatedOnce) {
-    versions::EnsureOutlook9SecurityKey();
-    EXPECT_TRUE(
-        sandbox.Exists(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security"));
-    sandbox.PutText(Hive::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Security",
-                    "Level1Remove", "CHM");
-    versions::EnsureOutlook9SecurityKey();
-    EXPECT_TRUE(sandbox.Get(Hive::CurrentUser,
-                            "Software\\Microsoft\\Office\\9.0\\Outlook\\Security", "Level1Remove"));
-    EXPECT_TRUE(versions::IsOutlookInstalled("9.0"));
-}
-
 }  // namespace
 }  // namespace brevolt

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
+#include "unblock/BlockedTypes.h"
 #include "unblock/Catalogue.h"
 
 namespace brevolt {
@@ -33,21 +35,89 @@ TEST(Catalogue, HoldsThe38RowsInOrderWithTheirTexts) {
     EXPECT_EQ(extensions.count("EXE") + extensions.count("VBS"), 0u);
 }
 
-TEST(Catalogue, SevenRowsRateDangerous) {
+TEST(Catalogue, SevenRowsRateDangerousByWholeEntries) {
     std::vector<std::string> dangerous;
     for (const auto& row : Catalogue) {
-        const auto rating = RateExtension(row.extension);
-        if (rating.colour == RatingColour::Red) {
-            EXPECT_EQ(rating.word, "Gefährlich");
+        if (RateExtension(row.extension) == Rating::Dangerous) {
             dangerous.push_back(row.extension);
-        } else {
-            EXPECT_EQ(rating.word, "Normal");
         }
     }
     EXPECT_EQ(dangerous,
               (std::vector<std::string>{"BAT", "CMD", "COM", "HTA", "PIF", "SCR", "WSH"}));
     EXPECT_EQ(DangerousExts, "BAT;CMD;COM;EXE;HTA;PIF;SCR;VBS;WSH");
-    EXPECT_EQ(RateExtension("JS").word, "Normal");
+    for (const char* part : {"JS", "MD", "AT", "BAT;CMD", ""}) {
+        EXPECT_EQ(RateExtension(part), Rating::Normal) << part;
+    }
+}
+
+TEST(BlockedTypes, EachVersionHasItsOwnCatalogue) {
+    using versions::BlockedTypes;
+    const auto& classic = BlockedTypesOf(BlockedTypes::Outlook2000To2003);
+    const auto& older = BlockedTypesOf(BlockedTypes::Outlook2007To2013);
+    const auto& current = BlockedTypesOf(BlockedTypes::Outlook2016On);
+    ASSERT_EQ(classic.size(), 38u);
+    for (std::size_t i = 0; i < classic.size(); ++i) {
+        EXPECT_EQ(classic[i].extension, Catalogue[i].extension);
+        EXPECT_EQ(classic[i].description, Catalogue[i].description);
+        EXPECT_EQ(classic[i].rating, RateExtension(Catalogue[i].extension));
+    }
+    EXPECT_EQ(older.size(), 89u);
+    EXPECT_EQ(current.size(), 120u);
+    std::set<std::string> currentTypes;
+    std::set<std::string> descriptions;
+    for (const auto* rows : {&older, &current}) {
+        for (std::size_t i = 0; i < rows->size(); ++i) {
+            const auto& row = (*rows)[i];
+            EXPECT_FALSE(row.description.empty()) << row.extension;
+            EXPECT_NE(row.rating, Rating::Unknown) << row.extension;
+            if (i > 0) {
+                EXPECT_LT((*rows)[i - 1].extension, row.extension) << "alphabetical, no repeats";
+            }
+            if (rows == &current) {
+                currentTypes.insert(row.extension);
+                descriptions.insert(row.description);
+            } else {
+                EXPECT_EQ(currentTypes.count(row.extension), 0u);
+            }
+        }
+    }
+    EXPECT_EQ(descriptions.size(), current.size()) << "each description tells its type apart";
+    for (const auto& row : older) {
+        EXPECT_EQ(currentTypes.count(row.extension), 1u) << row.extension << " is still blocked";
+    }
+    for (const char* newer : {"PY", "JAR", "APPREF-MS", "VHD", "ISO"}) {
+        EXPECT_EQ(currentTypes.count(newer), 1u) << newer;
+        EXPECT_TRUE(std::none_of(older.begin(), older.end(), [&](const auto& row) {
+            return row.extension == newer;
+        })) << newer;
+    }
+}
+
+TEST(Rating, TheTableRatesWholeTypes) {
+    struct Case {
+        const char* extension;
+        Rating rating;
+    };
+    for (const auto& c : std::initializer_list<Case>{{"PS1", Rating::Dangerous},
+                                                     {"EXE", Rating::Dangerous},
+                                                     {"JS", Rating::Dangerous},
+                                                     {"APPREF-MS", Rating::Dangerous},
+                                                     {"REG", Rating::Dangerous},
+                                                     {"SETTINGCONTENT-MS", Rating::Dangerous},
+                                                     {"PS1XML", Rating::Normal},
+                                                     {"ISO", Rating::Normal},
+                                                     {"MDB", Rating::Normal},
+                                                     {"UDL", Rating::Normal},
+                                                     {"MD", Rating::Unknown},
+                                                     {"QQZ", Rating::Unknown},
+                                                     {"BAT;CMD", Rating::Unknown},
+                                                     {"ps1", Rating::Unknown},
+                                                     {"", Rating::Unknown}}) {
+        EXPECT_EQ(RateFileType(c.extension), c.rating) << c.extension;
+    }
+    EXPECT_EQ(RatingWord(Rating::Dangerous), "Gefährlich");
+    EXPECT_EQ(RatingWord(Rating::Normal), "Normal");
+    EXPECT_EQ(RatingWord(Rating::Unknown), "Unbekannt");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ class UnblockPageTest : public ::testing::Test {
         lists.blocked = unblock::ReadBlockedExts(ver).value_or(lists.blocked);
         lists.own = unblock::ReadOwnExts(ver).value_or(lists.own);
         page.SetUpExtGrid();
-        page.FillExtGrid(lists, ver);
+        page.FillExtGrid(lists, *versions::FindVersion(ver));
         recorder.changes.clear();
     }
 
@@ -72,6 +72,11 @@ class UnblockPageTest : public ::testing::Test {
         reg.WriteText(name, text);
     }
 
+    bool KeyExists(const std::string& key) {
+        registry::Registry reg(memory);
+        return reg.PathExists(key);
+    }
+
     std::string Stored(const std::string& key, const std::string& name) {
         registry::Registry reg(memory);
         return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadText(name) : "<none>";
@@ -93,7 +98,7 @@ class UnblockPageTest : public ::testing::Test {
 
 TEST_F(UnblockPageTest, SetUpBuildsTheEmptyGridWithItsHeaders) {
     EXPECT_EQ(grid.ColCount(), 5);
-    EXPECT_EQ(grid.RowCount(), 39);
+    EXPECT_EQ(grid.RowCount(), 1) << "the header alone: the version decides the rows";
     EXPECT_EQ(grid.CellText(0, 0), "Freigeschalten         ");
     EXPECT_EQ(grid.CellText(0, 0).size(), 23u);
     EXPECT_EQ(grid.CellText(1, 0), "Erweiterung");
@@ -106,7 +111,6 @@ TEST_F(UnblockPageTest, SetUpBuildsTheEmptyGridWithItsHeaders) {
     EXPECT_FALSE(grid.IsReadOnly(0));
     EXPECT_TRUE(grid.IsReadOnly(1) && grid.IsReadOnly(2) && grid.IsReadOnly(3) &&
                 grid.IsReadOnly(4));
-    EXPECT_FALSE(grid.HasCheckBox(0, 1));
     EXPECT_TRUE(grid.SortingEnabled());
     EXPECT_EQ(grid.SortColumn(), 0);
 }
@@ -134,14 +138,14 @@ TEST_F(UnblockPageTest, RowsArePolicyMarkedAndTheHarvestStillReadsTheTicks) {
     unblock::AttachmentPolicy policy;
     policy.blocked = {"CHM", "BAT"};
     policy.unblocked = {"BAT", "HLP"};
-    page.FillExtGrid(lists, "11.0", policy);
+    page.FillExtGrid(lists, *versions::FindVersion("11.0"), policy);
     EXPECT_EQ(grid.CellText(4, RowOf("CHM")), "gesperrt");
     EXPECT_EQ(grid.CellText(4, RowOf("BAT")), "gesperrt") << "blocking wins";
     EXPECT_EQ(grid.CellText(4, RowOf("HLP")), "freigegeben");
     EXPECT_EQ(grid.CellText(4, RowOf("ADE")), "");
     EXPECT_GT(grid.ColumnWidth(4), 0);
     EXPECT_EQ(TickedRows(), (std::vector<std::string>{"BAT", "CHM"}));
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "BAT;CHM");
 }
 
@@ -154,7 +158,7 @@ TEST_F(UnblockPageTest, ASaveWritesItsValuesInTheirOrder) {
     Tick("HLP");
     EXPECT_TRUE(page.HasPendingChanges());
 
-    EXPECT_TRUE(page.SaveExtLists("11.0", lists).empty());
+    EXPECT_TRUE(page.SaveExtLists(lists).empty());
 
     const std::string resetAdd[] = {"delete " + kOffice11 + "\\Level1Add",
                                     "set " + kOffice11 + "\\Level1Add=\" \""};
@@ -179,12 +183,12 @@ TEST_F(UnblockPageTest, ASaveWritesItsValuesInTheirOrder) {
 
 TEST_F(UnblockPageTest, NoneOrAllTickedWriteOneListEmptyAndTheOtherWhole) {
     Switch("11.0");
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({}));
 
     page.TickAll();
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), CatalogueWithout({}));
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), "");
 }
@@ -203,29 +207,87 @@ TEST_F(UnblockPageTest, EntriesTheCatalogueDoesNotKnowAreWrittenBack) {
     Store(kOutlook11, "Level1Add", "ADE;XYZ");
     Switch("11.0");
     Tick("HLP");
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;HLP;EXE;VBS;..X");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({"CHM", "HLP"}) + ";XYZ");
 }
 
 // Outlook 2007 and later take their entries in the form Microsoft documents, with a leading dot;
-// the page reads either form, and keeps entries it cannot show as they were stored.
-TEST_F(UnblockPageTest, Outlook2007AndLaterListsAreWrittenWithLeadingDots) {
+// the page reads either form, and keeps entries it cannot show as they were stored. Their save
+// writes the unblocked list alone: "Level1Add" stays as stored but for the types now unblocked,
+// and nothing Office-wide and no "Level1RemoveUser" is written.
+TEST_F(UnblockPageTest, Outlook2007AndLaterWriteOnlyTheUnblockedListWithLeadingDots) {
     const std::string outlook16 = "Software\\Microsoft\\Office\\16.0\\Outlook\\Security";
-    Store(outlook16, "Level1Remove", ".chm;EXE;hlp;a b");
+    Store(outlook16, "Level1Remove", ".chm;exe;Py;qqz;a b");
+    Store(outlook16, "Level1Add", ".zip; .bat ;Xyz");
     Switch("16.0");
-    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "HLP", "EXE"}));
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "EXE", "PY", "QQZ"}));
+    Tick("PS1");
+    page.SaveExtLists(lists);
+    EXPECT_EQ(recorder.changes,
+              std::vector<std::string>{"set " + outlook16 +
+                                       "\\Level1Remove=\".CHM;.EXE;.PS1;.PY;.QQZ;A B\""});
+    EXPECT_EQ(Stored(outlook16, "Level1Add"), ".zip; .bat ;Xyz") << "untouched";
+
     Tick("BAT");
-    page.SaveExtLists("16.0", lists);
-    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".BAT;.CHM;.HLP;.EXE;A B");
-    std::string blocked = CatalogueWithout({"BAT", "CHM", "HLP"});
-    blocked = "." + std::regex_replace(blocked, std::regex(";"), ";.");
-    EXPECT_EQ(Stored(outlook16, "Level1Add"), blocked);
+    recorder.changes.clear();
+    page.SaveExtLists(lists);
+    EXPECT_EQ(recorder.changes,
+              (std::vector<std::string>{
+                  "set " + outlook16 + "\\Level1Remove=\".BAT;.CHM;.EXE;.PS1;.PY;.QQZ;A B\"",
+                  "set " + outlook16 + "\\Level1Add=\".zip;Xyz\""}))
+        << "a type the user unblocks leaves the add list; the others stay as stored";
 
     Tick("ADE");
     dialogs.answers.push_back(true);
     Switch("11.0");  // the kept tick goes to 16.0, in its form
-    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".ADE;.BAT;.CHM;.HLP;.EXE;A B");
+    EXPECT_EQ(Stored(outlook16, "Level1Remove"), ".ADE;.BAT;.CHM;.EXE;.PS1;.PY;.QQZ;A B");
+    EXPECT_FALSE(KeyExists("Software\\Microsoft\\Office\\16.0\\Security"));
+    EXPECT_EQ(Stored(outlook16, "Level1RemoveUser"), "<none>");
+}
+
+// Each version shows its own catalogue: 2016 to 365 the current types with the program's
+// ratings, an own type the program does not know rated "Unbekannt".
+TEST_F(UnblockPageTest, EachVersionShowsItsOwnCatalogueAndRatings) {
+    Store("Software\\Microsoft\\Office\\16.0\\Outlook\\Security", "Level1Remove", ".py;.qqz");
+    Switch("16.0");
+    EXPECT_EQ(grid.RowCount(), 1 + 120 + 1);
+    EXPECT_EQ(grid.CellText(1, 1), "ADE");
+    for (const char* type : {"PS1", "JAR", "APPREF-MS", "VHD"}) {
+        EXPECT_GT(RowOf(type), 0) << type;
+    }
+    EXPECT_EQ(grid.CellText(3, RowOf("PS1")), "<font color=\"clRed\">Gefährlich</font>");
+    EXPECT_EQ(grid.CellText(3, RowOf("ISO")), "<font color=\"clBlue\">Normal</font>");
+    EXPECT_EQ(grid.CellText(3, RowOf("QQZ")), "<font color=\"clGray\">Unbekannt</font>");
+    EXPECT_EQ(grid.CellText(2, RowOf("QQZ")), "Eigener Dateityp");
+    EXPECT_EQ(TickedRows(), (std::vector<std::string>{"PY", "QQZ"}));
+
+    Switch("14.0");
+    EXPECT_EQ(grid.RowCount(), 1 + 89);
+    EXPECT_LT(RowOf("PY"), 0);
+    EXPECT_EQ(grid.CellText(3, RowOf("JS")), "<font color=\"clRed\">Gefährlich</font>");
+
+    Switch("11.0");
+    EXPECT_EQ(grid.RowCount(), 1 + 38);
+    EXPECT_EQ(grid.CellText(3, RowOf("JS")), "<font color=\"clBlue\">Normal</font>")
+        << "the catalogue of 2000 to 2003 keeps its ratings";
+}
+
+// A type only the policy names gets a row, unticked, so that the user learns what it does.
+TEST_F(UnblockPageTest, ATypeOnlyThePolicyNamesGetsAMarkedRow) {
+    unblock::AttachmentPolicy policy;
+    policy.mode = unblock::SecurityMode::GroupPolicy;
+    policy.blocked = {"CHM"};
+    policy.unblocked = {"QQX", "BAT"};
+    page.FillExtGrid(lists, *versions::FindVersion("16.0"), policy);
+    ASSERT_EQ(grid.RowCount(), 1 + 120 + 1);
+    EXPECT_EQ(grid.CellText(1, 121), "QQX");
+    EXPECT_EQ(grid.CellText(2, 121), "Von einer Richtlinie genannt");
+    EXPECT_EQ(grid.CellText(4, 121), "freigegeben");
+    EXPECT_FALSE(grid.IsChecked(0, 121));
+    EXPECT_EQ(grid.CellText(4, RowOf("CHM")), "gesperrt");
+    page.SaveExtLists(lists);
+    EXPECT_EQ(lists.unblocked, "") << "an unticked row of the policy's is written nowhere";
 }
 
 // Types the catalogue does not know get rows of their own below it, ticked, in stored order,
@@ -235,9 +297,9 @@ TEST_F(UnblockPageTest, StoredTypesOutsideTheCatalogueGetRowsOfTheirOwn) {
     Switch("11.0");
     ASSERT_EQ(grid.RowCount(), 39 + 3);
     const std::vector<std::vector<std::string>> own = {
-        {"PS1", "Eigener Dateityp", "<font color=\"clBlue\">Normal</font>"},
+        {"PS1", "Eigener Dateityp", "<font color=\"clRed\">Gefährlich</font>"},
         {"EXE", "Eigener Dateityp", "<font color=\"clRed\">Gefährlich</font>"},
-        {"PY", "Eigener Dateityp", "<font color=\"clBlue\">Normal</font>"},
+        {"PY", "Eigener Dateityp", "<font color=\"clRed\">Gefährlich</font>"},
     };
     for (int i = 0; i < 3; ++i) {
         const int row = 39 + i;
@@ -249,7 +311,7 @@ TEST_F(UnblockPageTest, StoredTypesOutsideTheCatalogueGetRowsOfTheirOwn) {
     EXPECT_EQ(TickedRows(), (std::vector<std::string>{"CHM", "PS1", "EXE", "PY"}));
     EXPECT_FALSE(page.HasPendingChanges());
 
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;PS1;EXE;PY;A B;..X")
         << "entries that name no type are kept as stored";
 }
@@ -261,7 +323,7 @@ TEST_F(UnblockPageTest, OwnRowsAreUnblockedWhenTickedAndOtherwiseWrittenNowhere)
     Store(kOutlook11, "Level1Add", "ps1;XYZ");
     Switch("11.0");
     Tick("PY");
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "PS1");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add"), CatalogueWithout({}) + ";XYZ");
 
@@ -281,7 +343,7 @@ TEST_F(UnblockPageTest, AddingATypeTicksItsRowOrAddsOne) {
     EXPECT_TRUE(page.AddExtension("PY"));
     ASSERT_EQ(grid.RowCount(), 40);
     EXPECT_EQ(grid.CellText(2, 39), "Eigener Dateityp");
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "CHM;PY");
 
     page.ClearExtGrid();
@@ -292,7 +354,7 @@ TEST_F(UnblockPageTest, TheUsersOwnListIsWrittenBackAsStored) {
     for (const char* own : {";own;", ";abc;xyz"}) {
         Store(kOutlook11, "Level1RemoveUser", own);
         Switch("11.0");
-        page.SaveExtLists("11.0", lists);
+        page.SaveExtLists(lists);
         EXPECT_EQ(Stored(kOutlook11, "Level1RemoveUser"), own);
     }
 }
@@ -303,7 +365,7 @@ TEST_F(UnblockPageTest, SortedDescendingWritesDescendingLists) {
     grid.HeaderClick(1);
     grid.HeaderClick(1);
     EXPECT_EQ(grid.CellText(1, 1), "WSH");
-    page.SaveExtLists("11.0", lists);
+    page.SaveExtLists(lists);
     EXPECT_EQ(Stored(kOutlook11, "Level1Remove"), "WSH;ADE");
     EXPECT_EQ(Stored(kOutlook11, "Level1Add").substr(0, 12), "WSF;WSC;SHS;");
 }
@@ -355,8 +417,7 @@ TEST_F(UnblockPageTest, PendingTicksGoToTheVersionTheyWereMadeFor) {
     Switch("11.0");
     EXPECT_EQ(Stored("Software\\Microsoft\\Office\\10.0\\Outlook\\Security", "Level1Remove"),
               "CHM");
-    EXPECT_EQ(Stored("Software\\Microsoft\\Office\\6.0\\Outlook\\Security", "Level1Remove"),
-              "<none>");
+    EXPECT_FALSE(KeyExists("Software\\Microsoft\\Office\\11.0")) << "a look writes nothing";
 }
 
 TEST_F(UnblockPageTest, AnUnfilledGridWritesNothingAndAsksNothing) {
@@ -368,7 +429,7 @@ TEST_F(UnblockPageTest, AnUnfilledGridWritesNothingAndAsksNothing) {
     EXPECT_TRUE(page.HasPendingChanges());
     EXPECT_FALSE(grid.HasCheckBox(0, 1));
 
-    EXPECT_TRUE(page.SaveExtLists("11.0", lists).empty());
+    EXPECT_TRUE(page.SaveExtLists(lists).empty());
     page.ConfirmPendingExtChanges(lists);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_FALSE(page.HasPendingChanges());
@@ -379,10 +440,10 @@ TEST_F(UnblockPageTest, AnUnfilledGridWritesNothingAndAsksNothing) {
 TEST_F(UnblockPageTest, ASaveNamesTheListsItCouldNotWrite) {
     Switch("11.0");
     memory.DenyFullAccess(Hive::CurrentUser, kOutlook11);
-    EXPECT_EQ(page.SaveExtLists("11.0", lists),
+    EXPECT_EQ(page.SaveExtLists(lists),
               (std::vector<std::string>{"Level1Remove", "Level1Add", "Level1RemoveUser"}));
     memory.DenyFullAccess(Hive::CurrentUser, kOffice11);
-    EXPECT_EQ(page.SaveExtLists("11.0", lists),
+    EXPECT_EQ(page.SaveExtLists(lists),
               (std::vector<std::string>{"Level1Add", "Level1Remove", "Level1RemoveUser"}));
 }
 

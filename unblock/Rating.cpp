@@ -1,0 +1,72 @@
+#include "unblock/Rating.h"
+
+#include <algorithm>
+#include <array>
+
+#include "resources/Texts.h"
+#include "unblock/BlockedTypes.h"
+
+namespace brevolt::unblock {
+namespace {
+
+// Opening one of these runs code or changes the system without a further question. Sorted, for
+// the binary search.
+constexpr std::array<std::string_view, 62> kDangerous = {
+    "APP",  "APPLICATION", "APPREF-MS", "BAT",     "CHM",
+    "CMD",  "COM",         "CPL",       "CSH",     "DIAGCAB",
+    "EXE",  "FXP",         "GADGET",    "HTA",     "JAR",
+    "JNLP", "JS",          "JSE",       "KSH",     "LNK",
+    "MSC",  "MSH",         "MSH1",      "MSH2",    "MSI",
+    "MSP",  "MSU",         "PIF",       "PL",      "PS1",
+    "PS2",  "PSC1",        "PSC2",      "PSM1",    "PY",
+    "PYC",  "PYO",         "PYW",       "PYZ",     "PYZW",
+    "REG",  "SCF",         "SCR",       "SCT",     "SETTINGCONTENT-MS",
+    "SHB",  "SHS",         "THEME",     "URL",     "VB",
+    "VBE",  "VBS",         "VSMACROS",  "WEBSITE", "WS",
+    "WSB",  "WSC",         "WSF",       "WSH",     "XBAP",
+    "XLL",  "XNK"};
+
+// Types that Microsoft's lists for the web and the new Outlook block but no catalogue of the
+// program holds: known, and rated normal unless listed above.
+constexpr std::array<std::string_view, 11> kOtherBlocked = {
+    "APK", "APPCONTENT-MS", "APPX", "CDXML",     "IMG", "LIBRARY-MS",
+    "MHT", "MHTML",         "PSSC", "SEARCH-MS", "UDL"};
+
+bool InCatalogue(std::string_view extension, versions::BlockedTypes types) {
+    const auto& rows = BlockedTypesOf(types);
+    return std::any_of(rows.begin(), rows.end(),
+                       [&](const auto& row) { return row.extension == extension; });
+}
+
+}  // namespace
+
+std::string RatingWord(Rating rating) {
+    using resources::LoadText;
+    using resources::TextId;
+    switch (rating) {
+        case Rating::Dangerous:
+            return LoadText(TextId::RatingDangerous);
+        case Rating::Normal:
+            return LoadText(TextId::RatingNormal);
+        case Rating::Unknown:
+            break;
+    }
+    return LoadText(TextId::RatingUnknown);
+}
+
+bool IsDangerousType(std::string_view extension) {
+    return std::binary_search(kDangerous.begin(), kDangerous.end(), extension);
+}
+
+Rating RateFileType(std::string_view extension) {
+    if (IsDangerousType(extension)) {
+        return Rating::Dangerous;
+    }
+    const bool known =
+        std::find(kOtherBlocked.begin(), kOtherBlocked.end(), extension) != kOtherBlocked.end() ||
+        InCatalogue(extension, versions::BlockedTypes::Outlook2016On) ||
+        InCatalogue(extension, versions::BlockedTypes::Outlook2000To2003);
+    return known ? Rating::Normal : Rating::Unknown;
+}
+
+}  // namespace brevolt::unblock
