@@ -46,6 +46,8 @@ MainWindow::MainWindow(Application& app, Session& session)
     pages.SetOnShow(ExpressTab, Handler(&MainWindow::ExpressPageShown));
     pages.SetOnShow(IdentitiesTab,
                     [this] { RunHandler(app_, [this] { identitiesPage_.Shown(); }); });
+    // A disabled option says why in the status bar while it has the keyboard focus.
+    outlookOptions.OnItemFocused = [this](int) { RunHandler(app_, [this] { UpdateStatus(); }); };
     identityChoice.OnChange = [this] {
         RunHandler(app_, [this] { identitiesPage_.IdentityChosen(); });
     };
@@ -143,17 +145,17 @@ void MainWindow::SwitchVersion(const std::string& key) {
         std::string caption;
         versions::CaptionOfVersionKey(key, caption);
         header.SetText(caption);
-        // Only Outlook's own versions have lists; "6.0" and unknown keys leave the page empty.
-        if (const auto* version = versions::FindVersion(key)) {
-            auto& lists = session_.lists;
-            lists.unblocked = unblock::ReadUnblockedExts(key).value_or(std::string());
-            lists.own = unblock::ReadOwnExts(key).value_or(std::string());
-            lists.blocked = unblock::ReadBlockedExts(key).value_or(std::string());
-            const auto policy = unblock::ReadAttachmentPolicy(*version);
-            notice = unblock::PolicyNotice(policy);
-            unblockPage_.SetUpExtGrid();
-            unblockPage_.FillExtGrid(lists, *version, policy);
-        }
+        auto& lists = session_.lists;
+        lists.unblocked = unblock::ReadUnblockedExts(key).value_or(std::string());
+        lists.own = unblock::ReadOwnExts(key).value_or(std::string());
+        lists.blocked = unblock::ReadBlockedExts(key).value_or(std::string());
+        // Policies concern Outlook's own versions; "6.0" and unknown keys have none.
+        const auto* version = versions::FindVersion(key);
+        const auto policy =
+            version ? unblock::ReadAttachmentPolicy(*version) : unblock::AttachmentPolicy{};
+        notice = unblock::PolicyNotice(policy);
+        unblockPage_.SetUpExtGrid();
+        unblockPage_.FillExtGrid(lists, versions::VersionOrClassic(key), policy);
     }
     if (notice != policyNotice.Text()) {
         policyNotice.SetText(notice);  // the page is laid out anew only when the notice changes
@@ -182,7 +184,11 @@ void MainWindow::ApplyMode() {
 
 void MainWindow::UpdateStatus() {
     std::string status;
-    if (!InExpressMode()) {
+    const int focusedOption = outlookOptions.FocusedItem();
+    if (!InExpressMode() && focusedOption >= 0 &&
+        !outlookOptions.ItemAt(focusedOption).hint.empty()) {
+        status = outlookOptions.ItemAt(focusedOption).hint;
+    } else if (!InExpressMode()) {
         status = HasPendingExtChanges() ? LoadText(TextId::ExtPendingChanges) : policyNotice.Text();
         std::replace(status.begin(), status.end(), '\r', ' ');
         status.erase(std::remove(status.begin(), status.end(), '\n'), status.end());
@@ -281,6 +287,7 @@ void MainWindow::AddFileType() {
 
 void MainWindow::OptionsPageShown() {
     optionsPage_.LoadOutlookOptions(session_.currentVersion);
+    UpdateStatus();  // the focused item's hint may have changed
 }
 
 void MainWindow::ExpressPageShown() {

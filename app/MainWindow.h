@@ -91,7 +91,8 @@ class MainWindow {
     // of what could not be written.
     std::vector<std::string> WriteSettings(unblock::Level1Lists& lists);
     void ReportNotSaved(const std::vector<std::string>& notSaved);
-    // The status bar says what matters now: changes not yet saved, else the policy's notice.
+    // The status bar says what matters now: why the focused option cannot be changed, else
+    // changes not yet saved, else the policy's notice.
     void UpdateStatus();
     // A command of the grid's menu: the action, then the status bar brought up to date.
     std::function<void(widgets::MenuItem&)> GridMenuHandler(std::function<void()> action);

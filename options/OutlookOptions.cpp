@@ -145,6 +145,21 @@ bool HoldsEveryValue(const registry::Registry& reg, const OutlookOption& option)
     });
 }
 
+// Whether storing the state changes the list of prompts in the open key.
+bool PromptListChanges(const registry::Registry& reg, const OutlookOption& option, bool on) {
+    for (const char* name : option.values) {
+        try {
+            const std::string list = reg.ReadText(name);
+            if (WithPromptEntry(list, !on) != list) {
+                return true;
+            }
+        } catch (const registry::RegistryError&) {
+            return true;  // no text: replaced by a list
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 const std::array<OutlookOption, versions::kOutlookOptionCount> OutlookOptions = {{
@@ -229,12 +244,24 @@ bool ReadTick(const OutlookOption& option, const std::string& ver) {
 }
 
 bool WriteTick(const OutlookOption& option, const std::string& ver, bool ticked) {
+    if (ver.empty()) {
+        return false;
+    }
+    const bool on = option.inverted ? !ticked : ticked;
+    const std::string path = OfficeKeyPath(ver, option.keySuffix);
     registry::Registry reg;
-    if (ver.empty() || !reg.OpenPath(OfficeKeyPath(ver, option.keySuffix), true)) {
+    // A list of prompts that stays as it is is not written, and no key is made for it.
+    if (option.write == WriteRule::PromptList32 && on) {
+        if (!reg.OpenPathForReading(path) || !PromptListChanges(reg, option, on)) {
+            return true;
+        }
+        reg.ClosePath();
+    }
+    if (!reg.OpenPath(path, true)) {
         return false;
     }
     try {
-        return Store(reg, option, option.inverted ? !ticked : ticked);
+        return Store(reg, option, on);
     } catch (const registry::RegistryError&) {
         return false;  // swallowed; the caller learns it from the result
     }

@@ -64,7 +64,7 @@ UnblockPage::UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dial
 
 void UnblockPage::SetUpExtGrid() {
     const widgets::BatchedUpdate update(grid_);
-    filled_ = nullptr;
+    filled_.reset();
     grid_.Reset(kColumns, 1);
     grid_.SetCellText(kCheckColumn, 0, LoadText(TextId::ExtHeaderUnblocked));
     grid_.SetCellText(kExtensionColumn, 0, LoadText(TextId::ExtHeaderExtension));
@@ -87,14 +87,14 @@ void UnblockPage::SetUpExtGrid() {
 }
 
 void UnblockPage::ClearExtGrid() {
-    filled_ = nullptr;
+    filled_.reset();
     grid_.ClearCells();
 }
 
 void UnblockPage::FillExtGrid(const Level1Lists& lists, const versions::OutlookVersion& version,
                               const AttachmentPolicy& policy) {
     const widgets::BatchedUpdate update(grid_);
-    filled_ = &version;
+    filled_ = version;
     policy_ = policy;
     const auto& catalogue = BlockedTypesOf(version.blockedTypes);
     grid_.AddRows(static_cast<int>(catalogue.size()));
@@ -177,7 +177,7 @@ int UnblockPage::rowOf(const std::string& extension) const {
 }
 
 bool UnblockPage::AddExtension(const std::string& extension) {
-    if (filled_ == nullptr) {
+    if (!filled_) {
         return false;
     }
     const widgets::BatchedUpdate update(grid_);
@@ -193,7 +193,7 @@ bool UnblockPage::AddExtension(const std::string& extension) {
 }
 
 bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
-    if (filled_ == nullptr) {
+    if (!filled_) {
         return false;
     }
     const std::string prefix = filled_->dottedListEntries ? "." : "";
@@ -246,9 +246,9 @@ void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
         return;
     }
     // Ticks of an unfilled grid are no choice of the user's: nothing to offer.
-    if (filled_ != nullptr && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
-                                                   LoadText(TextId::CaptionConfirmation),
-                                                   LoadText(TextId::ExtKeepChanges))) {
+    if (filled_ && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
+                                        LoadText(TextId::CaptionConfirmation),
+                                        LoadText(TextId::ExtKeepChanges))) {
         const std::string& ver = filled_->key;
         if (filled_->listSave == versions::ListSave::AllLists) {
             ResetOfficeLevel1Add(ver);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,7 +70,7 @@ class UnblockPage {
 
     widgets::ColumnGrid& grid_;
     widgets::DialogService& dialogs_;
-    const versions::OutlookVersion* filled_ = nullptr;  // the version last filled for
+    std::optional<versions::OutlookVersion> filled_;  // the version last filled for
     bool pending_ = false;
     std::vector<std::string> keptUnblocked_;
     std::vector<std::string> keptBlocked_;

@@ -72,6 +72,16 @@ const OutlookVersion* FindVersion(const std::string& key) {
     return row == OutlookVersions.end() ? nullptr : &*row;
 }
 
+OutlookVersion VersionOrClassic(const std::string& key) {
+    if (const auto* row = FindVersion(key)) {
+        return *row;
+    }
+    OutlookVersion classic = OutlookVersions[2];
+    classic.caption.clear();
+    classic.key = key;
+    return classic;
+}
+
 void VersionKeyOfTag(std::int32_t tag, std::string& key) {
     for (const auto& row : OutlookVersions) {
         if (row.tag == tag) {

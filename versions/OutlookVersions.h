@@ -61,6 +61,10 @@ extern const std::array<OutlookVersion, 7> OutlookVersions;
 // The row with exactly this key; null for "6.0" and every key outside the table.
 const OutlookVersion* FindVersion(const std::string& key);
 
+// The row with this key; for a key outside the table (such as "6.0") a row that treats it as
+// Outlook 2003 does, with no caption.
+OutlookVersion VersionOrClassic(const std::string& key);
+
 // The key of the row with this tag; `key` keeps its value when no row has the tag.
 void VersionKeyOfTag(std::int32_t tag, std::string& key);
 // The caption of the row with exactly this key; `caption` keeps its value when no row has it.

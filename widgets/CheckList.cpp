@@ -7,6 +7,9 @@ void CheckList::SetItems(const std::vector<std::string>& captions) {
     for (const auto& caption : captions) {
         items_.push_back({caption, false, true, {}});
     }
+    if (focused_ >= Count()) {
+        ItemFocusedByUser(-1);  // the focused item went; the view reports where the focus is now
+    }
     changed();
 }
 
@@ -34,6 +37,19 @@ bool CheckList::ToggleByUser(int index) {
     items_[index].checked = !items_[index].checked;
     changed();
     return true;
+}
+
+void CheckList::ItemFocusedByUser(int index) {
+    if (index < 0 || index >= Count()) {
+        index = -1;
+    }
+    if (index == focused_) {
+        return;
+    }
+    focused_ = index;
+    if (OnItemFocused) {
+        OnItemFocused(index);
+    }
 }
 
 }  // namespace brevolt::widgets

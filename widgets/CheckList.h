@@ -30,8 +30,18 @@ class CheckList : public ChangeNotifier {
     // The user toggled the item; refused while it is disabled. True when it changed.
     bool ToggleByUser(int index);
 
+    // The item with the keyboard focus while the list has the focus, else -1: the window logic
+    // tells the user its hint, since a tool tip comes only to the mouse.
+    int FocusedItem() const { return focused_; }
+    // The view reports the focused item, -1 when the list lost the focus (or no item has it).
+    // Raises OnItemFocused on a change only; an index out of range counts as -1.
+    void ItemFocusedByUser(int index);
+    // Not a change of the list's contents, so no OnChanged: the view has nothing to redraw.
+    std::function<void(int index)> OnItemFocused;
+
   private:
     std::vector<Item> items_;
+    int focused_ = -1;
 };
 
 }  // namespace brevolt::widgets

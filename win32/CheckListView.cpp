@@ -14,7 +14,8 @@ CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(mo
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, 0, 0,
         0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
     font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
-    const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
+    const DWORD extended =
+        LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
     ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
     SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     LVCOLUMNW column{};
@@ -44,13 +45,20 @@ void CheckListView::refresh() {
             ListView_SetCheckState(handle(), index, model_.Checked(index));
         }
     }
-    fitColumn();  // a scroll bar may have come or gone
+    fitColumn();    // a scroll bar may have come or gone
+    reportFocus();  // the focused item may have gone with the items
 }
 
 void CheckListView::fitColumn() {
     RECT client{};
     GetClientRect(handle(), &client);
     ListView_SetColumnWidth(handle(), 0, client.right);
+}
+
+// Only while the list has the focus: a focused item of a list without it is no user's place.
+void CheckListView::reportFocus() {
+    model_.ItemFocusedByUser(
+        GetFocus() == handle() ? ListView_GetNextItem(handle(), -1, LVNI_FOCUSED) : -1);
 }
 
 LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
@@ -64,6 +72,38 @@ LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
         }
         model_.ToggleByUser(change.iItem);
         return TRUE;
+    }
+    if (header.code == LVN_ITEMCHANGED) {
+        const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
+        const bool focusCame = (change.uChanged & LVIF_STATE) != 0 &&
+                               (change.uNewState & ~change.uOldState & LVIS_FOCUSED) != 0;
+        // While the view rebuilds, refresh() reports where the focus ended up.
+        if (focusCame && !updating_ && change.iItem >= 0 && GetFocus() == handle()) {
+            model_.ItemFocusedByUser(change.iItem);
+        }
+        return 0;
+    }
+    if (header.code == NM_SETFOCUS) {
+        reportFocus();
+        return 0;
+    }
+    if (header.code == NM_KILLFOCUS) {
+        model_.ItemFocusedByUser(-1);
+        return 0;
+    }
+    if (header.code == LVN_GETINFOTIPW) {
+        // The list view offers the caption of a cut-off item; the hint replaces it, and an item
+        // without a hint gets no tip.
+        auto& tip = *reinterpret_cast<NMLVGETINFOTIPW*>(lParam);
+        if (tip.pszText == nullptr || tip.cchTextMax <= 0) {
+            return 0;
+        }
+        const std::wstring hint = tip.iItem >= 0 && tip.iItem < model_.Count()
+                                      ? text::Widen(model_.ItemAt(tip.iItem).hint)
+                                      : std::wstring();
+        const auto length = hint.copy(tip.pszText, static_cast<size_t>(tip.cchTextMax) - 1);
+        tip.pszText[length] = L'\0';
+        return 0;
     }
     if (header.code == NM_CUSTOMDRAW) {
         auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);

@@ -10,7 +10,8 @@ namespace brevolt::win32 {
 
 // A CheckList on screen: a list view of check items without a header, in one column as wide as
 // the list. Disabled items are drawn greyed; every toggle of the user's goes to the model, which
-// refuses it for a disabled item.
+// refuses it for a disabled item. An item's hint is its tool tip, and the view tells the model
+// which item has the keyboard focus, for a user who does not hover with the mouse.
 //
 // One view binds one model: the view takes over the model's OnChanged until it goes, and the
 // model must outlive the view.
@@ -29,6 +30,7 @@ class CheckListView : public ControlView {
   private:
     void refresh();
     void fitColumn();
+    void reportFocus();
     LRESULT notified(const NMHDR& header, LPARAM lParam);
 
     widgets::CheckList& model_;

@@ -58,6 +58,31 @@ TEST_F(Export, AnOutlookVersionExportsItsListsAndTheOptionsShown) {
     EXPECT_TRUE(frm->HasPendingExtChanges()) << "exporting is not saving";
 }
 
+// Outlook 2016 to 365: the export holds what its save writes, the unblocked list and the options
+// it reads, and nothing of the older scheme.
+TEST_F(Export, Microsoft365ExportsOnlyWhatItsSaveWrites) {
+    Store(SecurityKey("16.0"), "Level1Remove", ".chm");
+    Store(SecurityKey("16.0"), "Level1Add", ".zip");
+    Start("", {"16.0"});
+    frm->pages.SelectTabByUser(MainWindow::OptionsTab);
+    frm->outlookOptions.SetChecked(0, true);
+    frm->outlookOptions.SetChecked(12, false);
+    const std::string bytes = ExportTo("C:\\Brevolt.reg");
+    std::string text;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        text += bytes[i];  // the file's characters are ASCII here
+    }
+    EXPECT_EQ(
+        text,
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\16.0\\Outlook\\Security]\r\n"
+        "\"Level1Remove\"=\".CHM\"\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\16.0\\Outlook\\Preferences]\r\n"
+        "\"MinToTray\"=dword:00000001\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\16.0\\Outlook\\Options\\General]\r\n"
+        "\"PONT_STRING\"=\"32,\"\r\n\r\n");
+}
+
 TEST_F(Export, OutlookExpressExportsItsOptionsAndTheCurrentIdentitys) {
     {
         registry::Registry reg(memory);

@@ -127,6 +127,22 @@ TEST_F(OptionsPage, LaterVersionsOfferOnlyTheOptionsDocumentedForThem) {
     }
 }
 
+// A disabled item says why in the status bar while it has the keyboard focus.
+TEST_F(OptionsPage, TheFocusedDisabledItemSaysWhyInTheStatusBar) {
+    Start("", {"16.0"});
+    ShowOptionsPage();
+    frm->outlookOptions.ItemFocusedByUser(2);
+    EXPECT_EQ(frm->statusBar.Text(),
+              "Diese Einstellung gibt es in dieser Outlook-Version nicht mehr.");
+    frm->outlookOptions.ItemFocusedByUser(0);
+    EXPECT_EQ(frm->statusBar.Text(), "") << "an item offered has nothing to say";
+    frm->outlookOptions.ItemFocusedByUser(1);
+    EXPECT_EQ(frm->statusBar.Text().rfind("Für diese Outlook-Version ist nicht dokumentiert", 0),
+              0u);
+    frm->outlookOptions.ItemFocusedByUser(-1);
+    EXPECT_EQ(frm->statusBar.Text(), "");
+}
+
 // From Outlook 2010 on, "PONT_STRING" lists the prompts the user suppressed: the item edits its
 // own entry "32" and leaves the others as they are.
 TEST_F(OptionsPage, TheExternalContentWarningEditsOnlyItsEntryInTheListOfPrompts) {
@@ -271,6 +287,7 @@ TEST_F(OptionsPage, OptionsShownForAnotherVersionAreNotWritten) {
 TEST_F(OptionsPage, OptionsThatCouldNotBeWrittenAreNamed) {
     Start("", {"11.0"});
     ShowOptionsPage();
+    PutDword(Preferences("11.0"), "Other", 1);
     memory.DenyFullAccess(Hive::CurrentUser, Preferences("11.0"));
     frm->saveButton.Click();
     ASSERT_EQ(app.dialogs.shown.size(), 2u);

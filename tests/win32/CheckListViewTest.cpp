@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -54,6 +55,28 @@ void PressSpaceOn(HWND list, int item) {
     SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0x00390001);
     SendMessageW(list, WM_CHAR, L' ', 0x00390001);
     SendMessageW(list, WM_KEYUP, VK_SPACE, 0xC0390001);
+}
+
+void PressKey(HWND list, WPARAM key, int scanCode) {
+    const LPARAM repeat = 1 | (scanCode << 16) | 0x01000000;  // an arrow key is an extended key
+    SendMessageW(list, WM_KEYDOWN, key, repeat);
+    SendMessageW(list, WM_KEYUP, key, repeat | 0xC0000000);
+}
+
+// Asks for an item's tip as the list view does: WM_NOTIFY to its parent, with the buffer filled
+// with the item's caption (what it shows for a cut-off one).
+std::string InfoTip(HWND list, int item, int bufferSize) {
+    std::wstring buffer = text::Widen(ItemText(list, item));
+    buffer.resize(std::max<size_t>(buffer.size(), bufferSize), L'\0');
+    NMLVGETINFOTIPW tip{};
+    tip.hdr.hwndFrom = list;
+    tip.hdr.idFrom = GetDlgCtrlID(list);
+    tip.hdr.code = LVN_GETINFOTIPW;
+    tip.pszText = buffer.data();
+    tip.cchTextMax = bufferSize;
+    tip.iItem = item;
+    SendMessageW(GetParent(list), WM_NOTIFY, tip.hdr.idFrom, reinterpret_cast<LPARAM>(&tip));
+    return text::Narrow(buffer.c_str());
 }
 
 // The two ways a user toggles an item.
@@ -184,6 +207,47 @@ bool ShowsColour(HWND list, int item, COLORREF colour) {
         }
     }
     return false;
+}
+
+TEST_F(CheckListViewTest, AnItemsHintIsItsToolTip) {
+    EXPECT_TRUE(ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP);
+    const std::string hint = "Diese Einstellung gibt es in dieser Outlook-Version nicht mehr.";
+    items.SetHint(1, hint);
+    const struct {
+        int item;
+        int bufferSize;
+        std::string tip;
+    } cases[] = {
+        {1, INFOTIPSIZE, hint},
+        {0, INFOTIPSIZE, ""},  // no hint, no tip (not even the caption)
+        {1, 6, "Diese"},       // cut to the list view's buffer
+    };
+    for (const auto& tipCase : cases) {
+        SCOPED_TRACE(tipCase.item);
+        EXPECT_EQ(InfoTip(list, tipCase.item, tipCase.bufferSize), tipCase.tip);
+    }
+}
+
+TEST_F(CheckListViewTest, TellsTheModelWhichItemHasTheKeyboardFocus) {
+    std::vector<int> focused;
+    items.OnItemFocused = [&focused](int index) { focused.push_back(index); };
+    ListView_SetItemState(list, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+    EXPECT_TRUE(focused.empty()) << "not while the list has no focus";
+
+    SetFocus(list);
+    ASSERT_EQ(GetFocus(), list);
+    for (int press = 0; press < 3; ++press) {
+        PressKey(list, VK_DOWN, 0x50);  // the third finds the last item
+    }
+    PressKey(list, VK_UP, 0x48);
+    EXPECT_EQ(items.FocusedItem(), 1);
+    SetFocus(panel->handle());
+    EXPECT_EQ(items.FocusedItem(), -1);
+    SetFocus(list);
+    EXPECT_EQ(focused, (std::vector<int>{0, 1, 2, 1, -1, 1}));
+
+    items.SetItems({"Eins"});  // the focused item goes
+    EXPECT_EQ(items.FocusedItem(), ListView_GetNextItem(list, -1, LVNI_FOCUSED));
 }
 
 TEST_F(CheckListViewTest, DisabledItemsAreGreyed) {
