@@ -6,6 +6,7 @@
 #include "base/UpperCase.h"
 #include "unblock/Catalogue.h"
 #include "unblock/ExtensionList.h"
+#include "unblock/Rating.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brevolt;
@@ -16,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (entry.empty() || entry.front() == ' ' || entry.back() == ' ') {
             __builtin_trap();  // entries come without surrounding blanks
         }
+        unblock::RateFileType(entry);
     }
     for (const auto& row : unblock::Catalogue) {
         unblock::ListContains(list, row.extension);
