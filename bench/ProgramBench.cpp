@@ -67,7 +67,7 @@ const std::vector<Action>& Actions() {
         {"save, Outlook", "11.0", [](Session& s) { ShowPage(s, MainWindow::OptionsTab); },
          [](Session& s) {
              s.Form().outlookOptions.ToggleByUser(1);
-             s.Form().attachmentGrid.ToggleCheckBoxByUser(0, 3);
+             s.Form().attachmentGrid.ToggleCheckBoxByUser(0, 2);
          },
          [](Session& s) { s.Form().saveButton.Click(); }},
         {"save, Outlook Express", "6.0",

@@ -6,7 +6,6 @@
 #include "base/UpperCase.h"
 #include "resources/Texts.h"
 #include "unblock/ExtensionList.h"
-#include "widgets/CellMarkup.h"
 
 namespace brevolt::unblock {
 namespace {
@@ -21,16 +20,16 @@ constexpr int kRatingColumn = 3;
 constexpr int kPolicyColumn = 4;
 constexpr int kColumns = 5;
 
-std::string RatingMarkup(Rating rating) {
+widgets::TextTone ToneOf(Rating rating) {
     switch (rating) {
         case Rating::Dangerous:
-            return widgets::ColouredText(RatingWord(rating), "clRed");
+            return widgets::TextTone::Alarm;
         case Rating::Normal:
-            return widgets::ColouredText(RatingWord(rating), "clBlue");
+            return widgets::TextTone::Calm;
         case Rating::Unknown:
             break;
     }
-    return widgets::ColouredText(RatingWord(rating), "clGray");
+    return widgets::TextTone::Faint;
 }
 
 bool Contains(const std::vector<std::string>& list, const std::string& entry) {
@@ -65,12 +64,12 @@ UnblockPage::UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dial
 void UnblockPage::SetUpExtGrid() {
     const widgets::BatchedUpdate update(grid_);
     filled_.reset();
-    grid_.Reset(kColumns, 1);
-    grid_.SetCellText(kCheckColumn, 0, LoadText(TextId::ExtHeaderUnblocked));
-    grid_.SetCellText(kExtensionColumn, 0, LoadText(TextId::ExtHeaderExtension));
-    grid_.SetCellText(kDescriptionColumn, 0, LoadText(TextId::ExtHeaderProgram));
-    grid_.SetCellText(kRatingColumn, 0, LoadText(TextId::ExtHeaderRating));
-    grid_.SetCellText(kPolicyColumn, 0, LoadText(TextId::ExtHeaderPolicy));
+    grid_.Reset(kColumns, 0);
+    grid_.SetHeaderText(kCheckColumn, LoadText(TextId::ExtHeaderUnblocked));
+    grid_.SetHeaderText(kExtensionColumn, LoadText(TextId::ExtHeaderExtension));
+    grid_.SetHeaderText(kDescriptionColumn, LoadText(TextId::ExtHeaderProgram));
+    grid_.SetHeaderText(kRatingColumn, LoadText(TextId::ExtHeaderRating));
+    grid_.SetHeaderText(kPolicyColumn, LoadText(TextId::ExtHeaderPolicy));
     grid_.SetColumnWidth(kCheckColumn, 160);
     grid_.SetColumnWidth(kExtensionColumn, 100);
     grid_.SetColumnWidth(kDescriptionColumn, 100);
@@ -97,12 +96,12 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const versions::OutlookV
     filled_ = version;
     policy_ = policy;
     const auto& catalogue = BlockedTypesOf(version.blockedTypes);
-    grid_.AddRows(static_cast<int>(catalogue.size()));
+    const int first = grid_.AddRows(static_cast<int>(catalogue.size()));
     const auto unblocked = ListEntries(lists.unblocked);
     const std::set<std::string> ticked(unblocked.begin(), unblocked.end());
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         const auto& type = catalogue[i];
-        fillRow(static_cast<int>(i) + 1, type.extension, type.description, type.rating,
+        fillRow(first + static_cast<int>(i), type.extension, type.description, type.rating,
                 ticked.count(type.extension) > 0);
     }
     // Entries the catalogue does not know: a file type the user may name gets a row of its own,
@@ -158,7 +157,7 @@ void UnblockPage::fillRow(int row, const std::string& extension, const std::stri
     grid_.AddCheckBox(kCheckColumn, row, ticked);
     grid_.SetCellText(kExtensionColumn, row, extension);
     grid_.SetCellText(kDescriptionColumn, row, description);
-    grid_.SetCellText(kRatingColumn, row, RatingMarkup(rating));
+    grid_.SetCellText(kRatingColumn, row, RatingWord(rating), ToneOf(rating));
     grid_.SetCellText(kPolicyColumn, row, PolicyMark(policy_, extension));
 }
 
@@ -168,7 +167,7 @@ void UnblockPage::addOwnRow(const std::string& extension, const std::string& des
 }
 
 int UnblockPage::rowOf(const std::string& extension) const {
-    for (int row = 1; row < grid_.RowCount(); ++row) {
+    for (int row = 0; row < grid_.RowCount(); ++row) {
         if (grid_.CellText(kExtensionColumn, row) == extension) {
             return row;
         }
@@ -201,7 +200,7 @@ bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
     std::vector<std::string> blocked;
     std::set<std::string> unblockedTypes;
     std::set<std::string> ownUnblocked;
-    for (int row = 1; row < grid_.RowCount(); ++row) {
+    for (int row = 0; row < grid_.RowCount(); ++row) {
         const std::string& extension = grid_.CellText(kExtensionColumn, row);
         const bool own = !inCatalogue(extension);
         if (grid_.IsChecked(kCheckColumn, row)) {
@@ -236,7 +235,7 @@ bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
 
 void UnblockPage::SetAllExtChecks(bool checked) {
     const widgets::BatchedUpdate update(grid_);
-    for (int row = 1; row < grid_.RowCount(); ++row) {
+    for (int row = 0; row < grid_.RowCount(); ++row) {
         grid_.SetChecked(kCheckColumn, row, checked);
     }
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/Unicode.h"
-#include "widgets/CellMarkup.h"
 
 namespace brevolt::widgets {
 namespace {
@@ -13,12 +12,12 @@ int EstimateWidth(const std::string& text, bool header) {
     return static_cast<int>(text::CodePointCount(text)) * (header ? 8 : 7) + 12;
 }
 
-// The grid's own order: ticked boxes after unticked ones, otherwise the visible text as it is.
+// The grid's own order: ticked boxes after unticked ones, otherwise the text as it is.
 bool DefaultLess(const ColumnGrid::Cell& a, const ColumnGrid::Cell& b) {
     if (a.checkBox || b.checkBox) {
         return a.checkBox.value_or(false) < b.checkBox.value_or(false);
     }
-    return ParseCellMarkup(a.text).text < ParseCellMarkup(b.text).text;
+    return a.text < b.text;
 }
 
 }  // namespace
@@ -27,6 +26,7 @@ ColumnGrid::ColumnGrid() : measure_(EstimateWidth) {}
 
 void ColumnGrid::Reset(int columns, int rows) {
     rows_.assign(rows, std::vector<Cell>(columns));
+    headers_.assign(columns, std::string());
     widths_.assign(columns, 64);
     fitted_.assign(columns, false);
     alignments_.assign(columns, Alignment::Left);
@@ -45,13 +45,16 @@ int ColumnGrid::AddRows(int count) {
     return first;
 }
 
-void ColumnGrid::SetCellText(int col, int row, std::string text) {
-    rows_.at(row).at(col).text = std::move(text);
+void ColumnGrid::SetHeaderText(int col, std::string text) {
+    headers_.at(col) = std::move(text);
     changed();
 }
 
-std::string ColumnGrid::DisplayText(int col, int row) const {
-    return ParseCellMarkup(CellText(col, row)).text;
+void ColumnGrid::SetCellText(int col, int row, std::string text, TextTone tone) {
+    auto& cell = rows_.at(row).at(col);
+    cell.text = std::move(text);
+    cell.tone = tone;
+    changed();
 }
 
 void ColumnGrid::AddCheckBox(int col, int row, bool checked) {
@@ -68,7 +71,7 @@ void ColumnGrid::SetChecked(int col, int row, bool checked) {
 }
 
 void ColumnGrid::ToggleCheckBoxByUser(int col, int row) {
-    if (row <= 0 || row >= RowCount() || col < 0 || col >= ColCount()) {
+    if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) {
         return;
     }
     auto& box = rows_[row][col].checkBox;
@@ -88,6 +91,9 @@ void ColumnGrid::ClearCells() {
             cell = Cell{};
         }
     }
+    for (auto& header : headers_) {
+        header.clear();
+    }
     changed();
 }
 
@@ -98,9 +104,9 @@ void ColumnGrid::SetColumnWidth(int col, int width) {
 }
 
 void ColumnGrid::FitColumnToContent(int col) {
-    int widest = 0;
+    int widest = measure_(HeaderText(col), true);
     for (int row = 0; row < RowCount(); ++row) {
-        widest = std::max(widest, measure_(DisplayText(col, row), row == 0));
+        widest = std::max(widest, measure_(CellText(col, row), false));
     }
     SetColumnWidth(col, widest);
     fitted_[col] = true;
@@ -141,7 +147,7 @@ ColumnGrid::RowLess ColumnGrid::comparisonOf(int col) const {
 }
 
 void ColumnGrid::HeaderClick(int col) {
-    if (!sortingEnabled_ || col < 0 || col >= ColCount() || RowCount() < 2) {
+    if (!sortingEnabled_ || col < 0 || col >= ColCount() || RowCount() == 0) {
         return;
     }
     sortAscending_ = col == sortColumn_ ? !sortAscending_ : true;
@@ -149,7 +155,7 @@ void ColumnGrid::HeaderClick(int col) {
     const RowLess less = comparisonOf(col);
     const bool ascending = sortAscending_;
     // Stable, so that equal rows keep the order they stand in.
-    std::stable_sort(rows_.begin() + 1, rows_.end(), [&](const auto& a, const auto& b) {
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const auto& a, const auto& b) {
         return ascending ? less(a[col], b[col]) : less(b[col], a[col]);
     });
     changed();

@@ -11,12 +11,23 @@ namespace brevolt::widgets {
 
 enum class Alignment { Left, Centre };
 
-// A grid of text cells with one fixed header row (row 0); any cell may hold a check box. It
-// sorts its other rows by a column on a header click, and tells its view when it changed.
+// What the colour of a cell's text tells; the view picks the colour, and under High Contrast
+// the text alone carries the meaning.
+enum class TextTone {
+    Plain,  // no colour of its own
+    Alarm,  // a danger
+    Calm,   // no particular danger
+    Faint,  // nothing known, or of little weight
+};
+
+// A grid of text cells under a header of one text a column; any cell may hold a check box. Rows
+// are numbered from 0. It sorts its rows by a column on a header click, and tells its view when
+// it changed.
 class ColumnGrid : public ChangeNotifier {
   public:
     struct Cell {
         std::string text;
+        TextTone tone = TextTone::Plain;
         std::optional<bool> checkBox;  // empty: no check box; else whether it is ticked
     };
 
@@ -25,17 +36,21 @@ class ColumnGrid : public ChangeNotifier {
 
     ColumnGrid();
 
-    // Discards every column and cell, then makes an empty grid of this size.
+    // Discards every column, header and cell, then makes an empty grid of this many columns and
+    // rows.
     void Reset(int columns, int rows);
     // Adds empty rows at the end; returns the number of the first.
     int AddRows(int count);
     int ColCount() const { return static_cast<int>(widths_.size()); }
     int RowCount() const { return static_cast<int>(rows_.size()); }
 
+    const std::string& HeaderText(int col) const { return headers_.at(col); }
+    void SetHeaderText(int col, std::string text);
+
     const std::string& CellText(int col, int row) const { return rows_.at(row).at(col).text; }
-    void SetCellText(int col, int row, std::string text);
-    // The cell's visible text: its mark-up removed.
-    std::string DisplayText(int col, int row) const;
+    TextTone CellTone(int col, int row) const { return rows_.at(row).at(col).tone; }
+    // Sets the text and its tone together: a text set without one is plain.
+    void SetCellText(int col, int row, std::string text, TextTone tone = TextTone::Plain);
 
     bool HasCheckBox(int col, int row) const { return rows_.at(row).at(col).checkBox.has_value(); }
     bool IsChecked(int col, int row) const {
@@ -46,7 +61,7 @@ class ColumnGrid : public ChangeNotifier {
     void SetChecked(int col, int row, bool checked);
     // The user toggled the box (click or space bar): raises the check-box event.
     void ToggleCheckBoxByUser(int col, int row);
-    // Empties every cell, header included, and removes every check box; the size stays.
+    // Empties every cell and header and removes every check box; the size stays.
     void ClearCells();
 
     int ColumnWidth(int col) const { return widths_.at(col); }
@@ -63,8 +78,8 @@ class ColumnGrid : public ChangeNotifier {
     bool IsReadOnly(int col) const { return readOnly_.at(col); }
     void SetReadOnly(int col, bool readOnly);
 
-    // Sorting by header click: ascending, or the other way round when the column is the one
-    // sorted last. `compare` is the column's "less than" over two rows' cells.
+    // Sorting by header click: every row, ascending, or the other way round when the column is
+    // the one sorted last. `less` is the column's "less than" over two rows' cells.
     using RowLess = std::function<bool(const Cell& a, const Cell& b)>;
     void EnableSorting(int initialColumn);
     void SetColumnComparison(int col, RowLess less);
@@ -80,6 +95,7 @@ class ColumnGrid : public ChangeNotifier {
     RowLess comparisonOf(int col) const;
 
     std::vector<std::vector<Cell>> rows_;
+    std::vector<std::string> headers_;
     std::vector<int> widths_;
     std::vector<bool> fitted_;
     std::vector<Alignment> alignments_;

@@ -8,6 +8,13 @@ int Scale(HWND window, int pixels) {
     return MulDiv(pixels, dpi, 96);
 }
 
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 UniqueFont CreateUiFont(HWND window, const wchar_t* face, int height, bool bold) {
     LOGFONTW font{};
     font.lfHeight = Scale(window, height);

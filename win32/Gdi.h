@@ -15,4 +15,7 @@ UniqueFont CreateUiFont(HWND window, const wchar_t* face, int height, bool bold)
 // Pixels at 96 dots per inch scaled to the window's DPI.
 int Scale(HWND window, int pixels);
 
+// The user has High Contrast on: colours that carry meaning give way to the system's.
+bool HighContrastOn();
+
 }  // namespace brevolt::win32

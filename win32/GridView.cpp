@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "base/WideText.h"
-#include "widgets/CellMarkup.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -52,16 +51,19 @@ int MeasureCell(HWND list, const std::string& text, bool header) {
 
 }  // namespace
 
-std::optional<COLORREF> CellTextColour(const std::string& cellText) {
-    const std::string colour = widgets::ParseCellMarkup(cellText).colour;
-    if (colour == "clRed") {
-        return RGB(255, 0, 0);
+std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast) {
+    if (highContrast) {
+        return std::nullopt;
     }
-    if (colour == "clBlue") {
-        return RGB(0, 0, 255);
-    }
-    if (colour == "clGray") {
-        return GetSysColor(COLOR_GRAYTEXT);
+    switch (tone) {
+        case widgets::TextTone::Alarm:
+            return RGB(255, 0, 0);
+        case widgets::TextTone::Calm:
+            return RGB(0, 0, 255);
+        case widgets::TextTone::Faint:
+            return GetSysColor(COLOR_GRAYTEXT);
+        case widgets::TextTone::Plain:
+            break;
     }
     return std::nullopt;
 }
@@ -140,7 +142,7 @@ void GridView::refresh() {
     };
     // Items that come or go move the rest: the list is then redrawn whole, once. Otherwise
     // the list view redraws the items that changed.
-    if (model_.RowCount() - 1 != static_cast<int>(shownItems_.size()) ||
+    if (model_.RowCount() != static_cast<int>(shownItems_.size()) ||
         model_.ColCount() != static_cast<int>(shownColumns_.size())) {
         const Rebuild rebuild(handle(), updating_);
         update();
@@ -157,8 +159,7 @@ void GridView::refreshColumns() {
     const int existing = std::min(model_.ColCount(), static_cast<int>(shownColumns_.size()));
     shownColumns_.resize(model_.ColCount());
     for (int col = 0; col < model_.ColCount(); ++col) {
-        ShownColumn wanted{model_.RowCount() > 0 ? model_.DisplayText(col, 0) : std::string(),
-                           model_.ColumnWidth(col),
+        ShownColumn wanted{model_.HeaderText(col), model_.ColumnWidth(col),
                            model_.ColumnAlignment(col) == widgets::Alignment::Centre ? LVCFMT_CENTER
                                                                                      : LVCFMT_LEFT};
         if (col < existing && shownColumns_[col] == wanted) {
@@ -179,19 +180,19 @@ void GridView::refreshColumns() {
 void GridView::refreshItems() {
     // Items are updated in place, so that a toggle keeps the scroll position and selection, and
     // no item goes away while the list view is still busy with the click that toggled it.
-    const int items = std::max(0, model_.RowCount() - 1);
+    const int items = model_.RowCount();
     for (int extra = ListView_GetItemCount(handle()); extra > items; --extra) {
         ListView_DeleteItem(handle(), extra - 1);
     }
     const int existing = ListView_GetItemCount(handle());
     shownItems_.resize(items);
+    // Item i shows row i.
     for (int item = 0; item < items; ++item) {
-        const int row = item + 1;
         ShownItem wanted;
         for (int col = 0; col < model_.ColCount(); ++col) {
-            wanted.cells.push_back(model_.CellText(col, row));
+            wanted.cells.push_back({model_.CellText(col, item), model_.CellTone(col, item)});
         }
-        wanted.box = !model_.HasCheckBox(0, row) ? 0 : model_.IsChecked(0, row) ? 2 : 1;
+        wanted.box = !model_.HasCheckBox(0, item) ? 0 : model_.IsChecked(0, item) ? 2 : 1;
         if (item < existing && shownItems_[item] == wanted) {
             continue;
         }
@@ -199,11 +200,11 @@ void GridView::refreshItems() {
             LVITEMW entry{};
             entry.mask = LVIF_PARAM;
             entry.iItem = item;
-            entry.lParam = row;
+            entry.lParam = item;  // its row, for rowOf and the custom draw
             SendMessageW(handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
         }
         for (int col = 0; col < model_.ColCount(); ++col) {
-            std::wstring text = text::Widen(model_.DisplayText(col, row));
+            std::wstring text = text::Widen(wanted.cells[col].text);
             LVITEMW cell{};
             cell.iSubItem = col;
             cell.pszText = text.data();
@@ -211,7 +212,7 @@ void GridView::refreshItems() {
         }
         ListView_SetItemState(handle(), item, INDEXTOSTATEIMAGEMASK(wanted.box),
                               LVIS_STATEIMAGEMASK);
-        ListView_RedrawItems(handle(), item, item);  // a colour may change without its text
+        ListView_RedrawItems(handle(), item, item);  // a tone may change without its text
         shownItems_[item] = std::move(wanted);
     }
 }
@@ -248,7 +249,7 @@ RECT GridView::boxOf(int item) const {
 
 void GridView::drawBox(HDC dc, int item) const {
     const int row = rowOf(item);
-    if (row <= 0 || row >= model_.RowCount() || !model_.HasCheckBox(0, row)) {
+    if (row < 0 || row >= model_.RowCount() || !model_.HasCheckBox(0, row)) {
         return;
     }
     const bool ticked = model_.IsChecked(0, row);
@@ -327,7 +328,9 @@ LRESULT GridView::customDraw(LPARAM lParam) {
     auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
-            openBoxTheme();  // the visual style may have changed since the last paint
+            // The visual style and High Contrast may have changed since the last paint.
+            openBoxTheme();
+            highContrast_ = HighContrastOn();
             return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT:
             itemTextColour_ = draw.clrText;
@@ -338,10 +341,11 @@ LRESULT GridView::customDraw(LPARAM lParam) {
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
             // Every cell gets its colour: one set for a cell would stay for the next ones.
             const int row = static_cast<int>(draw.nmcd.lItemlParam);
-            const bool inGrid = row > 0 && row < model_.RowCount() && draw.iSubItem >= 0 &&
+            const bool inGrid = row >= 0 && row < model_.RowCount() && draw.iSubItem >= 0 &&
                                 draw.iSubItem < model_.ColCount();
-            const auto colour =
-                inGrid ? CellTextColour(model_.CellText(draw.iSubItem, row)) : std::nullopt;
+            const auto colour = inGrid
+                                    ? ToneColour(model_.CellTone(draw.iSubItem, row), highContrast_)
+                                    : std::nullopt;
             draw.clrText = colour.value_or(itemTextColour_);
             return CDRF_NEWFONT;
         }

@@ -13,14 +13,16 @@
 
 namespace brevolt::win32 {
 
-// The colour a cell's mark-up asks for; none for the list's own colour.
-std::optional<COLORREF> CellTextColour(const std::string& cellText);
+// The colour of a cell's text in this tone; none for the list's own colour. Under High Contrast
+// every tone takes the list's own colour, the system's window text (its highlight text on the
+// selected row, where the window text might not be readable): the words tell the meaning.
+std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast);
 
-// A ColumnGrid on screen: a report list view whose header is the grid's row 0 and whose items
-// are its other rows, with the check box of column 0 as the item's check box (so that screen
-// readers tell it), drawn by the view centred in its cell. A click on the box and the space bar
-// toggle it; the user's toggles and header clicks go to the model, which then has the list
-// redrawn.
+// A ColumnGrid on screen: a report list view whose header shows the grid's header texts and
+// whose items are its rows, one for one. The check box of column 0 is the item's check box (so
+// that screen readers tell it), drawn by the view centred in its cell. A click on the box and the
+// space bar toggle it; the user's toggles and header clicks go to the model, which then has the
+// list redrawn.
 //
 // One view binds one model: the view takes over the model's OnChanged and text measure until
 // it goes, and the model must outlive the view.
@@ -59,9 +61,14 @@ class GridView : public ControlView {
         int format = 0;
         bool operator==(const ShownColumn&) const = default;
     };
+    struct ShownCell {
+        std::string text;
+        widgets::TextTone tone = widgets::TextTone::Plain;  // a new tone alone redraws the item
+        bool operator==(const ShownCell&) const = default;
+    };
     struct ShownItem {
-        std::vector<std::string> cells;  // with their mark-up, which sets the colours
-        int box = 0;                     // state image: 0 none, 1 unticked, 2 ticked
+        std::vector<ShownCell> cells;
+        int box = 0;  // state image: 0 none, 1 unticked, 2 ticked
         bool operator==(const ShownItem&) const = default;
     };
 
@@ -70,6 +77,7 @@ class GridView : public ControlView {
     UniqueFont headerFont_;
     UniqueTheme boxTheme_;         // the system's check box, when a visual style is on
     bool updating_ = false;        // the view's own changes are no user input
+    bool highContrast_ = false;    // as at the start of the paint
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn
     std::vector<ShownColumn> shownColumns_;
     std::vector<ShownItem> shownItems_;

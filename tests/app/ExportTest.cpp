@@ -45,7 +45,7 @@ TEST_F(Export, AnOutlookVersionExportsItsListsAndTheOptionsShown) {
     Store(SecurityKey("11.0"), "Level1Remove", "CHM;ps1");
     Store(SecurityKey("11.0"), "Level1RemoveUser", "C:\\own \"list\"");
     Start("", {"11.0"});
-    frm->attachmentGrid.ToggleCheckBoxByUser(0, 13);  // FXP
+    frm->attachmentGrid.ToggleCheckBoxByUser(0, 12);  // FXP
     frm->pages.SelectTabByUser(MainWindow::OptionsTab);
     frm->outlookOptions.SetChecked(0, true);
     const std::string bytes = ExportTo("C:\\Users\\anna\\Brevolt Outlook 2003.reg");

@@ -200,8 +200,8 @@ TEST_F(MainWindowLogic, AFailedWriteTestKeepsVersionAndHeaderAndLeavesTheGridEmp
     EXPECT_EQ(session.currentVersion, "6.0");
     EXPECT_EQ(frm->header.Text(), "Outlook Express");
     EXPECT_EQ(VisibleTabs(), (std::vector<bool>{false, false, true, true}));
-    EXPECT_EQ(frm->attachmentGrid.CellText(0, 0), "");
-    EXPECT_FALSE(frm->attachmentGrid.HasCheckBox(0, 1));
+    EXPECT_EQ(frm->attachmentGrid.HeaderText(0), "");
+    EXPECT_FALSE(frm->attachmentGrid.HasCheckBox(0, 0));
     EXPECT_TRUE(dialogs().shown.empty());
 }
 
@@ -232,7 +232,7 @@ TEST_F(MainWindowLogic, AnErrorInCreationIsReportedAndTheWindowStillOpens) {
     EXPECT_EQ(dialogs().shown[0].text, "Ungültiger Datentyp für 'Level1Remove'");
     EXPECT_EQ(session.currentVersion, "11.0");
     EXPECT_EQ(frm->header.Text(), "Outlook 2003");
-    EXPECT_EQ(frm->attachmentGrid.RowCount(), 1) << "the header alone";
+    EXPECT_EQ(frm->attachmentGrid.RowCount(), 0) << "no rows";
     EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
 }
 
@@ -240,7 +240,7 @@ TEST_F(MainWindowLogic, TheSaveInOutlookModeAsksFirstThenWritesTheListsAndEnds) 
     Start("", {"11.0"});
     Store(SecurityKey("11.0"), "Level1Remove", "CHM");
     ChooseMenu("version2");
-    frm->attachmentGrid.ToggleCheckBoxByUser(0, 14);  // HLP
+    frm->attachmentGrid.ToggleCheckBoxByUser(0, 13);  // HLP
     EXPECT_TRUE(frm->HasPendingExtChanges());
     recorder.changes.clear();
 
@@ -291,7 +291,7 @@ TEST_F(MainWindowLogic, AnAddListThatIsNoTextIsReplacedByTheSave) {
     }
     Start("11.0", {"11.0"});
     EXPECT_TRUE(dialogs().shown.empty());
-    EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 7));  // CHM
+    EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 6));  // CHM
     frm->saveButton.Click();
     EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Add").substr(0, 12), "ADE;ADP;APP;");
     EXPECT_EQ(dialogs().shown.size(), 1u);  // the information alone
@@ -326,7 +326,7 @@ TEST_F(MainWindowLogic, APolicyIsToldAndTheUsersValuesAreStillSaved) {
     EXPECT_EQ(notice.rfind("Outlook folgt den Sicherheitsrichtlinien", 0), 0u);
     EXPECT_EQ(frm->statusBar.Text(), notice);
     const auto rowOf = [this](const std::string& extension) {
-        for (int row = 1; row < frm->attachmentGrid.RowCount(); ++row) {
+        for (int row = 0; row < frm->attachmentGrid.RowCount(); ++row) {
             if (frm->attachmentGrid.CellText(1, row) == extension) {
                 return row;
             }
@@ -381,14 +381,14 @@ TEST_F(MainWindowLogic, AFileTypeAddedThroughTheDialogIsSaved) {
                                    "PS1):"});
     ASSERT_EQ(dialogs().shown.size(), 1u);
     EXPECT_EQ(dialogs().shown[0].text.rfind("Die Erweiterung darf kein Semikolon", 0), 0u);
-    ASSERT_EQ(frm->attachmentGrid.RowCount(), 40);
-    EXPECT_EQ(frm->attachmentGrid.CellText(1, 39), "PY");
-    EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 39));
+    ASSERT_EQ(frm->attachmentGrid.RowCount(), 39);
+    EXPECT_EQ(frm->attachmentGrid.CellText(1, 38), "PY");
+    EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 38));
     EXPECT_EQ(frm->statusBar.Text(), "Ungespeicherte Änderungen");
 
     dialogs().typed = {std::nullopt};  // "Abbrechen"
     frm->gridMenu.items[2].Click();
-    EXPECT_EQ(frm->attachmentGrid.RowCount(), 40);
+    EXPECT_EQ(frm->attachmentGrid.RowCount(), 39);
 
     frm->saveButton.Click();
     EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Remove"), "PY");

@@ -60,7 +60,7 @@ const std::vector<Scenario> kScenarios = {
          Seed(world, "11.0");
          world.frm->pages.SelectTabByUser(MainWindow::OptionsTab);
          world.frm->outlookOptions.ToggleByUser(0);
-         world.frm->attachmentGrid.ToggleCheckBoxByUser(0, 14);
+         world.frm->attachmentGrid.ToggleCheckBoxByUser(0, 13);
      },
      [](World& world) { world.frm->saveButton.Click(); }, true},
     {"the save in Outlook Express mode",

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/WideText.h"
-#include "widgets/CellMarkup.h"
 #include "widgets/ColumnGrid.h"
 #include "win32/Gdi.h"
 #include "win32/GridView.h"
@@ -20,7 +20,7 @@
 namespace brevolt::win32 {
 namespace {
 
-using widgets::ColouredText;
+using widgets::TextTone;
 
 std::string ItemText(HWND list, int item, int col) {
     wchar_t buffer[256] = {};
@@ -124,7 +124,7 @@ constexpr Toggle kToggles[] = {{"a click on the box", ClickTheBox},
                                {"the space bar", PressSpaceOn}};
 
 // The grid of the unblocking page in small: a check box column, two text columns and a rating
-// column in mark-up; the last row has no check box.
+// column with its tones; the last row has no check box.
 class GridViewTest : public ::testing::Test {
   protected:
     GridViewTest() {
@@ -133,23 +133,23 @@ class GridViewTest : public ::testing::Test {
         host = UniqueWindow(CreateWindowExW(0, L"STATIC", L"GridViewTest", WS_OVERLAPPEDWINDOW, 0,
                                             0, 700, 400, nullptr, nullptr,
                                             GetModuleHandleW(nullptr), nullptr));
-        grid.Reset(4, 4);
+        grid.Reset(4, 3);
         const char* headers[] = {"Freigegeben", "Endung", "Programm", "Bewertung"};
         for (int col = 0; col < 4; ++col) {
-            grid.SetCellText(col, 0, headers[col]);
+            grid.SetHeaderText(col, headers[col]);
             grid.SetColumnWidth(col, 100 + col);
         }
         grid.SetColumnAlignment(0, widgets::Alignment::Centre);
-        const Row rows[] = {{".chm", "Kompilierte Hilfe", ColouredText("Gefährlich", "clRed")},
-                            {".bat", "Stapelverarbeitung", ColouredText("Sicher", "clBlue")},
-                            {".txt", "Text", "—"}};
-        for (int row = 1; row <= 3; ++row) {
-            if (row < 3) {
-                grid.AddCheckBox(0, row, row == 2);
+        const Row rows[] = {{".chm", "Kompilierte Hilfe", "Gefährlich", TextTone::Alarm},
+                            {".bat", "Stapelverarbeitung", "Sicher", TextTone::Calm},
+                            {".txt", "Text", "—", TextTone::Plain}};
+        for (int row = 0; row < 3; ++row) {
+            if (row < 2) {
+                grid.AddCheckBox(0, row, row == 1);
             }
-            grid.SetCellText(1, row, rows[row - 1].extension);
-            grid.SetCellText(2, row, rows[row - 1].program);
-            grid.SetCellText(3, row, rows[row - 1].rating);
+            grid.SetCellText(1, row, rows[row].extension);
+            grid.SetCellText(2, row, rows[row].program);
+            grid.SetCellText(3, row, rows[row].rating, rows[row].tone);
         }
         grid.EnableSorting(0);
         grid.OnCheckBoxClick = [this](int col, int row) { clicks.emplace_back(col, row); };
@@ -166,6 +166,7 @@ class GridViewTest : public ::testing::Test {
         std::string extension;
         std::string program;
         std::string rating;
+        TextTone tone;
     };
 
     std::vector<std::string> Column(int col) const {
@@ -184,7 +185,7 @@ class GridViewTest : public ::testing::Test {
     HWND list = nullptr;
 };
 
-TEST_F(GridViewTest, ShowsTheHeaderRowAndOneItemPerRow) {
+TEST_F(GridViewTest, ShowsTheHeaderAndOneItemPerRow) {
     const auto style = GetWindowLongW(list, GWL_STYLE);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_TRUE(style & LVS_SINGLESEL);
@@ -197,7 +198,7 @@ TEST_F(GridViewTest, ShowsTheHeaderRowAndOneItemPerRow) {
 
     ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 4);
     for (int col = 0; col < 4; ++col) {
-        EXPECT_EQ(HeaderText(list, col), grid.CellText(col, 0));
+        EXPECT_EQ(HeaderText(list, col), grid.HeaderText(col));
         EXPECT_EQ(ListView_GetColumnWidth(list, col), 100 + col);
     }
     EXPECT_EQ(HeaderFormat(list, 0) & HDF_JUSTIFYMASK, HDF_CENTER);
@@ -209,7 +210,7 @@ TEST_F(GridViewTest, ShowsTheHeaderRowAndOneItemPerRow) {
               (std::vector<std::string>{"Kompilierte Hilfe", "Stapelverarbeitung", "Text"}));
     EXPECT_EQ(Column(3), (std::vector<std::string>{"Gefährlich", "Sicher", "—"}));
     for (int item = 0; item < 3; ++item) {
-        EXPECT_EQ(ItemParam(list, item), item + 1) << "the item keeps its row";
+        EXPECT_EQ(ItemParam(list, item), item) << "the item keeps its row";
     }
     EXPECT_EQ(StateImage(list, 0), 1);
     EXPECT_EQ(StateImage(list, 1), 2);
@@ -225,42 +226,48 @@ TEST_F(GridViewTest, ShowsTheHeaderRowAndOneItemPerRow) {
 }
 
 TEST_F(GridViewTest, FollowsTheModel) {
-    grid.SetCellText(2, 1, "HTML-Hilfe");
+    grid.SetCellText(2, 0, "HTML-Hilfe");
     EXPECT_EQ(ItemText(list, 0, 2), "HTML-Hilfe");
-    grid.SetChecked(0, 1, true);
+    grid.SetHeaderText(1, "Typ");
+    EXPECT_EQ(HeaderText(list, 1), "Typ");
+    grid.SetChecked(0, 0, true);
     EXPECT_EQ(StateImage(list, 0), 2);
-    grid.AddCheckBox(0, 3, true);
+    grid.AddCheckBox(0, 2, true);
     EXPECT_EQ(StateImage(list, 2), 2);
     EXPECT_TRUE(clicks.empty()) << "the view's own updates are no user toggles";
-    EXPECT_TRUE(grid.IsChecked(0, 1));
+    EXPECT_TRUE(grid.IsChecked(0, 0));
 
-    grid.Reset(2, 2);
+    grid.Reset(2, 1);
     EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 2);
+    EXPECT_EQ(HeaderText(list, 1), "");
     EXPECT_EQ(ListView_GetItemCount(list), 1);
     EXPECT_EQ(ItemText(list, 0, 1), "");
     EXPECT_EQ(StateImage(list, 0), 0);
 
-    grid.Reset(3, 5);
-    grid.SetCellText(2, 4, "unten");
+    grid.Reset(3, 4);
+    grid.SetCellText(2, 3, "unten");
     EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 3);
     ASSERT_EQ(ListView_GetItemCount(list), 4);
     EXPECT_EQ(ItemText(list, 3, 2), "unten");
-    EXPECT_EQ(ItemParam(list, 3), 4);
+    EXPECT_EQ(ItemParam(list, 3), 3);
+
+    grid.Reset(3, 0);
+    EXPECT_EQ(ListView_GetItemCount(list), 0) << "a grid of no rows shows no items";
 }
 
 TEST_F(GridViewTest, TheUsersTogglesGoThroughTheModel) {
     for (const auto& input : kToggles) {
         SCOPED_TRACE(input.name);
         clicks.clear();
-        const bool before = grid.IsChecked(0, 1);
+        const bool before = grid.IsChecked(0, 0);
         input.act(list, 0);
-        EXPECT_NE(grid.IsChecked(0, 1), before);
+        EXPECT_NE(grid.IsChecked(0, 0), before);
         EXPECT_EQ(StateImage(list, 0), before ? 1 : 2);
         input.act(list, 0);
-        EXPECT_EQ(grid.IsChecked(0, 1), before);
+        EXPECT_EQ(grid.IsChecked(0, 0), before);
         EXPECT_EQ(StateImage(list, 0), before ? 2 : 1);
-        EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 1}}));
-        EXPECT_TRUE(grid.IsChecked(0, 2)) << "no other row changed";
+        EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 0}, {0, 0}}));
+        EXPECT_TRUE(grid.IsChecked(0, 1)) << "no other row changed";
     }
 }
 
@@ -270,7 +277,7 @@ TEST_F(GridViewTest, TheListShowsWhatTheModelMadeOfAToggle) {
     for (const auto& input : kToggles) {
         SCOPED_TRACE(input.name);
         input.act(list, 0);
-        EXPECT_FALSE(grid.IsChecked(0, 1));
+        EXPECT_FALSE(grid.IsChecked(0, 0));
         EXPECT_EQ(StateImage(list, 0), 1);
     }
 }
@@ -279,15 +286,15 @@ TEST_F(GridViewTest, TheToggleReachesTheRowTheItemShowsAfterSorting) {
     grid.HeaderClick(1);  // .bat, .chm, .txt
     ASSERT_EQ(ItemText(list, 0, 1), ".bat");
     PressSpaceOn(list, 1);
-    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 2}}));
-    EXPECT_EQ(grid.CellText(1, 2), ".chm");
-    EXPECT_TRUE(grid.IsChecked(0, 2));
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 1}}));
+    EXPECT_EQ(grid.CellText(1, 1), ".chm");
+    EXPECT_TRUE(grid.IsChecked(0, 1));
     EXPECT_EQ(StateImage(list, 1), 2);
 }
 
 TEST_F(GridViewTest, ARowWithoutABoxStaysWithout) {
     PressSpaceOn(list, 2);
-    EXPECT_FALSE(grid.HasCheckBox(0, 3));
+    EXPECT_FALSE(grid.HasCheckBox(0, 2));
     EXPECT_EQ(StateImage(list, 2), 0);
     EXPECT_TRUE(clicks.empty());
 }
@@ -317,11 +324,20 @@ TEST_F(GridViewTest, HeaderClicksSortTheModelAndMarkTheColumn) {
     EXPECT_TRUE(clicks.empty());
 }
 
-TEST(GridViewColours, ComeFromTheCellsMarkup) {
-    EXPECT_EQ(CellTextColour(ColouredText("Gefährlich", "clRed")), RGB(255, 0, 0));
-    EXPECT_EQ(CellTextColour(ColouredText("Sicher", "clBlue")), RGB(0, 0, 255));
-    EXPECT_EQ(CellTextColour("Gefährlich"), std::nullopt);
-    EXPECT_EQ(CellTextColour(ColouredText("Grün", "clGreen")), std::nullopt);
+// Under High Contrast every tone takes the list's own colour: the words tell the meaning.
+TEST(GridViewColours, ComeFromTheCellsToneAndGiveWayToHighContrast) {
+    const struct {
+        TextTone tone;
+        std::optional<COLORREF> colour;
+    } cases[] = {{TextTone::Alarm, RGB(255, 0, 0)},
+                 {TextTone::Calm, RGB(0, 0, 255)},
+                 {TextTone::Faint, GetSysColor(COLOR_GRAYTEXT)},
+                 {TextTone::Plain, std::nullopt}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.tone));
+        EXPECT_EQ(ToneColour(c.tone, false), c.colour);
+        EXPECT_EQ(ToneColour(c.tone, true), std::nullopt);
+    }
 }
 
 // Paints the list into a bitmap and counts the pixels of a colour in a cell.
@@ -401,8 +417,9 @@ class Painting {
     int width_ = 0;
 };
 
-TEST_F(GridViewTest, DrawsEachCellInTheColourOfItsMarkup) {
-    grid.SetCellText(1, 2, ColouredText(".bat", "clRed"));  // the cell before a plain one
+TEST_F(GridViewTest, DrawsEachCellInTheColourOfItsTone) {
+    grid.SetCellText(1, 1, ".bat", TextTone::Alarm);  // the cell before a plain one
+    grid.SetCellText(2, 2, "Text", TextTone::Faint);
     const Painting painting(list);
     const COLORREF red = RGB(255, 0, 0);
     const COLORREF blue = RGB(0, 0, 255);
@@ -413,6 +430,8 @@ TEST_F(GridViewTest, DrawsEachCellInTheColourOfItsMarkup) {
     EXPECT_EQ(painting.Count(1, 2, red), 0) << "a colour stays in its cell";
     EXPECT_EQ(painting.Count(2, 3, red) + painting.Count(2, 3, blue), 0);
     EXPECT_GT(painting.Count(2, 3, GetSysColor(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GT(painting.Count(2, 2, GetSysColor(COLOR_GRAYTEXT)), 0);
+    EXPECT_EQ(painting.Count(2, 2, GetSysColor(COLOR_WINDOWTEXT)), 0);
 }
 
 TEST_F(GridViewTest, TheBoxesAreDrawnCentredInTheirColumn) {
@@ -438,7 +457,7 @@ TEST_F(GridViewTest, AClickBesideTheBoxTogglesNothing) {
     Click(list, {cell.right - 8, (cell.top + cell.bottom) / 2}, WM_LBUTTONDOWN, WM_LBUTTONUP,
           MK_LBUTTON);
     EXPECT_TRUE(clicks.empty());
-    EXPECT_FALSE(grid.IsChecked(0, 1));
+    EXPECT_FALSE(grid.IsChecked(0, 0));
 }
 
 TEST_F(GridViewTest, RightClickAsksForTheContextMenuWhereItHappened) {
@@ -466,7 +485,7 @@ TEST_F(GridViewTest, RightClickAsksForTheContextMenuWhereItHappened) {
 
 TEST_F(GridViewTest, FittingAColumnMeasuresWithTheListsFonts) {
     const std::string wide = "WWWWWWWWWWWWWWWWWWWW";
-    grid.SetCellText(2, 2, wide);
+    grid.SetCellText(2, 1, wide);
     grid.FitColumnToContent(2);
     const int cellText = TextWidth(list, wide);
     EXPECT_GE(grid.ColumnWidth(2), cellText + 12);
@@ -474,7 +493,7 @@ TEST_F(GridViewTest, FittingAColumnMeasuresWithTheListsFonts) {
     EXPECT_EQ(ListView_GetColumnWidth(list, 2), grid.ColumnWidth(2));
 
     const std::string title = "Freigegebene Dateiendungen";  // a header wider than its cells
-    grid.SetCellText(1, 0, title);
+    grid.SetHeaderText(1, title);
     grid.FitColumnToContent(1);
     const int headerText = TextWidth(ListView_GetHeader(list), title);
     EXPECT_GT(headerText, TextWidth(list, title)) << "the header's font is bold";
@@ -484,8 +503,8 @@ TEST_F(GridViewTest, FittingAColumnMeasuresWithTheListsFonts) {
 
 TEST_F(GridViewTest, TheModelOutlivesItsView) {
     view.reset();
-    grid.SetCellText(2, 1, "weiter");
-    grid.ToggleCheckBoxByUser(0, 1);
+    grid.SetCellText(2, 0, "weiter");
+    grid.ToggleCheckBoxByUser(0, 0);
     grid.FitColumnToContent(2);
     EXPECT_GT(grid.ColumnWidth(2), 0);
     EXPECT_EQ(clicks.size(), 1u);
