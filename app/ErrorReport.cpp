@@ -4,6 +4,8 @@
 
 namespace brevolt {
 
+const char* const kUnknownErrorMessage = "Unbekannter Fehler";
+
 std::string ErrorReportText(const std::string& message) {
     if (message.empty()) {
         return message;
@@ -13,9 +15,13 @@ std::string ErrorReportText(const std::string& message) {
     return lastByte > static_cast<unsigned char>('.') ? message + "." : message;
 }
 
-void ReportError(Application& app, const std::exception& error) {
-    app.Dialogs().ShowMessage(widgets::MessageKind::Error, app.Title(),
-                              ErrorReportText(error.what()));
+void ReportError(widgets::DialogService& dialogs, const std::string& title,
+                 const std::string& message) {
+    dialogs.ShowMessage(widgets::MessageKind::Error, title, ErrorReportText(message));
+}
+
+void ReportError(Application& app, const std::string& message) {
+    ReportError(app.Dialogs(), app.Title(), message);
 }
 
 }  // namespace brevolt

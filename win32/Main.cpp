@@ -1,14 +1,25 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <exception>
+
+#include "app/ErrorReport.h"
 #include "app/Startup.h"
 #include "win32/Win32Application.h"
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    brevolt::win32::Win32Application application;
-    brevolt::Session session;
-    return brevolt::RunProgram(application, session);
+    using namespace brevolt;
+    try {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        win32::Win32Application application;
+        Session session;
+        return RunProgram(application, session);
+    } catch (const std::exception& error) {
+        win32::ReportEscapedError(nullptr, error.what());
+    } catch (...) {
+        win32::ReportEscapedError(nullptr, kUnknownErrorMessage);
+    }
+    return 1;
 }

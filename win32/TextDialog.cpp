@@ -1,9 +1,12 @@
 #include "win32/TextDialog.h"
 
+#include <exception>
 #include <vector>
 
+#include "app/ErrorReport.h"
 #include "base/WideText.h"
 #include "resources/Texts.h"
+#include "win32/Win32Application.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -83,7 +86,7 @@ std::string EditText(HWND dialog) {
     return text::Narrow(text);
 }
 
-INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
@@ -117,6 +120,19 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         }
         default:
             break;
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleMessage(dialog, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        // The request's check is the program's: an error in it ends the click, and the dialog
+        // stays open.
+        ReportEscapedError(dialog, error.what());
+    } catch (...) {
+        ReportEscapedError(dialog, kUnknownErrorMessage);
     }
     return FALSE;
 }

@@ -4,14 +4,16 @@
 
 #include <vector>
 
+#include "app/ErrorReport.h"
 #include "base/WideText.h"
 #include "win32/AboutView.h"
 #include "win32/Handles.h"
 #include "win32/MainWindowView.h"
 
 namespace brevolt::win32 {
+namespace {
 
-std::string Win32Application::ExecutablePath() const {
+std::string ModulePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length =
@@ -24,6 +26,18 @@ std::string Win32Application::ExecutablePath() const {
         }
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::string ProgramTitle() {
+    std::string name = ModulePath();
+    name = name.substr(name.find_last_of("\\/") + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+}  // namespace
+
+std::string Win32Application::ExecutablePath() const {
+    return ModulePath();
 }
 
 bool Win32Application::SaveTextLines(const std::string& path,
@@ -67,9 +81,7 @@ bool Win32Application::ReplaceFile(const std::string& path, const std::string& b
 }
 
 std::string Win32Application::Title() const {
-    std::string name = ExecutablePath();
-    name = name.substr(name.find_last_of("\\/") + 1);
-    return name.substr(0, name.rfind('.'));
+    return ProgramTitle();
 }
 
 void Win32Application::Run(MainWindow& mainWindow) {
@@ -103,6 +115,16 @@ void Win32Application::ShowModal(AboutDialog& dialog) {
 
 void Win32Application::Terminate() {
     PostQuitMessage(0);
+}
+
+void ReportEscapedError(HWND window, const char* message) noexcept {
+    try {
+        MessageBoxes boxes;
+        boxes.SetOwner(window != nullptr ? GetAncestor(window, GA_ROOT) : nullptr);
+        ReportError(boxes, ProgramTitle(), message);
+    } catch (...) {
+        // The report itself failed (memory ran out, say): nothing is left to tell it with.
+    }
 }
 
 }  // namespace brevolt::win32

@@ -25,4 +25,10 @@ class Win32Application : public Application {
     HWND mainWindow_ = nullptr;
 };
 
+// The general error report for an error that reached a procedure Windows calls, where the
+// application object is out of reach: an error box modal to the window's top-level window (to
+// the whole program when there is none), captioned with the program's title. Never throws: a
+// report that fails has nowhere left to go.
+void ReportEscapedError(HWND window, const char* message) noexcept;
+
 }  // namespace brevolt::win32

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "base/WideText.h"
-#include "resources/Texts.h"
+#include "app/ErrorReport.h"
+#include "win32/Win32Application.h"
 
 namespace brevolt::win32 {
 void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
@@ -64,9 +64,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     } catch (const std::exception& error) {
         // Handlers report the program's errors themselves; whatever still gets here must not
         // unwind through Win32, and the program goes on.
-        MessageBoxW(window, text::Widen(error.what()).c_str(),
-                    text::Widen(resources::LoadText(resources::TextId::CaptionError)).c_str(),
-                    MB_OK | MB_ICONERROR);
+        ReportEscapedError(window, error.what());
+    } catch (...) {
+        ReportEscapedError(window, kUnknownErrorMessage);
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
+#include <string>
 
 #include "app/ErrorReport.h"
 #include "support/FakeApplication.h"
@@ -42,6 +44,27 @@ TEST(ErrorReport, AHandlerErrorIsShownCaptionedWithTheTitleAndTheProgramGoesOn) 
     EXPECT_EQ(app.dialogs.shown[0].caption, "brevolt");
     EXPECT_EQ(app.dialogs.shown[0].text, "Kaputt.");
     EXPECT_TRUE(RunHandler(app, [] {}));
+}
+
+TEST(ErrorReport, AnErrorThatIsNoStdExceptionIsShownAsUnknownAndTheProgramGoesOn) {
+    struct NotAStdException {};
+    const std::function<void()> throwers[] = {
+        [] { throw 42; },
+        [] { throw std::string("kein std::exception"); },
+        [] { throw NotAStdException{}; },
+    };
+    testing::FakeApplication app;
+    for (const auto& thrower : throwers) {
+        EXPECT_FALSE(RunHandler(app, thrower));
+    }
+    ASSERT_EQ(app.dialogs.shown.size(), 3u);
+    for (const auto& shown : app.dialogs.shown) {
+        EXPECT_EQ(shown.kind, widgets::MessageKind::Error);
+        EXPECT_EQ(shown.caption, "brevolt");
+        EXPECT_EQ(shown.text, "Unbekannter Fehler.");
+    }
+    EXPECT_TRUE(RunHandler(app, [] {}));
+    EXPECT_EQ(app.dialogs.shown.size(), 3u);
 }
 
 }  // namespace

@@ -6,4 +6,5 @@ set(BREVOLT_WIN32_TESTS
     win32/HandlesTest.cpp
     win32/MainWindowViewTest.cpp
     win32/MessageBoxesTest.cpp
+    win32/ProcedureErrorReportTest.cpp
     win32/ReplaceFileTest.cpp)
