@@ -7,11 +7,30 @@
 #include "app/ErrorReport.h"
 #include "base/WideText.h"
 #include "win32/AboutView.h"
-#include "win32/Handles.h"
 #include "win32/MainWindowView.h"
 
 namespace brevolt::win32 {
 namespace {
+
+constexpr const wchar_t* kRunningCopyMutex = L"Local\\Brevolt.RunningCopy";
+constexpr const wchar_t* kMainWindowClass = L"MainWindow";  // as MainWindowView registers it
+// Tells the running copy's main window from other windows of the class: another program's, or
+// one that an in-process test created.
+constexpr const wchar_t* kRunningCopyMark = L"Brevolt.RunningCopy";
+
+// The mark on the main window while its loop runs, taken off before the window goes.
+class RunningCopyMark {
+  public:
+    explicit RunningCopyMark(HWND window) : window_(window) {
+        SetPropW(window_, kRunningCopyMark, reinterpret_cast<HANDLE>(1));
+    }
+    RunningCopyMark(const RunningCopyMark&) = delete;
+    RunningCopyMark& operator=(const RunningCopyMark&) = delete;
+    ~RunningCopyMark() { RemovePropW(window_, kRunningCopyMark); }
+
+  private:
+    HWND window_;
+};
 
 std::string ModulePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
@@ -86,6 +105,7 @@ std::string Win32Application::Title() const {
 
 void Win32Application::Run(MainWindow& mainWindow) {
     MainWindowView view(mainWindow);
+    const RunningCopyMark mark(view.handle());
     mainWindow_ = view.handle();
     dialogs_.SetOwner(view.handle());
     ShowWindow(view.handle(), SW_SHOWNORMAL);
@@ -115,6 +135,31 @@ void Win32Application::ShowModal(AboutDialog& dialog) {
 
 void Win32Application::Terminate() {
     PostQuitMessage(0);
+}
+
+RunningCopyClaim::RunningCopyClaim() {
+    SetLastError(ERROR_SUCCESS);  // a new mutex need not clear an older error
+    mutex_.reset(CreateMutexW(nullptr, FALSE, kRunningCopyMutex));
+    // A mutex of that name that this copy may not open belongs to a copy started with other
+    // rights. Any other failure lets this copy run rather than refuse to start.
+    const DWORD error = GetLastError();
+    held_ = error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED;
+}
+
+void BringRunningCopyForward() {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, kMainWindowClass, nullptr)) != nullptr) {
+        if (GetPropW(window, kRunningCopyMark) == nullptr) {
+            continue;
+        }
+        if (IsIconic(window)) {
+            // Posted: a copy busy with a long save does not hold up this start.
+            ShowWindowAsync(window, SW_RESTORE);
+        }
+        // A box or the about dialog over the main window keeps the focus it has.
+        SetForegroundWindow(GetLastActivePopup(window));
+        return;
+    }
 }
 
 void ReportEscapedError(HWND window, const char* message) noexcept {

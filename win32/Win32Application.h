@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/Application.h"
+#include "win32/Handles.h"
 #include "win32/MessageBoxes.h"
 
 namespace brevolt::win32 {
@@ -24,6 +25,23 @@ class Win32Application : public Application {
     MessageBoxes dialogs_;
     HWND mainWindow_ = nullptr;
 };
+
+// The claim to be the one copy of the program that runs in the user's session: a named mutex,
+// created by the first copy and held for the claim's life.
+class RunningCopyClaim {
+  public:
+    RunningCopyClaim();
+    // False when another copy holds the claim.
+    bool Held() const { return held_; }
+
+  private:
+    UniqueFile mutex_;  // a kernel object, closed as a file handle is
+    bool held_ = false;
+};
+
+// Brings the main window of the copy that holds the claim to the front, restored when it was
+// minimised. Nothing when that copy shows no main window (yet).
+void BringRunningCopyForward();
 
 // The general error report for an error that reached a procedure Windows calls, where the
 // application object is out of reach: an error box modal to the window's top-level window (to

@@ -19,6 +19,8 @@ struct Search {
     DWORD processId;
     const wchar_t* className;
     HWND found;
+    int count = 0;
+    bool all = false;  // counts every match rather than ending at the first
 };
 
 BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter) {
@@ -30,7 +32,8 @@ BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter) {
     if (owner == search.processId && IsWindowVisible(window) &&
         wcscmp(className, search.className) == 0) {
         search.found = window;
-        return FALSE;
+        ++search.count;
+        return search.all ? TRUE : FALSE;
     }
     return TRUE;
 }
@@ -102,6 +105,12 @@ bool Program::HasWindow(const wchar_t* className) const {
     return WaitForWindow(className, 0ms) != nullptr;
 }
 
+int Program::CountWindows(const wchar_t* className) const {
+    Search search{process_.dwProcessId, className, nullptr, 0, true};
+    EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
 bool Program::WaitForExit(std::chrono::milliseconds timeout) const {
     return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
            WAIT_OBJECT_0;
@@ -147,6 +156,17 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
 
 std::string Utf8(const std::wstring& text) {
     return text::Narrow(text);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > until) {
+            return false;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
 }
 
 }  // namespace brevolt::e2e

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace brevolt::e2e {
@@ -43,6 +44,8 @@ class Program {
         return WaitForWindow(L"#32770", timeout);
     }
     bool HasWindow(const wchar_t* className) const;
+    // How many visible top-level windows of this class the program shows now.
+    int CountWindows(const wchar_t* className) const;
     bool WaitForExit(std::chrono::milliseconds timeout = 20s) const;
     // The exit code of a program that ended (a crash ends it with one of the system's
     // exception codes); STILL_ACTIVE while it runs.
@@ -66,5 +69,8 @@ std::string ReadFileBytes(const std::wstring& path);  // "<missing>" when it can
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 
 std::string Utf8(const std::wstring& text);
+
+// Asks until the condition holds (true) or the time is up (false).
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s);
 
 }  // namespace brevolt::e2e

@@ -71,6 +71,33 @@ TEST_F(StartupEndToEnd, AStartWritesTheProbeAndClosingStoresTheVersionOnce) {
     EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
+TEST_F(StartupEndToEnd, ASecondStartBringsTheRunningCopyForwardAndEndsWithoutWriting) {
+    Installation installation;
+    Program first(installation.Executable());
+    const HWND window = first.WaitForWindow(kMainWindow);
+    ASSERT_NE(window, nullptr);
+    // The first copy's probe goes, so that a second one would show.
+    ASSERT_TRUE(DeleteFileW(installation.File(L"test.file").c_str()));
+    PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+
+    {
+        Program second(installation.Executable());
+        EXPECT_TRUE(second.WaitForExit(10s));
+        EXPECT_EQ(second.ExitCode(), 0u);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(window) == FALSE; })) << "restored";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
+    EXPECT_EQ(first.CountWindows(kMainWindow), 1);
+    EXPECT_EQ(ReadFileBytes(installation.File(L"test.file")), "<missing>");
+    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "<missing>");
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first.WaitForExit());
+    EXPECT_EQ(first.ExitCode(), 0u);
+    EXPECT_EQ(ReadFileBytes(installation.File(L"main.ini")), "[Brevolt]\r\nLastVersion=9.0\r\n");
+}
+
 TEST_F(StartupEndToEnd, AnUnwritableSettingsFileKeepsTheWindowOpen) {
     Installation installation;
     CreateDirectoryW(installation.File(L"main.ini").c_str(), nullptr);
