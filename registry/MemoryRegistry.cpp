@@ -8,6 +8,9 @@
 namespace brevolt::registry {
 namespace {
 
+constexpr std::uint32_t kInjectedFault = MemoryRegistry::kInjectedFault;
+constexpr std::uint32_t kAccessDenied = MemoryRegistry::kAccessDenied;
+
 std::vector<std::string_view> SplitPath(std::string_view path) {
     std::vector<std::string_view> names;
     while (!path.empty()) {
@@ -41,10 +44,10 @@ class MemoryKey : public RegistryKey {
 
     bool hasValue(std::string_view name) const override {
         if (registry_.failsNow()) {
-            return false;
+            return failed(kInjectedFault);
         }
         const auto* node = registry_.find(hive_, path_);
-        return node != nullptr && node->values.count(FoldName(name)) != 0;
+        return (node != nullptr && node->values.count(FoldName(name)) != 0) || failed(kNotFound);
     }
 
     std::optional<RawValue> queryValue(std::string_view name) const override {
@@ -53,10 +56,12 @@ class MemoryKey : public RegistryKey {
         }
         const auto* node = registry_.find(hive_, path_);
         if (node == nullptr) {
+            failed(kInjectedFault);  // the key went while it was open
             return std::nullopt;
         }
         const auto it = node->values.find(FoldName(name));
         if (it == node->values.end()) {
+            failed(kNotFound);
             return std::nullopt;
         }
         return it->second.second;
@@ -64,12 +69,12 @@ class MemoryKey : public RegistryKey {
 
     bool setValue(std::string_view name, const RawValue& value) override {
         if (registry_.failsNow()) {
-            return false;
+            return failed(kInjectedFault);
         }
         auto* node = registry_.find(hive_, path_);
         if (node == nullptr || access_ != Access::Full ||
             registry_.failSet_.count({{hive_, FoldName(path_)}, FoldName(name)}) != 0) {
-            return false;
+            return failed(kAccessDenied);
         }
         auto& slot = node->values[FoldName(name)];
         if (slot.first.empty()) {
@@ -81,15 +86,17 @@ class MemoryKey : public RegistryKey {
 
     bool deleteValue(std::string_view name) override {
         if (registry_.failsNow()) {
-            return false;
+            return failed(kInjectedFault);
         }
         auto* node = registry_.find(hive_, path_);
         if (node == nullptr || access_ != Access::Full ||
             registry_.failDelete_.count({{hive_, FoldName(path_)}, FoldName(name)}) != 0) {
-            return false;
+            return failed(kAccessDenied);
         }
-        return node->values.erase(FoldName(name)) != 0;
+        return node->values.erase(FoldName(name)) != 0 || failed(kNotFound);
     }
+
+    std::uint32_t lastError() const override { return lastError_; }
 
     std::vector<std::string> subkeyNames() const override {
         std::vector<std::string> names;
@@ -105,10 +112,17 @@ class MemoryKey : public RegistryKey {
     }
 
   private:
+    // Keeps the code for lastError; always false, to be returned by the failing call.
+    bool failed(std::uint32_t code) const {
+        lastError_ = code;
+        return false;
+    }
+
     MemoryRegistry& registry_;
     Hive hive_;
     std::string path_;
     Access access_;
+    mutable std::uint32_t lastError_ = 0;
 };
 
 MemoryRegistry::MemoryRegistry() {
@@ -148,6 +162,7 @@ bool MemoryRegistry::fullAccessDenied(Hive hive, std::string_view path) const {
 std::unique_ptr<RegistryKey> MemoryRegistry::openKey(Hive hive, std::string_view path,
                                                      Access access, bool create) {
     if (failsNow()) {
+        lastError_ = kInjectedFault;
         return nullptr;
     }
     Node* node = roots_.at(hive).get();
@@ -156,8 +171,13 @@ std::unique_ptr<RegistryKey> MemoryRegistry::openKey(Hive hive, std::string_view
         const std::string childPath = JoinPath(walked, name);
         auto it = node->children.find(FoldName(name));
         if (it == node->children.end()) {
-            if (!create || name.size() > kMaxKeyNameLength || fullAccessDenied(hive, walked) ||
+            if (!create) {
+                lastError_ = kNotFound;
+                return nullptr;
+            }
+            if (name.size() > kMaxKeyNameLength || fullAccessDenied(hive, walked) ||
                 noCreate_.count({hive, FoldName(childPath)}) != 0) {
+                lastError_ = kAccessDenied;
                 return nullptr;
             }
             auto child = std::make_unique<Node>();
@@ -168,6 +188,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::openKey(Hive hive, std::string_view
         walked = childPath;
     }
     if (access == Access::Full && fullAccessDenied(hive, path)) {
+        lastError_ = kAccessDenied;
         return nullptr;
     }
     return std::make_unique<MemoryKey>(*this, hive, std::string(path), access);

@@ -25,6 +25,12 @@ class MemoryRegistry : public RegistryBackend {
     std::unique_ptr<RegistryKey> openKey(Hive hive, std::string_view path, Access access,
                                          bool create) override;
     bool deleteTree(Hive hive, std::string_view path) override;
+    std::uint32_t lastError() const override { return lastError_; }
+
+    // The error codes of its failures: an injected fault, and a key or value the user may not
+    // change (ERROR_IO_DEVICE, ERROR_ACCESS_DENIED).
+    static constexpr std::uint32_t kInjectedFault = 1117;
+    static constexpr std::uint32_t kAccessDenied = 5;
 
     // The key and everything below it can be opened for reading only: no full access, no new
     // subkeys, no deletion.
@@ -63,6 +69,7 @@ class MemoryRegistry : public RegistryBackend {
     std::set<std::pair<Location, std::string>> failDelete_;
     int calls_ = 0;
     int failingCall_ = 0;
+    std::uint32_t lastError_ = 0;
 };
 
 }  // namespace brevolt::registry

@@ -49,7 +49,16 @@ class RegistryKey {
     virtual bool deleteValue(std::string_view name) = 0;
     // Direct subkey names in enumeration order; empty when they cannot be listed.
     virtual std::vector<std::string> subkeyNames() const = 0;
+    // The system's error code of the last call that failed (kNotFound for a missing value);
+    // 0 when none is known.
+    virtual std::uint32_t lastError() const { return 0; }
 };
+
+// The system's code for a key or value that does not exist (ERROR_FILE_NOT_FOUND).
+constexpr std::uint32_t kNotFound = 2;
+
+// The system's text for an error code, for telling the user why a write failed.
+std::string SystemErrorText(std::uint32_t code);
 
 class RegistryBackend {
   public:
@@ -60,6 +69,9 @@ class RegistryBackend {
                                                  bool create) = 0;
     // Deletes the key with everything below it, deepest keys first.
     virtual bool deleteTree(Hive hive, std::string_view path) = 0;
+    // The system's error code of the last open or deletion that failed (kNotFound for a missing
+    // key); 0 when none is known.
+    virtual std::uint32_t lastError() const { return 0; }
 };
 
 // The settings file: a private-profile (INI) file.

@@ -35,8 +35,8 @@ class Win32Key : public RegistryKey {
     explicit Win32Key(UniqueKey key) : key_(std::move(key)) {}
 
     bool hasValue(std::string_view name) const override {
-        return RegQueryValueExW(key_.get(), text::Widen(name).c_str(), nullptr, nullptr, nullptr,
-                                nullptr) == ERROR_SUCCESS;
+        return noted(RegQueryValueExW(key_.get(), text::Widen(name).c_str(), nullptr, nullptr,
+                                      nullptr, nullptr));
     }
 
     std::optional<RawValue> queryValue(std::string_view name) const override {
@@ -56,18 +56,21 @@ class Win32Key : public RegistryKey {
                 return RawValue{static_cast<ValueType>(type), std::move(data)};
             }
         }
+        noted(status);
         return std::nullopt;
     }
 
     bool setValue(std::string_view name, const RawValue& value) override {
-        return RegSetValueExW(key_.get(), text::Widen(name).c_str(), 0,
-                              static_cast<DWORD>(value.type), value.data.data(),
-                              static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+        return noted(RegSetValueExW(key_.get(), text::Widen(name).c_str(), 0,
+                                    static_cast<DWORD>(value.type), value.data.data(),
+                                    static_cast<DWORD>(value.data.size())));
     }
 
     bool deleteValue(std::string_view name) override {
-        return RegDeleteValueW(key_.get(), text::Widen(name).c_str()) == ERROR_SUCCESS;
+        return noted(RegDeleteValueW(key_.get(), text::Widen(name).c_str()));
     }
+
+    std::uint32_t lastError() const override { return lastError_; }
 
     std::vector<std::string> subkeyNames() const override { return SubkeyNames(key_.get()); }
 
@@ -98,7 +101,16 @@ class Win32Key : public RegistryKey {
     }
 
   private:
+    // Keeps a failure's code for lastError; true on success.
+    bool noted(LSTATUS status) const {
+        if (status != ERROR_SUCCESS) {
+            lastError_ = static_cast<std::uint32_t>(status);
+        }
+        return status == ERROR_SUCCESS;
+    }
+
     UniqueKey key_;
+    mutable std::uint32_t lastError_ = 0;
 };
 
 class Win32Registry : public RegistryBackend {
@@ -113,6 +125,7 @@ class Win32Registry : public RegistryBackend {
                                      &opened, nullptr)
                    : RegOpenKeyExW(RootOf(hive), widePath.c_str(), 0, rights, &opened);
         if (status != ERROR_SUCCESS) {
+            lastError_ = static_cast<std::uint32_t>(status);
             return nullptr;
         }
         return std::make_unique<Win32Key>(UniqueKey(opened));
@@ -122,7 +135,11 @@ class Win32Registry : public RegistryBackend {
         return DeleteTree(hive, text::Widen(path));
     }
 
+    std::uint32_t lastError() const override { return lastError_; }
+
   private:
+    std::uint32_t lastError_ = 0;
+
     static bool DeleteTree(Hive hive, const std::wstring& path) {
         {
             HKEY opened = nullptr;
@@ -146,6 +163,20 @@ class Win32Registry : public RegistryBackend {
 RegistryBackend& PlatformRegistryBackend() {
     static Win32Registry registry;
     return registry;
+}
+
+std::string SystemErrorText(std::uint32_t code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text(buffer != nullptr ? buffer : L"", length);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' ||
+                             text.back() == L'.')) {
+        text.pop_back();
+    }
+    return text.empty() ? "Fehler " + std::to_string(code) : text::Narrow(text);
 }
 
 }  // namespace brevolt::registry

@@ -55,6 +55,8 @@ class CountingBackends : public registry::RegistryBackend, public registry::IniB
         return std::make_unique<Key>(std::move(key), *this);
     }
 
+    std::uint32_t lastError() const override { return registry_.lastError(); }
+
     bool deleteTree(registry::Hive hive, std::string_view path) override {
         ++counts.writes;
         Note("delete tree " + Root(hive) + std::string(path));
@@ -115,6 +117,7 @@ class CountingBackends : public registry::RegistryBackend, public registry::IniB
             owner_.Note("  list subkeys");
             return inner_->subkeyNames();
         }
+        std::uint32_t lastError() const override { return inner_->lastError(); }
 
       private:
         std::unique_ptr<registry::RegistryKey> inner_;

@@ -28,6 +28,7 @@ class RecordingRegistry : public registry::RegistryBackend {
         changes.push_back("delete key " + std::string(path));
         return inner_.deleteTree(hive, path);
     }
+    std::uint32_t lastError() const override { return inner_.lastError(); }
 
     std::vector<std::string> changes;
 
@@ -57,6 +58,7 @@ class RecordingRegistry : public registry::RegistryBackend {
             return done;
         }
         std::vector<std::string> subkeyNames() const override { return inner_->subkeyNames(); }
+        std::uint32_t lastError() const override { return inner_->lastError(); }
 
       private:
         static std::string Show(const registry::RawValue& value) {

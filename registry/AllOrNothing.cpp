@@ -1,0 +1,162 @@
+#include "registry/AllOrNothing.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <tuple>
+
+#include "registry/RegistryPath.h"
+
+namespace brevolt::registry {
+namespace {
+
+// A value as it stood before the writes.
+struct Before {
+    const PlannedChange* change;
+    std::optional<RawValue> value;  // empty: it did not exist
+};
+
+struct KeyPlace {
+    Hive hive;
+    std::string path;
+    bool operator<(const KeyPlace& other) const {
+        return std::tie(hive, path) < std::tie(other.hive, other.path);
+    }
+};
+
+std::string Describe(Hive hive, const std::string& key, const std::string& name = {}) {
+    return HiveName(hive) + "\\" + key + (name.empty() ? "" : "\\" + name);
+}
+
+// Whether the key exists; nothing when that cannot be told.
+std::optional<bool> KeyExists(RegistryBackend& registry, Hive hive, const std::string& path,
+                              std::uint32_t& error) {
+    if (registry.openKey(hive, path, Access::Read, false)) {
+        return true;
+    }
+    error = registry.lastError();
+    return error == kNotFound ? std::optional<bool>(false) : std::nullopt;
+}
+
+// The value as it stands; read twice, so that a read that went wrong is not taken for the
+// value. Nothing in `value` when it does not exist; false when it cannot be told.
+bool ReadBefore(RegistryBackend& registry, const PlannedChange& change,
+                std::optional<RawValue>& value, std::uint32_t& error) {
+    const auto key = registry.openKey(change.hive, change.key, Access::Read, false);
+    if (!key) {
+        error = registry.lastError();
+        value.reset();
+        return error == kNotFound;
+    }
+    const auto first = key->queryValue(change.name);
+    if (!first) {
+        error = key->lastError();
+        value.reset();
+        return error == kNotFound;
+    }
+    const auto second = key->queryValue(change.name);
+    if (second != first) {
+        error = key->lastError();
+        return false;
+    }
+    value = first;
+    return true;
+}
+
+// Writes one value, or removes it; the system's error code, 0 on success.
+std::uint32_t Put(RegistryBackend& registry, Hive hive, const std::string& path,
+                  const std::string& name, const std::optional<RawValue>& value) {
+    const auto key = registry.openKey(hive, path, Access::Full, true);
+    if (!key) {
+        return std::max<std::uint32_t>(registry.lastError(), 1);
+    }
+    if (value) {
+        return key->setValue(name, *value) ? 0 : std::max<std::uint32_t>(key->lastError(), 1);
+    }
+    if (key->deleteValue(name) || key->lastError() == kNotFound) {
+        return 0;
+    }
+    return std::max<std::uint32_t>(key->lastError(), 1);
+}
+
+}  // namespace
+
+std::string HiveName(Hive hive) {
+    return hive == Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+}
+
+WriteOutcome ApplyAllOrNothing(RegistryBackend& registry,
+                               const std::vector<PlannedChange>& changes) {
+    WriteOutcome outcome;
+    // How things stand now: every value, and every key along the paths that is missing.
+    std::vector<Before> before;
+    std::set<KeyPlace> missing;
+    std::set<KeyPlace> looked;
+    for (const auto& change : changes) {
+        std::uint32_t error = 0;
+        std::optional<RawValue> value;
+        if (!ReadBefore(registry, change, value, error)) {
+            outcome.failed.push_back(
+                {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
+            return outcome;
+        }
+        before.push_back({&change, value});
+        for (std::size_t end = 0; end != std::string::npos;) {
+            end = change.key.find('\\', end + 1);
+            const std::string path = change.key.substr(0, end);
+            if (path.empty() || !looked.insert({change.hive, FoldName(path)}).second) {
+                continue;
+            }
+            const auto exists = KeyExists(registry, change.hive, path, error);
+            if (!exists) {
+                outcome.failed.push_back({Describe(change.hive, path), SystemErrorText(error)});
+                return outcome;
+            }
+            if (!*exists) {
+                missing.insert({change.hive, path});
+            }
+        }
+    }
+    // The writes, in order, up to the first failure.
+    std::size_t made = 0;
+    for (; made < changes.size(); ++made) {
+        const auto& change = changes[made];
+        if (const auto error = Put(registry, change.hive, change.key, change.name, change.value)) {
+            outcome.failed.push_back(
+                {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
+            break;
+        }
+    }
+    if (outcome.failed.empty()) {
+        return outcome;
+    }
+    // Back as it was: the values written, in reverse order (a write that failed changed nothing),
+    // then the keys that were not there, deepest first.
+    for (std::size_t i = made; i-- > 0;) {
+        const auto& change = *before[i].change;
+        if (const auto error =
+                Put(registry, change.hive, change.key, change.name, before[i].value)) {
+            outcome.notRestored.push_back(
+                {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
+        }
+    }
+    std::vector<KeyPlace> created(missing.begin(), missing.end());
+    std::sort(created.begin(), created.end(),
+              [](const auto& a, const auto& b) { return a.path.size() > b.path.size(); });
+    for (const auto& place : created) {
+        std::uint32_t error = 0;
+        const auto exists = KeyExists(registry, place.hive, place.path, error);
+        if (exists == false) {
+            continue;
+        }
+        const auto key = registry.openKey(place.hive, place.path, Access::Read, false);
+        const bool empty = key && key->subkeyNames().empty();
+        if (!empty || !registry.deleteTree(place.hive, place.path)) {
+            outcome.notRestored.push_back(
+                {Describe(place.hive, place.path), SystemErrorText(registry.lastError())});
+        }
+    }
+    return outcome;
+}
+
+}  // namespace brevolt::registry

@@ -1,0 +1,65 @@
+// Planned writes made all or none, on the in-memory registry and, under Wine, the real one.
+#include <gtest/gtest.h>
+
+#include "registry/AllOrNothing.h"
+#include "registry/ValueCodec.h"
+#include "support/RegistrySandbox.h"
+
+namespace brevolt {
+namespace {
+
+using registry::Hive;
+using registry::PlannedChange;
+
+const std::string kKept = "Software\\Brevolt AllOrNothing\\Kept";
+const std::string kNew = "Software\\Brevolt AllOrNothing\\New\\Deeper";
+const std::string kLocked = "Software\\Brevolt AllOrNothing\\Locked";
+
+class AllOrNothing : public ::testing::Test {
+  protected:
+    AllOrNothing() {
+        sandbox.PutText(Hive::CurrentUser, kKept, "Changed", "old");
+        sandbox.PutDword(Hive::CurrentUser, kKept, "Removed", 7);
+        sandbox.PutText(Hive::CurrentUser, kLocked, "Value", "locked");
+    }
+
+    // Changes a value, removes one, writes one into keys that do not exist yet, then the last.
+    std::vector<PlannedChange> Plan(const std::string& lastKey) {
+        return {{Hive::CurrentUser, kKept, "Changed", registry::EncodeText("new")},
+                {Hive::CurrentUser, kKept, "Removed", std::nullopt},
+                {Hive::CurrentUser, kKept, "Missing", std::nullopt},
+                {Hive::CurrentUser, kNew, "Added", registry::EncodeDword(1)},
+                {Hive::CurrentUser, lastKey, "Value", registry::EncodeText("last")}};
+    }
+
+    testing::RegistrySandbox sandbox;
+};
+
+TEST_F(AllOrNothing, EveryChangeIsMadeWhenNoneFails) {
+    const auto outcome = registry::ApplyAllOrNothing(sandbox.Backend(), Plan(kKept));
+    EXPECT_TRUE(outcome.Succeeded());
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Changed"), registry::EncodeText("new"));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Removed"), std::nullopt);
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kNew, "Added"), registry::EncodeDword(1));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Value"), registry::EncodeText("last"));
+}
+
+// The last write fails: every earlier one is put back, the keys they created go, and the
+// failure is named with the system's reason.
+TEST_F(AllOrNothing, AFailingWritePutsBackEverythingBeforeIt) {
+    sandbox.DenyFullAccess(Hive::CurrentUser, kLocked);
+    const auto outcome = registry::ApplyAllOrNothing(sandbox.Backend(), Plan(kLocked));
+    ASSERT_FALSE(outcome.Succeeded());
+    ASSERT_EQ(outcome.failed.size(), 1u);
+    EXPECT_EQ(outcome.failed[0].value, "HKEY_CURRENT_USER\\" + kLocked + "\\Value");
+    EXPECT_FALSE(outcome.failed[0].reason.empty());
+    EXPECT_TRUE(outcome.notRestored.empty());
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Changed"), registry::EncodeText("old"));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Removed"), registry::EncodeDword(7));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Missing"), std::nullopt);
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, "Software\\Brevolt AllOrNothing\\New"));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kLocked, "Value"), registry::EncodeText("locked"));
+}
+
+}  // namespace
+}  // namespace brevolt
