@@ -5,6 +5,8 @@
 #include "app/AboutDialog.h"
 #include "app/ErrorReport.h"
 #include "base/Exception.h"
+#include "registry/AllOrNothing.h"
+#include "registry/Exceptions.h"
 #include "registry/PlanningRegistry.h"
 #include "registry/RegFile.h"
 #include "resources/Texts.h"
@@ -142,6 +144,8 @@ void MainWindow::SwitchVersion(const std::string& key) {
     if (versions::CanWriteOfficeKey()) {
         session_.currentVersion = key;
         optionsPage_.VersionSwitched();
+        expressPage_.Forget();
+        identitiesPage_.Forget();
         std::string caption;
         versions::CaptionOfVersionKey(key, caption);
         header.SetText(caption);
@@ -204,6 +208,11 @@ void MainWindow::VersionChosen(MenuItem& sender) {
         versions::VersionKeyOfTag(sender.tag, key);
         SwitchVersion(key);
     } else if (sender.tag == kExpressTag) {
+        if (!InExpressMode()) {
+            // Coming from Outlook: the pages show Outlook Express's settings as stored now.
+            expressPage_.Forget();
+            identitiesPage_.Forget();
+        }
         session_.currentVersion = kExpressVersion;
         ApplyMode();
     }
@@ -216,13 +225,45 @@ void MainWindow::Save() {
     }
     app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
                                LoadText(TextId::CaptionInformation), information);
-    const auto notSaved = WriteSettings(session_.lists);
+    // Planned first, then made all at once: a save never half-happens.
+    registry::PlanningRegistry plan(registry::CurrentRegistryBackend());
+    auto lists = session_.lists;
+    std::vector<std::string> notSaved;
+    {
+        const registry::BackendScope planning(plan);
+        notSaved = WriteSettings(lists);
+    }
+    if (!notSaved.empty()) {
+        ReportNotSaved(notSaved);  // nothing is written when part of it could not be planned
+        return;
+    }
+    const auto outcome =
+        registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), plan.Changes());
+    if (!outcome.Succeeded()) {
+        ReportFailedSave(outcome);
+        return;  // the program stays open with the user's choices, unsaved
+    }
+    session_.lists = lists;
     if (!InExpressMode()) {
         unblockPage_.ForgetPendingChanges();
         UpdateStatus();
     }
-    ReportNotSaved(notSaved);
     app_.Terminate();
+}
+
+void MainWindow::ReportFailedSave(const registry::WriteOutcome& outcome) {
+    const auto lines = [](const std::vector<registry::WriteProblem>& problems) {
+        std::string text;
+        for (const auto& problem : problems) {
+            text += "\r\n" + problem.value + ": " + problem.reason;
+        }
+        return text;
+    };
+    std::string text = LoadText(TextId::SaveFailedNothingWritten) + lines(outcome.failed);
+    text += "\r\n\r\n" + (outcome.notRestored.empty()
+                              ? LoadText(TextId::SaveRestored)
+                              : LoadText(TextId::SaveNotRestored) + lines(outcome.notRestored));
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
 }
 
 std::vector<std::string> MainWindow::WriteSettings(unblock::Level1Lists& lists) {
@@ -286,12 +327,12 @@ void MainWindow::AddFileType() {
 }
 
 void MainWindow::OptionsPageShown() {
-    optionsPage_.LoadOutlookOptions(session_.currentVersion);
+    optionsPage_.Shown(session_.currentVersion);
     UpdateStatus();  // the focused item's hint may have changed
 }
 
 void MainWindow::ExpressPageShown() {
-    expressPage_.LoadExpressOptions();
+    expressPage_.Shown();
 }
 
 void MainWindow::OpenManual() {
@@ -312,7 +353,8 @@ void MainWindow::Shown() {
 }
 
 void MainWindow::CloseRequested(bool& canClose) {
-    canClose = RunHandler(app_, [this] { Exit(); });
+    bool ending = false;
+    canClose = RunHandler(app_, [this, &ending] { ending = Leave(); }) && ending;
 }
 
 void MainWindow::WindowsSessionEnding() {
@@ -324,8 +366,37 @@ void MainWindow::WindowsSessionEnding() {
 }
 
 void MainWindow::Exit() {
-    StoreLastVersion();
+    Leave();
+}
+
+bool MainWindow::Leave() {
+    if (HasUnsavedChanges()) {
+        switch (app_.Dialogs().AskYesNoCancel(LoadText(TextId::CaptionConfirmation),
+                                              LoadText(TextId::ExitSaveChanges))) {
+            case widgets::Answer::Yes:
+                Save();  // ends the program once the settings are written
+                return true;
+            case widgets::Answer::Cancel:
+                return false;
+            case widgets::Answer::No:
+                break;
+        }
+    }
+    try {
+        StoreLastVersion();
+    } catch (const registry::IniFileError& error) {
+        // A program that cannot be left is worse than a version not remembered: tell it, and go.
+        ReportError(app_, error.what());
+    }
     app_.Terminate();
+    return true;
+}
+
+bool MainWindow::HasUnsavedChanges() const {
+    if (InExpressMode()) {
+        return expressPage_.HasChanges() || identitiesPage_.HasChanges();
+    }
+    return HasPendingExtChanges() || optionsPage_.HasChanges();
 }
 
 void MainWindow::StoreLastVersion() {

@@ -8,6 +8,7 @@
 #include "express/ExpressPage.h"
 #include "express/IdentitiesPage.h"
 #include "options/OptionsPage.h"
+#include "registry/AllOrNothing.h"
 #include "unblock/UnblockPage.h"
 #include "widgets/CheckList.h"
 #include "widgets/ColumnGrid.h"
@@ -67,8 +68,12 @@ class MainWindow {
     void Export();
     // "Dateityp hinzufügen…": asks for a file type and ticks its row, or adds one.
     void AddFileType();
-    // "Beenden" and "Datei" / "Beenden": stores the version shown and ends the program.
+    // "Beenden" and "Datei" / "Beenden": with unsaved changes, asks whether to save them ("Ja"
+    // saves as "Speichern" does, "Abbrechen" stays); then stores the version shown and ends the
+    // program, also when the version cannot be stored (that is told).
     void Exit();
+    // Changes on the pages of the mode shown that are not written yet.
+    bool HasUnsavedChanges() const;
     void OptionsPageShown();
     void ExpressPageShown();
     void OpenManual();
@@ -78,7 +83,7 @@ class MainWindow {
     // Window events, each inside the general error report.
     // The window appears for the first time.
     void Shown();
-    // A request to close the window; `canClose` turns false when "LastVersion" could not be stored.
+    // A request to close the window: as "Beenden"; `canClose` turns false when the user stays.
     void CloseRequested(bool& canClose);
     // Windows ends the session: store "LastVersion" if possible, but never hold the end up.
     void WindowsSessionEnding();
@@ -87,10 +92,14 @@ class MainWindow {
     void Create();
     bool InExpressMode() const;
     void StoreLastVersion();
+    // What "Beenden" does; false when the user chose to stay.
+    bool Leave();
     // The writes of "Speichern" for the mode shown, the lists rebuilt into `lists`; the names
     // of what could not be written.
     std::vector<std::string> WriteSettings(unblock::Level1Lists& lists);
     void ReportNotSaved(const std::vector<std::string>& notSaved);
+    // Tells which write stopped a save, why, and whether everything was put back.
+    void ReportFailedSave(const registry::WriteOutcome& outcome);
     // The status bar says what matters now: why the focused option cannot be changed, else
     // changes not yet saved, else the policy's notice.
     void UpdateStatus();

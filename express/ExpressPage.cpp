@@ -27,6 +27,17 @@ ExpressPage::ExpressPage(widgets::CheckList& list) : list_(list) {
 void ExpressPage::LoadExpressOptions() {
     widgets::LoadTicks(list_, kItems);
     loaded_ = true;
+    loadedTicks_ = widgets::Ticks(list_);
+}
+
+void ExpressPage::Shown() {
+    if (!loaded_) {
+        LoadExpressOptions();
+    }
+}
+
+bool ExpressPage::HasChanges() const {
+    return loaded_ && widgets::Ticks(list_) != loadedTicks_;
 }
 
 std::vector<std::string> ExpressPage::SaveExpressOptions() {

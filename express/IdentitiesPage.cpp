@@ -27,17 +27,26 @@ IdentitiesPage::IdentitiesPage(widgets::DropDownList& identities, widgets::Check
         resources::LoadTexts(resources::TextId::IdentityOption0, std::size(kOptions)));
 }
 
-std::vector<widgets::CheckItem> IdentitiesPage::items() const {
+std::vector<widgets::CheckItem> IdentitiesPage::items(const std::string& key) const {
     std::vector<widgets::CheckItem> items;
     for (const auto& option : kOptions) {
-        items.push_back(
-            {[&option, key = current_] { return option.read(key); },
-             [&option, key = current_](bool ticked) { return option.write(key, ticked); }});
+        items.push_back({[&option, key] { return option.read(key); },
+                         [&option, key](bool ticked) { return option.write(key, ticked); }});
     }
     return items;
 }
 
+void IdentitiesPage::Forget() {
+    listed_ = false;
+    ticks_.clear();
+}
+
 void IdentitiesPage::Shown() {
+    if (listed_) {
+        return;
+    }
+    ticks_.clear();
+    current_.clear();
     const widgets::BatchedUpdate update(identities_);
     identities_.Clear();
     const auto showListed = [this] {
@@ -52,6 +61,7 @@ void IdentitiesPage::Shown() {
         throw;
     }
     showListed();
+    listed_ = true;
     if (identities_.Count() > 0) {
         identities_.Select(0);
         SelectIdentity(identities_.Entry(0));
@@ -65,22 +75,58 @@ void IdentitiesPage::IdentityChosen() {
 void IdentitiesPage::SelectIdentity(const std::string& userName) {
     for (const auto& identity : listing_.identities) {
         if (identity.userName == userName) {
+            keepShownTicks();
             current_ = identity.key;
-            LoadIdentityOptions();
+            const auto kept = ticks_.find(current_);
+            if (kept != ticks_.end()) {
+                widgets::SetTicks(options_, kept->second.shown);
+            } else {
+                LoadIdentityOptions();
+            }
             return;
         }
     }
 }
 
 void IdentitiesPage::LoadIdentityOptions() {
-    widgets::LoadTicks(options_, items());
+    widgets::LoadTicks(options_, items(current_));
+    const auto read = widgets::Ticks(options_);
+    ticks_[current_] = {read, read};
+}
+
+void IdentitiesPage::keepShownTicks() {
+    if (!current_.empty()) {
+        ticks_[current_].shown = widgets::Ticks(options_);
+    }
 }
 
 std::vector<std::string> IdentitiesPage::SaveIdentityOptions() {
     if (current_.empty()) {
         return {};
     }
-    return widgets::SaveTicks(options_, items());
+    keepShownTicks();
+    std::vector<std::string> notSaved = widgets::SaveTicks(options_, items(current_));
+    for (const auto& [key, ticks] : ticks_) {
+        if (key == current_ || ticks.shown == ticks.read) {
+            continue;
+        }
+        for (std::size_t i = 0; i < std::size(kOptions); ++i) {
+            if (!kOptions[i].write(key, ticks.shown[i])) {
+                notSaved.push_back(options_.ItemAt(static_cast<int>(i)).caption);
+            }
+        }
+    }
+    return notSaved;
+}
+
+bool IdentitiesPage::HasChanges() const {
+    for (const auto& [key, ticks] : ticks_) {
+        const auto shown = key == current_ ? widgets::Ticks(options_) : ticks.shown;
+        if (shown != ticks.read) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace brevolt::express

@@ -30,6 +30,7 @@ void OptionsPage::LoadOutlookOptions(const std::string& ver) {
     const auto* version = versions::FindVersion(ver);
     const widgets::BatchedUpdate update(list_);
     written_.assign(OutlookOptions.size(), false);
+    loadedTicks_.assign(OutlookOptions.size(), false);
     for (std::size_t i = 0; i < OutlookOptions.size(); ++i) {
         const int index = static_cast<int>(i);
         const auto option = OptionFor(i, version);
@@ -60,8 +61,27 @@ void OptionsPage::LoadOutlookOptions(const std::string& ver) {
         list_.SetEnabled(index, UseOf(version, i) == OptionUse::Offered && hint.empty());
         list_.SetChecked(index, ticked);
         list_.SetHint(index, hint);
+        loadedTicks_[i] = ticked;
     }
     loadedVersion_ = ver;
+}
+
+void OptionsPage::Shown(const std::string& ver) {
+    if (loadedVersion_ != ver) {
+        LoadOutlookOptions(ver);
+    }
+}
+
+bool OptionsPage::HasChanges() const {
+    if (!loadedVersion_) {
+        return false;
+    }
+    for (std::size_t i = 0; i < loadedTicks_.size(); ++i) {
+        if (written_[i] && list_.Checked(static_cast<int>(i)) != loadedTicks_[i]) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::vector<std::string> OptionsPage::SaveOutlookOptions(const std::string& ver) {

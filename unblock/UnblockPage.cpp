@@ -248,15 +248,9 @@ void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
     if (filled_ && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
                                         LoadText(TextId::CaptionConfirmation),
                                         LoadText(TextId::ExtKeepChanges))) {
-        const std::string& ver = filled_->key;
-        if (filled_->listSave == versions::ListSave::AllLists) {
-            ResetOfficeLevel1Add(ver);
-            HarvestExtGrid(lists);
-            WriteUnblockedExts(ver, lists.unblocked);
-        } else {
-            HarvestExtGrid(lists);
-            writeLists(lists);
-        }
+        // The same lists a save writes: a "Level1Add" left as it was would still block a type
+        // the user has just unblocked.
+        SaveExtLists(lists);
     }
     pending_ = false;
 }

@@ -41,7 +41,8 @@ class UnblockPage {
     // Ticks the row of this file type (upper-case, without dot), adding one of the user's own
     // when there is none; a change not yet saved. False when the grid holds no filled rows.
     bool AddExtension(const std::string& extension);
-    // Offers to keep changed ticks for the version the grid was filled for.
+    // Offers to keep changed ticks for the version the grid was filled for; "Ja" writes what a
+    // save writes of the lists.
     void ConfirmPendingExtChanges(Level1Lists& lists);
 
     // The Level-1 part of "Speichern" for the version the grid was filled for: the harvest and

@@ -12,6 +12,9 @@ enum class MessageKind {
     Confirmation,  // question icon, "&Ja" / "&Nein"
 };
 
+// The answer to a question that may also be cancelled.
+enum class Answer { Yes, No, Cancel };
+
 // A request for one line of text.
 struct TextRequest {
     std::string caption;
@@ -36,6 +39,8 @@ class DialogService {
     // Shows the box and waits; true when the user answered "&Ja" (always true for the others).
     virtual bool ShowMessage(MessageKind kind, const std::string& caption,
                              const std::string& text) = 0;
+    // A question with "&Ja", "&Nein" and "Abbrechen"; closing the box is "Abbrechen".
+    virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) = 0;
     // Asks for a text with "OK" and "Abbrechen". A text with a problem is refused with the
     // problem shown as an error, and the dialog stays open. Nothing when the user cancels.
     virtual std::optional<std::string> AskText(const TextRequest& request) = 0;

@@ -1,5 +1,8 @@
 #include "win32/ControlView.h"
 
+#include "app/ErrorReport.h"
+#include "win32/Win32Application.h"
+
 #include <commctrl.h>
 
 #include <exception>
@@ -86,12 +89,16 @@ LRESULT CALLBACK ControlView::Subclass(HWND window, UINT message, WPARAM wParam,
         view->release();  // destroyed with its parent: the view stays, without a control
         return DefSubclassProc(window, message, wParam, lParam);
     }
+    // The controls' events report their own errors; what escapes the view itself is shown here,
+    // since nothing may unwind through Win32.
     try {
         return view->subclassed(message, wParam, lParam);
-    } catch (const std::exception&) {
-        // Handlers report the program's errors themselves; nothing may unwind through Win32.
-        return DefSubclassProc(window, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportEscapedError(window, error.what());
+    } catch (...) {
+        ReportEscapedError(window, kUnknownErrorMessage);
     }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace brevolt::win32

@@ -35,6 +35,7 @@ LRESULT CALLBACK RenameButtons(int code, WPARAM wParam, LPARAM lParam) {
             SetDlgItemTextW(window, IDOK, L"OK");
             SetDlgItemTextW(window, IDYES, L"&Ja");
             SetDlgItemTextW(window, IDNO, L"&Nein");
+            SetDlgItemTextW(window, IDCANCEL, L"Abbrechen");
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -44,6 +45,22 @@ LRESULT CALLBACK RenameButtons(int code, WPARAM wParam, LPARAM lParam) {
 
 bool MessageBoxes::ShowMessage(widgets::MessageKind kind, const std::string& caption,
                                const std::string& text) {
+    const int answer = show(StyleOf(kind), caption, text);
+    return kind != widgets::MessageKind::Confirmation || answer == IDYES;
+}
+
+widgets::Answer MessageBoxes::AskYesNoCancel(const std::string& caption, const std::string& text) {
+    switch (show(MB_YESNOCANCEL | MB_ICONQUESTION, caption, text)) {
+        case IDYES:
+            return widgets::Answer::Yes;
+        case IDNO:
+            return widgets::Answer::No;
+        default:
+            return widgets::Answer::Cancel;
+    }
+}
+
+int MessageBoxes::show(UINT style, const std::string& caption, const std::string& text) {
     const std::wstring wideText = text::Widen(text);
     const std::wstring wideCaption = text::Widen(caption);
     // MessageBoxW with a help context: the indirect form is the one that takes it.
@@ -52,12 +69,11 @@ bool MessageBoxes::ShowMessage(widgets::MessageKind kind, const std::string& cap
     box.hwndOwner = owner_;
     box.lpszText = wideText.c_str();
     box.lpszCaption = wideCaption.c_str();
-    box.dwStyle = StyleOf(kind) | (owner_ == nullptr ? MB_TASKMODAL : 0);
+    box.dwStyle = style | (owner_ == nullptr ? MB_TASKMODAL : 0);
     box.dwContextHelpId = kBoxMark;
     // For this thread only, and only while the box is up.
     const UniqueHook hook(SetWindowsHookExW(WH_CBT, &RenameButtons, nullptr, GetCurrentThreadId()));
-    const int answer = MessageBoxIndirectW(&box);
-    return kind != widgets::MessageKind::Confirmation || answer == IDYES;
+    return MessageBoxIndirectW(&box);
 }
 
 std::optional<std::string> MessageBoxes::AskText(const widgets::TextRequest& request) {

@@ -267,17 +267,31 @@ TEST_F(MainWindowLogic, TheSaveInExpressModeWritesNoLists) {
     EXPECT_EQ(app.terminations, 1);
 }
 
-TEST_F(MainWindowLogic, TheSaveReportsWhatItCouldNotWriteAndStillEnds) {
+// A save is all or nothing: a write that fails puts back what was written before it, the box
+// names the value and why, and the program stays with the user's choices unsaved.
+TEST_F(MainWindowLogic, AFailedWriteIsToldAndEverythingWrittenIsPutBack) {
+    Store(SecurityKey("11.0"), "Level1Remove", "CHM");
     Start("", {"11.0"});
-    memory.DenyFullAccess(Hive::CurrentUser, SecurityKey("11.0"));
+    frm->attachmentGrid.ToggleCheckBoxByUser(0, 13);  // HLP
+    const auto before = memory.Snapshot();
+    memory.FailSetValue(Hive::CurrentUser, SecurityKey("11.0"), "Level1Add");
     frm->saveButton.Click();
     ASSERT_EQ(dialogs().shown.size(), 2u);
     EXPECT_EQ(dialogs().shown[1].kind, MessageKind::Error);
     EXPECT_EQ(dialogs().shown[1].caption, "Fehler");
     EXPECT_EQ(dialogs().shown[1].text,
-              "Folgende Einstellungen konnten nicht gespeichert werden:\r\n"
-              "Level1Remove\r\nLevel1Add\r\nLevel1RemoveUser");
-    EXPECT_EQ(app.terminations, 1);
+              "Die Einstellungen konnten nicht gespeichert werden:\r\n"
+              "HKEY_CURRENT_USER\\" +
+                  SecurityKey("11.0") +
+                  "\\Level1Add: Zugriff verweigert\r\n\r\n"
+                  "Was schon geschrieben war, wurde zurückgesetzt: Es ist alles wie vorher. Ihre "
+                  "Auswahl ist noch da; Sie können es noch einmal versuchen.");
+    EXPECT_EQ(memory.Snapshot(), before) << "every value as it was";
+    EXPECT_FALSE(KeyExists("Software\\Microsoft\\Office\\11.0\\Security"))
+        << "created, then removed";
+    EXPECT_EQ(app.terminations, 0);
+    EXPECT_TRUE(frm->HasPendingExtChanges());
+    EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 13));
 }
 
 // Reading "Level1Add" only keeps entries the page does not know; a value that is no text
@@ -417,6 +431,61 @@ TEST_F(MainWindowLogic, EveryWayOutButTheSaveStoresTheVersionOnce) {
         EXPECT_EQ(app.terminations, 1);
     }
     ReleaseSession(session);  // the settings file writes through `counting`, which ends here
+}
+
+// Every way out asks about unsaved changes: "Ja" saves as "Speichern" does, "Nein" ends without
+// writing them, "Abbrechen" (or closing the box) stays with the changes still there.
+TEST_F(MainWindowLogic, UnsavedChangesAreAskedAboutOnEveryWayOut) {
+    using widgets::Answer;
+    struct Case {
+        const char* way;
+        Answer answer;
+        bool ends;
+        const char* unblocked;  // "Level1Remove" afterwards
+    };
+    const std::vector<Case> cases = {
+        {"button", Answer::Cancel, false, "CHM"}, {"menu", Answer::Cancel, false, "CHM"},
+        {"close", Answer::Cancel, false, "CHM"},  {"button", Answer::No, true, "CHM"},
+        {"close", Answer::No, true, "CHM"},       {"menu", Answer::Yes, true, "CHM;HLP"},
+        {"close", Answer::Yes, true, "CHM;HLP"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.way) + " " + std::to_string(static_cast<int>(c.answer)));
+        frm.reset();
+        session = Session{};
+        dialogs().shown.clear();
+        app.terminations = 0;
+        dir.RemoveFile("main.ini");
+        Store(SecurityKey("11.0"), "Level1Remove", "CHM");
+        Start("", {"11.0"});
+        frm->attachmentGrid.ToggleCheckBoxByUser(0, 13);  // HLP
+        dialogs().threeWayAnswers = {c.answer};
+        bool canClose = false;
+        if (std::string(c.way) == "button") {
+            frm->exitButton.Click();
+        } else if (std::string(c.way) == "menu") {
+            ChooseMenu("exit");
+        } else {
+            frm->CloseRequested(canClose);
+            EXPECT_EQ(canClose, c.ends);
+        }
+        ASSERT_FALSE(dialogs().shown.empty());
+        EXPECT_EQ(dialogs().shown[0].caption, "Bestätigung");
+        EXPECT_EQ(dialogs().shown[0].text, "Sollen die Änderungen gespeichert werden?");
+        EXPECT_EQ(app.terminations, c.ends ? 1 : 0);
+        EXPECT_EQ(Stored(SecurityKey("11.0"), "Level1Remove"), c.unblocked);
+        EXPECT_EQ(frm->HasUnsavedChanges(), c.answer != Answer::Yes);
+        EXPECT_EQ(Ini().empty() || Ini() == "<missing>", c.answer != Answer::No)
+            << "the version is stored on the way out without saving";
+    }
+
+    // Nothing changed: nothing is asked.
+    frm.reset();
+    session = Session{};
+    dialogs().shown.clear();
+    Start("", {"11.0"});
+    frm->exitButton.Click();
+    EXPECT_TRUE(dialogs().shown.empty());
 }
 
 }  // namespace

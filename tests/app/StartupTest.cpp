@@ -63,7 +63,8 @@ TEST_F(Startup, StartReadsTheSavedVersionAndTheInstalledVersions) {
     app.whileRunning = [&](MainWindow& frm) {
         title = frm.Caption();
         EXPECT_EQ(session.savedVersion, "6.0");
-        EXPECT_EQ(session.installed, (std::vector<bool>{true, false, true, false, false, false, false}));
+        EXPECT_EQ(session.installed,
+                  (std::vector<bool>{true, false, true, false, false, false, false}));
         EXPECT_NE(session.settingsFile, nullptr);
     };
 
@@ -108,14 +109,16 @@ TEST_F(Startup, WithoutOutlookTheStartEndsOnOutlook2000AndStoresIt) {
     EXPECT_EQ(Ini(), "[Brevolt]\r\nLastVersion=9.0\r\n");
 }
 
-TEST_F(Startup, AnUnwritableSettingsFileRefusesTheCloseAndKeepsTheProgramRunning) {
+// There is always a way out: a settings file that cannot be written is told, and the program
+// ends all the same.
+TEST_F(Startup, AnUnwritableSettingsFileIsToldAndTheProgramStillEnds) {
     dir.BlockFile("main.ini");
-    bool canClose = true;
+    bool canClose = false;
     app.whileRunning = [&](MainWindow& frm) { frm.CloseRequested(canClose); };
     RunProgram(app, session);
 
-    EXPECT_FALSE(canClose);
-    EXPECT_EQ(app.terminations, 0);
+    EXPECT_TRUE(canClose);
+    EXPECT_EQ(app.terminations, 1);
     ASSERT_EQ(app.dialogs.shown.size(), 1u);
     EXPECT_EQ(app.dialogs.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(app.dialogs.shown[0].caption, "brevolt");

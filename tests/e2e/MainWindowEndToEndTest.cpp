@@ -423,6 +423,42 @@ TEST_F(MainWindowEndToEnd, PendingTicksAreKeptOrDroppedAsAnswered) {
     }
 }
 
+// A tick stays when the user turns to another page and back; the close box then asks about it:
+// "Abbrechen" keeps the window and the tick, "Nein" ends the program and writes nothing.
+TEST_F(MainWindowEndToEnd, AnOptionTickStaysAndTheCloseBoxAsksAboutIt) {
+    Start(kOutlook2003WithChm);
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    ClickTab(tabs, L"Weitere Einstellungen");
+    const HWND options = ListWithItems(14);
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(TickWithSpaceBar(options, 1));
+    ClickTab(tabs, L"Dateien freischalten");
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(grid) && !IsWindowVisible(options); }));
+    ClickTab(tabs, L"Weitere Einstellungen");
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(options); }));
+    EXPECT_TRUE(IsItemChecked(options, 1)) << "still ticked";
+
+    const auto closeAndAnswer = [&](int button) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        const HWND box = program->WaitForMessageBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(Utf8(WindowText(box)), "Bestätigung");
+        EXPECT_EQ(Utf8(MessageBoxText(box)), "Sollen die Änderungen gespeichert werden?");
+        EXPECT_EQ(Utf8(WindowText(GetDlgItem(box, IDCANCEL))), "Abbrechen");
+        e2e::PressButton(box, button);
+    };
+    closeAndAnswer(IDCANCEL);
+    EXPECT_FALSE(program->WaitForExit(1s));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(IsItemChecked(options, 1));
+
+    closeAndAnswer(IDNO);
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(StoredDword("Software\\Microsoft\\Office\\11.0\\Outlook\\Preferences", "ShowBcc"),
+              std::nullopt);
+    EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")), "[Brevolt]\r\nLastVersion=11.0\r\n");
+}
+
 TEST_F(MainWindowEndToEnd, TheKeyboardAloneGoesRoundTicksAndSaves) {
     Start(kOutlook2003WithChm);
     ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
@@ -499,6 +535,7 @@ TEST_F(MainWindowEndToEnd, PagesAndTheContextMenuFromTheKeyboard) {
         return true;
     }));
     PressButton(L"Beenden");
+    AnswerBox("Bestätigung", "Sollen die Änderungen gespeichert werden?", IDNO);
     EXPECT_TRUE(program->WaitForExit());
 }
 
@@ -593,6 +630,7 @@ TEST_F(MainWindowEndToEnd, AnExportImportedElsewhereShowsTheSameTicksAndOptions)
     ASSERT_TRUE(WaitUntil([&] { return ReadFileBytes(exported) != "<missing>"; }));
     EXPECT_FALSE(program->WaitForExit(500ms)) << "the program goes on";
     PressButton(L"Beenden");
+    AnswerBox("Bestätigung", "Sollen die Änderungen gespeichert werden?", IDNO);
     ASSERT_TRUE(program->WaitForExit());
 
     const std::string bytes = ReadFileBytes(exported);

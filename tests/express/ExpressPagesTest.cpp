@@ -114,28 +114,46 @@ TEST_F(ExpressPages, WithoutIdentitiesNothingIsSelectedOrSaved) {
     }
 }
 
-TEST_F(ExpressPages, ShowingThePageAgainSelectsTheFirstIdentityAgain) {
+// Turning to another page and back keeps the identity chosen and its ticks; coming back from
+// Outlook lists the identities anew.
+TEST_F(ExpressPages, ShowingThePageAgainKeepsTheIdentityAndItsTicks) {
     AddIdentity("{1}", "Anna", 1);
     AddIdentity("{2}", "Max", 0);
     Start("6.0", {"11.0"});
     frm->identityChoice.ChooseByUser(1);
+    frm->identityOptions.ToggleByUser(1);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
     ShowPage(MainWindow::ExpressTab);
     ShowPage(MainWindow::IdentitiesTab);
+    EXPECT_EQ(frm->identityChoice.SelectedIndex(), 1);
+    EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
+    EXPECT_TRUE(frm->identityOptions.Checked(1));
+
+    app.dialogs.answers = {false};
+    ChooseMenu("version2");
+    ChooseMenu("express");
     EXPECT_EQ(frm->identityChoice.SelectedIndex(), 0);
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{1}");
 }
 
-TEST_F(ExpressPages, OnlyTheIdentityChosenWhenSavingIsWritten) {
+// Ticks made for one identity are kept when another is chosen, and the save writes every
+// identity the user changed (each under its own key) and the one chosen; no other.
+TEST_F(ExpressPages, EveryIdentityTheUserChangedIsWritten) {
     AddIdentity("{1}", "Anna", 1);
     AddIdentity("{2}", "Max", 0);
+    AddIdentity("{3}", "Eva", 0);
     Start("6.0", {"11.0"});
     frm->identityOptions.ToggleByUser(1);
-    frm->identityChoice.ChooseByUser(1);
+    frm->identityChoice.ChooseByUser(2);  // Eva: looked at, not changed
+    frm->identityChoice.ChooseByUser(1);  // Max
     EXPECT_EQ(Ticks(frm->identityOptions), (std::vector<bool>{true, false, false, true}));
+    frm->identityChoice.ChooseByUser(0);
+    EXPECT_TRUE(frm->identityOptions.Checked(1)) << "the tick made for Anna is kept";
+    frm->identityChoice.ChooseByUser(1);
     frm->identityOptions.ToggleByUser(2);
     frm->saveButton.Click();
-    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{1}"), "Show Adv Mail Send"), std::nullopt);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{1}"), "Show Adv Mail Send"), 1u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{3}"), "Show Adv Mail Send"), std::nullopt);
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Show Adv Mail Send"), 0u);
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Safe Attachments"), 0u);
     EXPECT_EQ(Dword(Hive::CurrentUser, MailKey("{2}"), "Warn on Mapi Send"), 1u);
@@ -180,7 +198,7 @@ TEST_F(ExpressPages, NamesOutsideCodePage1252ShowAndSelect) {
     EXPECT_EQ(frm->Identities().CurrentIdentity(), "{2}");
 }
 
-TEST_F(ExpressPages, TheExpressPageIsReadOnEveryShowAndSavedOnlyOnceShown) {
+TEST_F(ExpressPages, TheExpressPageIsReadOnceAndSavedOnlyOnceShown) {
     Start("6.0", {"11.0"});
     {
         registry::Registry reg(memory);
@@ -199,9 +217,9 @@ TEST_F(ExpressPages, TheExpressPageIsReadOnEveryShowAndSavedOnlyOnceShown) {
     frm->expressOptions.ToggleByUser(0);
     ShowPage(MainWindow::IdentitiesTab);
     ShowPage(MainWindow::ExpressTab);
-    EXPECT_FALSE(frm->expressOptions.Checked(0));  // ticks not saved are replaced
+    EXPECT_TRUE(frm->expressOptions.Checked(0)) << "the tick stays";
     frm->saveButton.Click();
-    EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 1u);
+    EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 0u);
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "Disable Hotmail"), 2u);
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "Hide Messenger"), 2u);
     EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"), 1u);
@@ -224,16 +242,18 @@ TEST_F(ExpressPages, AReadOnlyMachineKeyIsReportedAndItsValuesKept) {
     frm->expressOptions.ToggleByUser(5);
     frm->saveButton.Click();
     EXPECT_EQ(Dword(Hive::LocalMachine, kExpress, "BlockExeAttachments"), 0u);
-    EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"), 0u);
+    EXPECT_EQ(Dword(Hive::CurrentUser, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook"),
+              std::nullopt)
+        << "all or nothing";
     ASSERT_EQ(app.dialogs.shown.size(), 2u);
     EXPECT_EQ(app.dialogs.shown[1].kind, MessageKind::Error);
-    EXPECT_EQ(app.dialogs.shown[1].text,
-              "Folgende Einstellungen konnten nicht gespeichert werden:\r\n"
-              "Alle E-Mail-Anhänge freischalten\r\n"
-              "Durch Ausblenden der Menüs die E-Mail-Konten schützen\r\n"
-              "HTTP-Mailkonten deaktivieren\r\n"
-              "Hotmail deaktivieren\r\n"
-              "Microsoft Messenger deaktivieren");
+    EXPECT_EQ(app.dialogs.shown[1].text.rfind("Die Einstellungen konnten nicht gespeichert "
+                                              "werden:\r\nHKEY_LOCAL_MACHINE\\" +
+                                                  std::string(kExpress) +
+                                                  "\\BlockExeAttachments: Zugriff verweigert",
+                                              0),
+              0u);
+    EXPECT_EQ(app.terminations, 0);
 }
 
 }  // namespace

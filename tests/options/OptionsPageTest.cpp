@@ -201,16 +201,19 @@ TEST_F(OptionsPage, AnOptionAPolicySetsShowsThePolicyAndIsNotWritten) {
     EXPECT_FALSE(frm->outlookOptions.Checked(0));
 }
 
-TEST_F(OptionsPage, EveryShowReplacesTheTicksWithTheStoredStates) {
+// Turning to another page and back keeps the ticks; a version switch shows the new version's.
+TEST_F(OptionsPage, TicksStayUntilTheVersionChanges) {
     PutDword(Preferences("9.0"), "MinToTray", 1);
     PutDword(Preferences("10.0"), "ShowBcc", 1);
     Start("", {"9.0", "10.0"});
     ShowOptionsPage();
     EXPECT_TRUE(frm->outlookOptions.Checked(0));  // disabled for 9.0, still read
     EXPECT_FALSE(frm->outlookOptions.Checked(1));
+    EXPECT_FALSE(frm->HasUnsavedChanges());
     frm->outlookOptions.SetChecked(1, true);
     ShowOptionsPage();
-    EXPECT_FALSE(frm->outlookOptions.Checked(1));
+    EXPECT_TRUE(frm->outlookOptions.Checked(1));
+    EXPECT_TRUE(frm->HasUnsavedChanges());
 
     frm->outlookOptions.SetChecked(4, true);
     frm->mainMenu.Find("version1")->Click();
@@ -284,18 +287,23 @@ TEST_F(OptionsPage, OptionsShownForAnotherVersionAreNotWritten) {
     EXPECT_EQ(Dword("Software\\Microsoft\\Office\\10.0\\Outlook\\IM", "Enabled"), std::nullopt);
 }
 
-TEST_F(OptionsPage, OptionsThatCouldNotBeWrittenAreNamed) {
+// An option that cannot be written stops the whole save, which puts back the lists written
+// before it.
+TEST_F(OptionsPage, AnOptionThatCannotBeWrittenStopsTheSaveAndIsNamed) {
     Start("", {"11.0"});
     ShowOptionsPage();
     PutDword(Preferences("11.0"), "Other", 1);
     memory.DenyFullAccess(Hive::CurrentUser, Preferences("11.0"));
     frm->saveButton.Click();
     ASSERT_EQ(app.dialogs.shown.size(), 2u);
-    EXPECT_EQ(app.dialogs.shown[1].text,
-              "Folgende Einstellungen konnten nicht gespeichert werden:\r\n"
-              "Outlook beim minimieren in die Taskleiste\r\n"
-              "Die BCC-Zeile immer anzeigen\r\n"
-              "Autoarchivierung abschalten");
+    EXPECT_EQ(app.dialogs.shown[1].text.rfind(
+                  "Die Einstellungen konnten nicht gespeichert werden:\r\nHKEY_CURRENT_USER\\" +
+                      Preferences("11.0") + "\\MinToTray: Zugriff verweigert\r\n\r\nWas schon",
+                  0),
+              0u)
+        << app.dialogs.shown[1].text;
+    EXPECT_FALSE(KeyExists(testing::SecurityKey("11.0"))) << "the lists put back";
+    EXPECT_EQ(app.terminations, 0);
 }
 
 TEST_F(OptionsPage, AFailingErrorReportWriteLeavesTheLaterValues) {

@@ -33,6 +33,19 @@ class ScriptedDialogs : public widgets::DialogService {
         return answer;
     }
 
+    widgets::Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
+        shown.push_back({widgets::MessageKind::Confirmation, caption, text});
+        if (onShow) {
+            onShow(shown.back());
+        }
+        if (threeWayAnswers.empty()) {
+            return widgets::Answer::Cancel;
+        }
+        const auto answer = threeWayAnswers.front();
+        threeWayAnswers.erase(threeWayAnswers.begin());
+        return answer;
+    }
+
     // Types the scripted texts one after the other until the request takes one; a text it
     // refuses shows its problem as an error box, as the dialog does. Cancels at an empty entry,
     // or when the script runs out.
@@ -60,6 +73,8 @@ class ScriptedDialogs : public widgets::DialogService {
 
     std::vector<ShownMessage> shown;
     std::vector<bool> answers;  // for confirmations, in order; "&Ja" once they run out
+    // For questions that may be cancelled, in order; "Abbrechen" once they run out.
+    std::vector<widgets::Answer> threeWayAnswers;
     std::vector<std::optional<std::string>> typed;  // for text requests, in order
     std::vector<std::string> asked;                 // each text request's caption and prompt
     std::optional<std::string> savePath;            // the answer to every save request
