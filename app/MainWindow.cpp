@@ -252,18 +252,8 @@ void MainWindow::Save() {
 }
 
 void MainWindow::ReportFailedSave(const registry::WriteOutcome& outcome) {
-    const auto lines = [](const std::vector<registry::WriteProblem>& problems) {
-        std::string text;
-        for (const auto& problem : problems) {
-            text += "\r\n" + problem.value + ": " + problem.reason;
-        }
-        return text;
-    };
-    std::string text = LoadText(TextId::SaveFailedNothingWritten) + lines(outcome.failed);
-    text += "\r\n\r\n" + (outcome.notRestored.empty()
-                              ? LoadText(TextId::SaveRestored)
-                              : LoadText(TextId::SaveNotRestored) + lines(outcome.notRestored));
-    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError),
+                               registry::FailedWriteReport(outcome));
 }
 
 std::vector<std::string> MainWindow::WriteSettings(unblock::Level1Lists& lists) {

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "registry/RegistryPath.h"
+#include "resources/Texts.h"
 
 namespace brevolt::registry {
 namespace {
@@ -80,6 +81,22 @@ std::uint32_t Put(RegistryBackend& registry, Hive hive, const std::string& path,
 }
 
 }  // namespace
+
+std::string FailedWriteReport(const WriteOutcome& outcome) {
+    using resources::LoadText;
+    using resources::TextId;
+    const auto lines = [](const std::vector<WriteProblem>& problems) {
+        std::string text;
+        for (const auto& problem : problems) {
+            text += "\r\n" + problem.value + ": " + problem.reason;
+        }
+        return text;
+    };
+    return LoadText(TextId::SaveFailedNothingWritten) + lines(outcome.failed) + "\r\n\r\n" +
+           (outcome.notRestored.empty()
+                ? LoadText(TextId::SaveRestored)
+                : LoadText(TextId::SaveNotRestored) + lines(outcome.notRestored));
+}
 
 std::string HiveName(Hive hive) {
     return hive == Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";

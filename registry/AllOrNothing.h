@@ -27,6 +27,10 @@ struct WriteOutcome {
 WriteOutcome ApplyAllOrNothing(RegistryBackend& registry,
                                const std::vector<PlannedChange>& changes);
 
+// The German report of a failed write: what stopped it and why, and whether everything was put
+// back.
+std::string FailedWriteReport(const WriteOutcome& outcome);
+
 // "HKEY_CURRENT_USER" and the like.
 std::string HiveName(Hive hive);
 

@@ -4,6 +4,8 @@
 #include <set>
 
 #include "base/UpperCase.h"
+#include "registry/AllOrNothing.h"
+#include "registry/PlanningRegistry.h"
 #include "resources/Texts.h"
 #include "unblock/ExtensionList.h"
 
@@ -248,9 +250,22 @@ void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
     if (filled_ && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
                                         LoadText(TextId::CaptionConfirmation),
                                         LoadText(TextId::ExtKeepChanges))) {
-        // The same lists a save writes: a "Level1Add" left as it was would still block a type
-        // the user has just unblocked.
-        SaveExtLists(lists);
+        // The same lists a save writes (a "Level1Add" left as it was would still block a type
+        // the user has just unblocked), and like a save all or nothing.
+        registry::PlanningRegistry plan(registry::CurrentRegistryBackend());
+        auto planned = lists;
+        {
+            const registry::BackendScope planning(plan);
+            SaveExtLists(planned);
+        }
+        const auto outcome =
+            registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), plan.Changes());
+        if (outcome.Succeeded()) {
+            lists = planned;
+        } else {
+            dialogs_.ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError),
+                                 registry::FailedWriteReport(outcome));
+        }
     }
     pending_ = false;
 }
