@@ -174,8 +174,10 @@ std::vector<std::string> ChangesOutside(const RegistrySnapshot& before,
 }
 
 std::string Footprint::ChangesOutside(const std::vector<std::string>& programKeys) const {
+    // Wine's display driver fills in its hardware keys whenever a process first opens the display.
     std::vector<std::string> allowed = {"HKCU\\Software\\Wine\\", "HKLM\\Software\\Wine\\",
-                                        "HKCU\\Software\\Brevolt Tests\\"};
+                                        "HKCU\\Software\\Brevolt Tests\\", "HKLM\\HARDWARE\\",
+                                        "HKLM\\System\\CurrentControlSet\\"};
     allowed.insert(allowed.end(), programKeys.begin(), programKeys.end());
     std::string lines;
     for (const auto& change : e2e::ChangesOutside(before_, TakeRegistrySnapshot(), allowed)) {

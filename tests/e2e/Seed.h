@@ -38,7 +38,8 @@ std::vector<std::string> ChangesOutside(const RegistrySnapshot& before,
 
 // The registry as a scenario found it, to tell when it ends what changed outside the keys the
 // program may touch in it. Wine's own keys ("Software\Wine") and the scratch keys of the
-// in-process suites running beside ("Software\Brevolt Tests") are no one's footprint here.
+// in-process suites running beside ("Software\Brevolt Tests") are no one's footprint here, nor
+// are the hardware keys Wine's display driver writes.
 class Footprint {
   public:
     Footprint() : before_(TakeRegistrySnapshot()) {}
