@@ -226,19 +226,14 @@ void MainWindow::Save() {
     app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
                                LoadText(TextId::CaptionInformation), information);
     // Planned first, then made all at once: a save never half-happens.
-    registry::PlanningRegistry plan(registry::CurrentRegistryBackend());
     auto lists = session_.lists;
     std::vector<std::string> notSaved;
-    {
-        const registry::BackendScope planning(plan);
-        notSaved = WriteSettings(lists);
-    }
+    const auto changes = registry::PlanWrites([&] { notSaved = WriteSettings(lists); });
     if (!notSaved.empty()) {
         ReportNotSaved(notSaved);  // nothing is written when part of it could not be planned
         return;
     }
-    const auto outcome =
-        registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), plan.Changes());
+    const auto outcome = registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), changes);
     if (!outcome.Succeeded()) {
         ReportFailedSave(outcome);
         return;  // the program stays open with the user's choices, unsaved
@@ -292,13 +287,9 @@ void MainWindow::Export() {
     }
     // The save's own steps, against a registry that plans the writes instead of making them,
     // and on a copy of the lists, which the save would rebuild.
-    registry::PlanningRegistry plan(registry::CurrentRegistryBackend());
-    {
-        const registry::BackendScope planning(plan);
-        auto lists = session_.lists;
-        WriteSettings(lists);
-    }
-    if (!app_.ReplaceFile(*path, registry::RegFileBytes(plan.Changes()))) {
+    auto lists = session_.lists;
+    const auto changes = registry::PlanWrites([&] { WriteSettings(lists); });
+    if (!app_.ReplaceFile(*path, registry::RegFileBytes(changes))) {
         app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError),
                                    FormatText(LoadText(TextId::ExportFailed), *path));
     }

@@ -161,14 +161,11 @@ WriteOutcome ApplyAllOrNothing(RegistryBackend& registry,
     std::sort(created.begin(), created.end(),
               [](const auto& a, const auto& b) { return a.path.size() > b.path.size(); });
     for (const auto& place : created) {
-        std::uint32_t error = 0;
-        const auto exists = KeyExists(registry, place.hive, place.path, error);
-        if (exists == false) {
-            continue;
-        }
         const auto key = registry.openKey(place.hive, place.path, Access::Read, false);
-        const bool empty = key && key->subkeyNames().empty();
-        if (!empty || !registry.deleteTree(place.hive, place.path)) {
+        if (!key && registry.lastError() == kNotFound) {
+            continue;  // never made, or gone already
+        }
+        if (!key || !key->subkeyNames().empty() || !registry.deleteTree(place.hive, place.path)) {
             outcome.notRestored.push_back(
                 {Describe(place.hive, place.path), SystemErrorText(registry.lastError())});
         }

@@ -48,4 +48,14 @@ class PlanningRegistry : public RegistryBackend {
     std::vector<PlannedChange> changes_;
 };
 
+// The changes `writes` would make on the current backend, planned in front of it: nothing is
+// written.
+template <typename Writes>
+std::vector<PlannedChange> PlanWrites(Writes&& writes) {
+    PlanningRegistry plan(CurrentRegistryBackend());
+    const BackendScope planning(plan);
+    writes();
+    return plan.Changes();
+}
+
 }  // namespace brevolt::registry

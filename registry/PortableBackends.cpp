@@ -15,7 +15,7 @@ std::string SystemErrorText(std::uint32_t code) {
     switch (code) {
         case kNotFound:
             return "Das System kann die angegebene Datei nicht finden";
-        case 5:
+        case MemoryRegistry::kAccessDenied:
             return "Zugriff verweigert";
         default:
             return "Fehler " + std::to_string(code);

@@ -252,14 +252,10 @@ void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
                                         LoadText(TextId::ExtKeepChanges))) {
         // The same lists a save writes (a "Level1Add" left as it was would still block a type
         // the user has just unblocked), and like a save all or nothing.
-        registry::PlanningRegistry plan(registry::CurrentRegistryBackend());
         auto planned = lists;
-        {
-            const registry::BackendScope planning(plan);
-            SaveExtLists(planned);
-        }
+        const auto changes = registry::PlanWrites([&] { SaveExtLists(planned); });
         const auto outcome =
-            registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), plan.Changes());
+            registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), changes);
         if (outcome.Succeeded()) {
             lists = planned;
         } else {

@@ -1,11 +1,8 @@
 #include "win32/ControlView.h"
 
-#include "app/ErrorReport.h"
-#include "win32/Win32Application.h"
-
 #include <commctrl.h>
 
-#include <exception>
+#include "win32/Win32Application.h"
 
 namespace brevolt::win32 {
 namespace {
@@ -93,10 +90,8 @@ LRESULT CALLBACK ControlView::Subclass(HWND window, UINT message, WPARAM wParam,
     // since nothing may unwind through Win32.
     try {
         return view->subclassed(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportEscapedError(window, error.what());
     } catch (...) {
-        ReportEscapedError(window, kUnknownErrorMessage);
+        ReportCaughtError(window);
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

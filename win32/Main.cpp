@@ -1,9 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <exception>
-
-#include "app/ErrorReport.h"
 #include "app/Startup.h"
 #include "win32/Win32Application.h"
 
@@ -23,10 +20,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
         win32::Win32Application application;
         Session session;
         return RunProgram(application, session);
-    } catch (const std::exception& error) {
-        win32::ReportEscapedError(nullptr, error.what());
     } catch (...) {
-        win32::ReportEscapedError(nullptr, kUnknownErrorMessage);
+        win32::ReportCaughtError(nullptr);
     }
     return 1;
 }

@@ -1,9 +1,7 @@
 #include "win32/TextDialog.h"
 
-#include <exception>
 #include <vector>
 
-#include "app/ErrorReport.h"
 #include "base/WideText.h"
 #include "resources/Texts.h"
 #include "win32/Win32Application.h"
@@ -127,12 +125,10 @@ INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         return HandleMessage(dialog, message, wParam, lParam);
-    } catch (const std::exception& error) {
+    } catch (...) {
         // The request's check is the program's: an error in it ends the click, and the dialog
         // stays open.
-        ReportEscapedError(dialog, error.what());
-    } catch (...) {
-        ReportEscapedError(dialog, kUnknownErrorMessage);
+        ReportCaughtError(dialog);
     }
     return FALSE;
 }

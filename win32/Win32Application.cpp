@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <exception>
 #include <vector>
 
 #include "app/ErrorReport.h"
@@ -169,6 +170,16 @@ void ReportEscapedError(HWND window, const char* message) noexcept {
         ReportError(boxes, ProgramTitle(), message);
     } catch (...) {
         // The report itself failed (memory ran out, say): nothing is left to tell it with.
+    }
+}
+
+void ReportCaughtError(HWND window) noexcept {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        ReportEscapedError(window, error.what());
+    } catch (...) {
+        ReportEscapedError(window, kUnknownErrorMessage);
     }
 }
 

@@ -48,5 +48,8 @@ void BringRunningCopyForward();
 // the whole program when there is none), captioned with the program's title. Never throws: a
 // report that fails has nowhere left to go.
 void ReportEscapedError(HWND window, const char* message) noexcept;
+// The same for the error being handled: to be called inside a catch block, for an error of any
+// kind ("Unbekannter Fehler" for one that is no std::exception).
+void ReportCaughtError(HWND window) noexcept;
 
 }  // namespace brevolt::win32

@@ -1,8 +1,5 @@
 #include "win32/Window.h"
 
-#include <exception>
-
-#include "app/ErrorReport.h"
 #include "win32/Win32Application.h"
 
 namespace brevolt::win32 {
@@ -61,12 +58,10 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
             }
         }
         return self->handleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
+    } catch (...) {
         // Handlers report the program's errors themselves; whatever still gets here must not
         // unwind through Win32, and the program goes on.
-        ReportEscapedError(window, error.what());
-    } catch (...) {
-        ReportEscapedError(window, kUnknownErrorMessage);
+        ReportCaughtError(window);
     }
     return 0;
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <thread>
 
 #include "base/WideText.h"
 #include "e2e/Controls.h"
@@ -20,17 +19,6 @@ const char* const kOutlook2003WithChm =
     "Windows Registry Editor Version 5.00\r\n\r\n"
     "[HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Outlook\\Security]\r\n"
     "\"Level1Remove\"=\"CHM\"\r\n\r\n";
-
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s) {
-    const auto until = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > until) {
-            return false;
-        }
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
-}
 
 // One scenario: the program's keys cleared and seeded, a fresh copy of the program started.
 class MainWindowEndToEnd : public ::testing::Test {
