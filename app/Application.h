@@ -3,9 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "base/LocalTime.h"
 #include "widgets/DialogService.h"
 
 namespace brevolt {
+
+// How a file operation ended: done, or not, with the system's words for why.
+struct FileResult {
+    bool done = true;
+    std::string reason;
+};
 
 class AboutDialog;
 class MainWindow;
@@ -17,10 +24,16 @@ class Application {
     virtual std::string ExecutablePath() const = 0;
     // Creates or overwrites the file with the lines, each ended by CR LF.
     virtual bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) = 0;
-    // Writes the bytes to a new file beside the path and then puts it in the path's place, so
-    // that the path holds either its old content or the whole new one; false, and no new file
-    // left behind, when that fails.
-    virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;
+    // Writes the bytes to a new file of its own name beside the path and then puts it in the
+    // path's place, keeping the attributes of a file that was there, so that the path holds
+    // either its old content or the whole new one; no new file is left behind when that fails.
+    virtual FileResult ReplaceFile(const std::string& path, const std::string& bytes) = 0;
+    // The whole file into `bytes`.
+    virtual FileResult ReadFile(const std::string& path, std::string& bytes) = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual FileResult RemoveFile(const std::string& path) = 0;
+    // The user's clock now.
+    virtual LocalTime Now() const = 0;
     virtual widgets::DialogService& Dialogs() = 0;
     // The title the general error report uses: the executable's name without its extension.
     virtual std::string Title() const = 0;

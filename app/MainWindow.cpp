@@ -65,6 +65,8 @@ MainWindow::MainWindow(Application& app, Session& session)
     auto& file = mainMenu.Add({"file", LoadText(TextId::MenuFile)});
     file.Add({"export", LoadText(TextId::MenuFileExport)}).OnClick =
         MenuHandler(&MainWindow::Export);
+    file.Add({"undo", LoadText(TextId::MenuFileUndo)}).OnClick =
+        MenuHandler(&MainWindow::UndoLastSave);
     file.Add({"exit", LoadText(TextId::MenuFileExit)}).OnClick = MenuHandler(&MainWindow::Exit);
     mainMenu.Add({"switch", LoadText(TextId::MenuSwitch)});
     auto& help = mainMenu.Add({"help", LoadText(TextId::MenuHelp)});
@@ -104,6 +106,7 @@ std::function<void(MenuItem&)> MainWindow::MenuHandler(void (MainWindow::*handle
 
 void MainWindow::Create() {
     caption_ = LoadText(TextId::MainTitlePrefix) + EditionLabel();
+    mainMenu.Find("undo")->enabled = app_.FileExists(UndoFilePath());
     BuildVersionMenu();
     unblockPage_.SetUpExtGrid();
     SelectStartVersion();
@@ -137,7 +140,7 @@ void MainWindow::SelectStartVersion() {
 }
 
 void MainWindow::SwitchVersion(const std::string& key) {
-    unblockPage_.ConfirmPendingExtChanges(session_.lists);
+    KeepUndo(unblockPage_.ConfirmPendingExtChanges(session_.lists));
     const widgets::BatchedUpdate update(attachmentGrid);  // the grid is redrawn once, refilled
     unblockPage_.ClearExtGrid();
     std::string notice;  // none when the switch fails
@@ -223,8 +226,7 @@ void MainWindow::Save() {
     if (!InExpressMode() && !policyNotice.Text().empty()) {
         information += "\r\n\r\n" + policyNotice.Text();
     }
-    app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
-                               LoadText(TextId::CaptionInformation), information);
+    ShowInformation(information);
     // Planned first, then made all at once: a save never half-happens.
     auto lists = session_.lists;
     std::vector<std::string> notSaved;
@@ -243,22 +245,108 @@ void MainWindow::Save() {
         unblockPage_.ForgetPendingChanges();
         UpdateStatus();
     }
+    KeepUndo(outcome);
     app_.Terminate();
 }
 
 void MainWindow::ReportFailedSave(const registry::WriteOutcome& outcome) {
-    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError),
-                               registry::FailedWriteReport(outcome));
+    ShowError(registry::FailedWriteReport(outcome));
 }
 
-std::vector<std::string> MainWindow::WriteSettings(unblock::Level1Lists& lists) {
+void MainWindow::ShowError(const std::string& text) {
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
+}
+
+void MainWindow::ShowInformation(const std::string& text) {
+    app_.Dialogs().ShowMessage(widgets::MessageKind::Information,
+                               LoadText(TextId::CaptionInformation), text);
+}
+
+std::string MainWindow::UndoFilePath() const {
+    return session_.appDir + kUndoFileName;
+}
+
+void MainWindow::KeepUndo(const registry::WriteOutcome& outcome) {
+    if (!outcome.Succeeded() || (outcome.replaced.empty() && outcome.created.empty())) {
+        return;
+    }
+    AddToUndo(undo_, outcome);
+    undo_.savedAt = app_.Now();
+    const auto path = UndoFilePath();
+    const auto written = app_.ReplaceFile(path, UndoFileBytes(undo_));
+    if (!written.done) {
+        ShowError(FormatText(LoadText(TextId::UndoFileNotWritten), path) + "\r\n\r\n" +
+                  written.reason);
+    }
+    mainMenu.Find("undo")->enabled = app_.FileExists(path);
+}
+
+void MainWindow::UndoLastSave() {
+    const auto path = UndoFilePath();
+    std::string bytes;
+    if (const auto read = app_.ReadFile(path, bytes); !read.done) {
+        ShowError(FormatText(LoadText(TextId::UndoFileUnreadable), path) + "\r\n\r\n" +
+                  read.reason);
+        return;
+    }
+    std::string problem;
+    const auto undo = ReadUndoFile(bytes, problem);
+    if (!undo) {
+        ShowError(FormatText(LoadText(TextId::UndoUnusableFile), path) + "\r\n\r\n" + problem);
+        return;
+    }
+    const std::string when = DateTimeText(undo->savedAt);
+    std::string question = FormatText(LoadText(TextId::UndoQuestion), when);
+    if (HasUnsavedChanges()) {
+        question += "\r\n\r\n" + LoadText(TextId::UndoDropsChanges);
+    }
+    if (!app_.Dialogs().ShowMessage(widgets::MessageKind::Confirmation,
+                                    LoadText(TextId::CaptionConfirmation), question)) {
+        return;
+    }
+    const auto outcome = registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(),
+                                                     undo->values, undo->createdKeys);
+    if (!outcome.Succeeded()) {
+        ShowError(
+            registry::FailedWriteReport(outcome, TextId::UndoFailed, TextId::UndoFailedRestored));
+        return;
+    }
+    undo_ = {};
+    Reload();
+    if (const auto removed = app_.RemoveFile(path); !removed.done) {
+        ShowError(FormatText(LoadText(TextId::UndoFileNotRemoved), path) + "\r\n\r\n" +
+                  removed.reason);
+    }
+    mainMenu.Find("undo")->enabled = app_.FileExists(path);
+    ShowInformation(FormatText(LoadText(TextId::UndoDone), when));
+}
+
+void MainWindow::Reload() {
+    unblockPage_.ForgetPendingChanges();
+    if (!InExpressMode()) {
+        SwitchVersion(session_.currentVersion);
+        return;
+    }
+    expressPage_.Forget();
+    identitiesPage_.Forget();
+    if (pages.ActivePageIndex() == ExpressTab) {
+        expressPage_.Shown();
+    } else {
+        identitiesPage_.Shown();
+    }
+}
+
+std::vector<std::string> MainWindow::WriteSettings(unblock::Level1Lists& lists,
+                                                   bool withIdentities) {
     std::vector<std::string> notSaved;
     const auto note = [&notSaved](const std::vector<std::string>& more) {
         notSaved.insert(notSaved.end(), more.begin(), more.end());
     };
     if (InExpressMode()) {
         note(expressPage_.SaveExpressOptions());
-        note(identitiesPage_.SaveIdentityOptions());
+        if (withIdentities) {
+            note(identitiesPage_.SaveIdentityOptions());
+        }
     } else {
         note(unblockPage_.SaveExtLists(lists));
         note(optionsPage_.SaveOutlookOptions(session_.currentVersion));
@@ -274,7 +362,7 @@ void MainWindow::ReportNotSaved(const std::vector<std::string>& notSaved) {
     for (const auto& name : notSaved) {
         text += "\r\n" + name;
     }
-    app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError), text);
+    ShowError(text);
 }
 
 void MainWindow::Export() {
@@ -286,13 +374,32 @@ void MainWindow::Export() {
         return;
     }
     // The save's own steps, against a registry that plans the writes instead of making them,
-    // and on a copy of the lists, which the save would rebuild.
+    // and on a copy of the lists, which the save would rebuild. Identities are left out: each
+    // has a key of its own on each machine.
     auto lists = session_.lists;
-    const auto changes = registry::PlanWrites([&] { WriteSettings(lists); });
-    if (!app_.ReplaceFile(*path, registry::RegFileBytes(changes))) {
-        app_.Dialogs().ShowMessage(widgets::MessageKind::Error, LoadText(TextId::CaptionError),
-                                   FormatText(LoadText(TextId::ExportFailed), *path));
+    const auto changes = registry::PlanWrites([&] { WriteSettings(lists, false); });
+    const bool machineValues =
+        std::any_of(changes.begin(), changes.end(), [](const registry::PlannedChange& change) {
+            return change.hive != registry::Hive::CurrentUser;
+        });
+    registry::RegFileContent content{{}, changes, {}};
+    if (machineValues) {
+        content.comments.push_back(LoadText(TextId::ExportMachineValues));
     }
+    const auto written = app_.ReplaceFile(
+        *path, registry::RegFileBytes(content, registry::MachineView::ImportedAs32Bit));
+    if (!written.done) {
+        ShowError(FormatText(LoadText(TextId::ExportFailed), *path) + "\r\n\r\n" + written.reason);
+        return;
+    }
+    std::string information = FormatText(LoadText(TextId::ExportDone), *path);
+    if (InExpressMode()) {
+        information += "\r\n\r\n" + LoadText(TextId::ExportNoIdentities);
+    }
+    if (machineValues) {
+        information += "\r\n\r\n" + LoadText(TextId::ExportMachineValues);
+    }
+    ShowInformation(information);
 }
 
 void MainWindow::AddFileType() {

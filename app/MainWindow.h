@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/SaveUndo.h"
 #include "app/Session.h"
 #include "express/ExpressPage.h"
 #include "express/IdentitiesPage.h"
@@ -66,6 +67,10 @@ class MainWindow {
     // "Datei" / "Exportieren…": writes what "Speichern" would write now, as a registry file for
     // rolling out to other machines; the registry is not touched.
     void Export();
+    // "Datei" / "Letzte Speicherung rückgängig…": asks, naming the save's date and time, then
+    // puts back every value the last save wrote as it was before, all or nothing, and shows that
+    // state. A file that is not the program's own, or is damaged, is told and changes nothing.
+    void UndoLastSave();
     // "Dateityp hinzufügen…": asks for a file type and ticks its row, or adds one.
     void AddFileType();
     // "Beenden" and "Datei" / "Beenden": with unsaved changes, asks whether to save them ("Ja"
@@ -96,8 +101,15 @@ class MainWindow {
     bool Leave();
     // The writes of "Speichern" for the mode shown, the lists rebuilt into `lists`; the names
     // of what could not be written.
-    std::vector<std::string> WriteSettings(unblock::Level1Lists& lists);
+    std::vector<std::string> WriteSettings(unblock::Level1Lists& lists, bool withIdentities = true);
     void ReportNotSaved(const std::vector<std::string>& notSaved);
+    // Keeps the way back from writes that were made, in the undo file beside the program.
+    void KeepUndo(const registry::WriteOutcome& outcome);
+    std::string UndoFilePath() const;
+    // The pages show the settings as stored now, the user's unsaved ticks dropped.
+    void Reload();
+    void ShowError(const std::string& text);
+    void ShowInformation(const std::string& text);
     // Tells which write stopped a save, why, and whether everything was put back.
     void ReportFailedSave(const registry::WriteOutcome& outcome);
     // The status bar says what matters now: why the focused option cannot be changed, else
@@ -116,6 +128,7 @@ class MainWindow {
     options::OptionsPage optionsPage_;
     express::ExpressPage expressPage_;
     express::IdentitiesPage identitiesPage_;
+    SaveUndo undo_;  // of this run's writes
 };
 
 }  // namespace brevolt

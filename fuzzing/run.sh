@@ -9,7 +9,8 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -DBREVOLT_FUZZ=ON -DBUILD_TESTING=
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" >/dev/null
 cmake --build build/fuzz -j"$(nproc)" >/dev/null
 status=0
-for target in ExtensionList:extension_list RegistryValue:registry_value SettingsFile:settings_file; do
+for target in ExtensionList:extension_list RegistryValue:registry_value SettingsFile:settings_file \
+        UndoFile:undo_file; do
     name=${target%%:*}
     corpus=${target##*:}
     mkdir -p "build/fuzz/corpus/$corpus"

@@ -17,11 +17,9 @@ struct Before {
     std::optional<RawValue> value;  // empty: it did not exist
 };
 
-struct KeyPlace {
-    Hive hive;
-    std::string path;
-    bool operator<(const KeyPlace& other) const {
-        return std::tie(hive, path) < std::tie(other.hive, other.path);
+struct KeyOrder {
+    bool operator()(const KeyPlace& a, const KeyPlace& b) const {
+        return std::tie(a.hive, a.path) < std::tie(b.hive, b.path);
     }
 };
 
@@ -67,9 +65,10 @@ bool ReadBefore(RegistryBackend& registry, const PlannedChange& change,
 // Writes one value, or removes it; the system's error code, 0 on success.
 std::uint32_t Put(RegistryBackend& registry, Hive hive, const std::string& path,
                   const std::string& name, const std::optional<RawValue>& value) {
-    const auto key = registry.openKey(hive, path, Access::Full, true);
+    const auto key = registry.openKey(hive, path, Access::Full, value.has_value());
     if (!key) {
-        return std::max<std::uint32_t>(registry.lastError(), 1);
+        const auto error = registry.lastError();
+        return !value && error == kNotFound ? 0 : std::max<std::uint32_t>(error, 1);
     }
     if (value) {
         return key->setValue(name, *value) ? 0 : std::max<std::uint32_t>(key->lastError(), 1);
@@ -80,11 +79,34 @@ std::uint32_t Put(RegistryBackend& registry, Hive hive, const std::string& path,
     return std::max<std::uint32_t>(key->lastError(), 1);
 }
 
+// Removes the key when it holds nothing; 0 when it is gone or must stay, else the system's code.
+// `removed` tells whether it went.
+std::uint32_t RemoveWhenEmpty(RegistryBackend& registry, const KeyPlace& place, bool& removed) {
+    removed = false;
+    const auto key = registry.openKey(place.hive, place.path, Access::Read, false);
+    if (!key) {
+        const auto error = registry.lastError();
+        return error == kNotFound ? 0 : std::max<std::uint32_t>(error, 1);
+    }
+    const auto empty = key->isEmpty();
+    if (!empty) {
+        return std::max<std::uint32_t>(key->lastError(), 1);
+    }
+    if (!*empty) {
+        return 0;  // something else lives there now
+    }
+    if (!registry.deleteTree(place.hive, place.path)) {
+        return std::max<std::uint32_t>(registry.lastError(), 1);
+    }
+    removed = true;
+    return 0;
+}
+
 }  // namespace
 
-std::string FailedWriteReport(const WriteOutcome& outcome) {
+std::string FailedWriteReport(const WriteOutcome& outcome, resources::TextId heading,
+                              resources::TextId restored) {
     using resources::LoadText;
-    using resources::TextId;
     const auto lines = [](const std::vector<WriteProblem>& problems) {
         std::string text;
         for (const auto& problem : problems) {
@@ -92,23 +114,23 @@ std::string FailedWriteReport(const WriteOutcome& outcome) {
         }
         return text;
     };
-    return LoadText(TextId::SaveFailedNothingWritten) + lines(outcome.failed) + "\r\n\r\n" +
+    return LoadText(heading) + lines(outcome.failed) + "\r\n\r\n" +
            (outcome.notRestored.empty()
-                ? LoadText(TextId::SaveRestored)
-                : LoadText(TextId::SaveNotRestored) + lines(outcome.notRestored));
+                ? LoadText(restored)
+                : LoadText(resources::TextId::SaveNotRestored) + lines(outcome.notRestored));
 }
 
 std::string HiveName(Hive hive) {
     return hive == Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
 }
 
-WriteOutcome ApplyAllOrNothing(RegistryBackend& registry,
-                               const std::vector<PlannedChange>& changes) {
+WriteOutcome ApplyAllOrNothing(RegistryBackend& registry, const std::vector<PlannedChange>& changes,
+                               const std::vector<KeyPlace>& removeWhenEmpty) {
     WriteOutcome outcome;
     // How things stand now: every value, and every key along the paths that is missing.
     std::vector<Before> before;
-    std::set<KeyPlace> missing;
-    std::set<KeyPlace> looked;
+    std::set<KeyPlace, KeyOrder> missing;
+    std::set<KeyPlace, KeyOrder> looked;
     for (const auto& change : changes) {
         std::uint32_t error = 0;
         std::optional<RawValue> value;
@@ -144,11 +166,49 @@ WriteOutcome ApplyAllOrNothing(RegistryBackend& registry,
             break;
         }
     }
+    std::vector<KeyPlace> removed;
+    for (const auto& place : removeWhenEmpty) {
+        if (!outcome.failed.empty()) {
+            break;
+        }
+        bool gone = false;
+        if (const auto error = RemoveWhenEmpty(registry, place, gone)) {
+            outcome.failed.push_back({Describe(place.hive, place.path), SystemErrorText(error)});
+        } else if (gone) {
+            removed.push_back(place);
+        }
+    }
+    std::vector<KeyPlace> created(missing.begin(), missing.end());
+    std::stable_sort(created.begin(), created.end(),
+                     [](const auto& a, const auto& b) { return a.path.size() > b.path.size(); });
     if (outcome.failed.empty()) {
+        for (const auto& entry : before) {
+            outcome.replaced.push_back(
+                {entry.change->hive, entry.change->key, entry.change->name, entry.value});
+        }
+        // A missing key was made when a value was written in it or below it.
+        for (const auto& place : created) {
+            const auto holds = [&place](const PlannedChange& change) {
+                const auto key = FoldName(change.key);
+                const auto folded = FoldName(place.path);
+                return change.value && change.hive == place.hive &&
+                       key.compare(0, folded.size(), folded) == 0 &&
+                       (key.size() == folded.size() || key[folded.size()] == '\\');
+            };
+            if (std::any_of(changes.begin(), changes.end(), holds)) {
+                outcome.created.push_back(place);
+            }
+        }
         return outcome;
     }
-    // Back as it was: the values written, in reverse order (a write that failed changed nothing),
-    // then the keys that were not there, deepest first.
+    // Back as it was: the keys removed, then the values written, in reverse order (a write that
+    // failed changed nothing), then the keys that were not there, deepest first.
+    for (auto place = removed.rbegin(); place != removed.rend(); ++place) {
+        if (!registry.openKey(place->hive, place->path, Access::Full, true)) {
+            outcome.notRestored.push_back(
+                {Describe(place->hive, place->path), SystemErrorText(registry.lastError())});
+        }
+    }
     for (std::size_t i = made; i-- > 0;) {
         const auto& change = *before[i].change;
         if (const auto error =
@@ -157,9 +217,6 @@ WriteOutcome ApplyAllOrNothing(RegistryBackend& registry,
                 {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
         }
     }
-    std::vector<KeyPlace> created(missing.begin(), missing.end());
-    std::sort(created.begin(), created.end(),
-              [](const auto& a, const auto& b) { return a.path.size() > b.path.size(); });
     for (const auto& place : created) {
         const auto key = registry.openKey(place.hive, place.path, Access::Read, false);
         if (!key && registry.lastError() == kNotFound) {

@@ -111,6 +111,15 @@ class MemoryKey : public RegistryKey {
         return names;
     }
 
+    std::optional<bool> isEmpty() const override {
+        const auto* node = registry_.failsNow() ? nullptr : registry_.find(hive_, path_);
+        if (node == nullptr) {
+            failed(kInjectedFault);
+            return std::nullopt;
+        }
+        return node->values.empty() && node->children.empty();
+    }
+
   private:
     // Keeps the code for lastError; always false, to be returned by the failing call.
     bool failed(std::uint32_t code) const {
@@ -234,6 +243,7 @@ std::map<std::string, RawValue> MemoryRegistry::Snapshot() const {
                 values[prefix + "\\" + folded] = value.second;
             }
             for (const auto& [folded, child] : node.children) {
+                values["key " + prefix + "\\" + folded] = {};
                 collect(prefix + "\\" + folded, *child);
             }
         };

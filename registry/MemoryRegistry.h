@@ -47,7 +47,8 @@ class MemoryRegistry : public RegistryBackend {
     void FailCall(int number) { failingCall_ = number; }
     int CallCount() const { return calls_; }
 
-    // Every value, as "<hive>:<path>\<name>" with folded names, for comparing states.
+    // Every value, as "<hive>:<path>\<name>" with folded names, and every key, as
+    // "key <hive>:<path>" with no content, for comparing states.
     std::map<std::string, RawValue> Snapshot() const;
 
     struct Node;

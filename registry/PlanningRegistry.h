@@ -22,6 +22,13 @@ struct PlannedChange {
     std::optional<RawValue> value;  // empty: the value is removed
 };
 
+// A key of the registry.
+struct KeyPlace {
+    Hive hive;
+    std::string path;
+    bool operator==(const KeyPlace&) const = default;
+};
+
 // A registry that reads through to another one and keeps every write to itself: the writes a
 // procedure would make are planned, not made. A value written reads back as written; a value
 // removed reads as missing, and its removal is planned even where it is missing already. Keys that

@@ -49,6 +49,8 @@ class RegistryKey {
     virtual bool deleteValue(std::string_view name) = 0;
     // Direct subkey names in enumeration order; empty when they cannot be listed.
     virtual std::vector<std::string> subkeyNames() const = 0;
+    // Whether the key holds no value and no subkey; nothing when that cannot be told.
+    virtual std::optional<bool> isEmpty() const { return std::nullopt; }
     // The system's error code of the last call that failed (kNotFound for a missing value);
     // 0 when none is known.
     virtual std::uint32_t lastError() const { return 0; }

@@ -74,6 +74,16 @@ class Win32Key : public RegistryKey {
 
     std::vector<std::string> subkeyNames() const override { return SubkeyNames(key_.get()); }
 
+    std::optional<bool> isEmpty() const override {
+        DWORD keys = 0;
+        DWORD values = 0;
+        if (!noted(RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr,
+                                    &values, nullptr, nullptr, nullptr, nullptr))) {
+            return std::nullopt;
+        }
+        return keys == 0 && values == 0;
+    }
+
     static std::vector<std::string> SubkeyNames(HKEY key) {
         std::vector<std::string> names;
         DWORD count = 0;

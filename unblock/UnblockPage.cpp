@@ -242,9 +242,10 @@ void UnblockPage::SetAllExtChecks(bool checked) {
     }
 }
 
-void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
+registry::WriteOutcome UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
+    registry::WriteOutcome outcome;
     if (!pending_) {
-        return;
+        return outcome;
     }
     // Ticks of an unfilled grid are no choice of the user's: nothing to offer.
     if (filled_ && dialogs_.ShowMessage(widgets::MessageKind::Confirmation,
@@ -254,8 +255,7 @@ void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
         // the user has just unblocked), and like a save all or nothing.
         auto planned = lists;
         const auto changes = registry::PlanWrites([&] { SaveExtLists(planned); });
-        const auto outcome =
-            registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), changes);
+        outcome = registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(), changes);
         if (outcome.Succeeded()) {
             lists = planned;
         } else {
@@ -264,6 +264,7 @@ void UnblockPage::ConfirmPendingExtChanges(Level1Lists& lists) {
         }
     }
     pending_ = false;
+    return outcome;
 }
 
 std::vector<std::string> UnblockPage::SaveExtLists(Level1Lists& lists) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "registry/AllOrNothing.h"
 #include "unblock/AttachmentPolicy.h"
 #include "unblock/BlockedTypes.h"
 #include "unblock/Level1Lists.h"
@@ -42,8 +43,8 @@ class UnblockPage {
     // when there is none; a change not yet saved. False when the grid holds no filled rows.
     bool AddExtension(const std::string& extension);
     // Offers to keep changed ticks for the version the grid was filled for; "Ja" writes what a
-    // save writes of the lists.
-    void ConfirmPendingExtChanges(Level1Lists& lists);
+    // save writes of the lists. What was written, with the way back; nothing when nothing was.
+    registry::WriteOutcome ConfirmPendingExtChanges(Level1Lists& lists);
 
     // The Level-1 part of "Speichern" for the version the grid was filled for: the harvest and
     // the writes of that version's save. Returns the names of the values that could not be

@@ -31,6 +31,7 @@ class MenuItem {
     std::string name;
     std::string caption;
     int tag = 0;
+    bool enabled = true;  // the view asks each time the menu opens
     std::function<void(MenuItem&)> OnClick;
     std::vector<MenuItem> items;
 };

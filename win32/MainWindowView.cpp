@@ -299,6 +299,13 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             }
             break;
         }
+        case WM_INITMENUPOPUP:
+            for (std::size_t i = 0; i < commands_.size(); ++i) {
+                EnableMenuItem(reinterpret_cast<HMENU>(wParam),
+                               static_cast<UINT>(kFirstMenuCommand + i),
+                               MF_BYCOMMAND | (commands_[i]->enabled ? MF_ENABLED : MF_GRAYED));
+            }
+            return 0;
         case WM_HELP:  // F1
             if (auto* manual = model_.mainMenu.Find("manual")) {
                 manual->Click();

@@ -7,6 +7,7 @@
 
 #include "app/ErrorReport.h"
 #include "base/WideText.h"
+#include "registry/RegistryBackend.h"
 #include "win32/AboutView.h"
 #include "win32/MainWindowView.h"
 
@@ -48,6 +49,10 @@ std::string ModulePath() {
     }
 }
 
+FileResult Failed(DWORD error) {
+    return {false, registry::SystemErrorText(error)};
+}
+
 std::string ProgramTitle() {
     std::string name = ModulePath();
     name = name.substr(name.find_last_of("\\/") + 1);
@@ -77,27 +82,94 @@ bool Win32Application::SaveTextLines(const std::string& path,
            written == contents.size();
 }
 
-bool Win32Application::ReplaceFile(const std::string& path, const std::string& bytes) {
+FileResult Win32Application::ReplaceFile(const std::string& path, const std::string& bytes) {
     const std::wstring target = text::Widen(path);
-    const std::wstring temporary = target + L".brevolt~";
-    bool written = false;
+    const auto folderEnd = target.find_last_of(L"\\/");
+    const std::wstring folder =
+        folderEnd == std::wstring::npos ? L"." : target.substr(0, folderEnd + 1);
+    // A name of its own in the target's folder, so that the last step is a rename there and no
+    // other writer's temporary file is taken.
+    wchar_t temporary[MAX_PATH];
+    if (GetTempFileNameW(folder.c_str(), L"brv", 0, temporary) == 0) {
+        return Failed(GetLastError());
+    }
+    DWORD error = ERROR_SUCCESS;
     {
-        const UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
-            return false;
-        }
+        const UniqueFile file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD count = 0;
-        written = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count,
-                            nullptr) != FALSE &&
-                  count == bytes.size() && FlushFileBuffers(file.get()) != FALSE;
+        if (!file ||
+            WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count,
+                      nullptr) == FALSE ||
+            FlushFileBuffers(file.get()) == FALSE) {
+            error = GetLastError();
+        } else if (count != bytes.size()) {
+            error = ERROR_DISK_FULL;
+        }
     }
-    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE) {
-        return true;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (error == ERROR_SUCCESS && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        error = ERROR_ACCESS_DENIED;  // a folder is never replaced by a file
     }
-    DeleteFileW(temporary.c_str());
-    return false;
+    if (error == ERROR_SUCCESS) {
+        // An existing file is replaced in place, so that it keeps its attributes and security.
+        const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+        const BOOL moved = exists
+                               ? ::ReplaceFileW(target.c_str(), temporary, nullptr,
+                                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                               : MoveFileExW(temporary, target.c_str(), MOVEFILE_WRITE_THROUGH);
+        if (moved != FALSE) {
+            // Not every ReplaceFileW carries the attributes over (Wine's does not).
+            if (exists && GetFileAttributesW(target.c_str()) != attributes) {
+                SetFileAttributesW(target.c_str(), attributes);
+            }
+            return {};
+        }
+        error = GetLastError();
+    }
+    DeleteFileW(temporary);
+    return Failed(error);
+}
+
+FileResult Win32Application::ReadFile(const std::string& path, std::string& bytes) {
+    // Larger than any file the program writes: a file this size is not one of its own.
+    constexpr LONGLONG kLargest = 64LL << 20;
+    const UniqueFile file(CreateFileW(text::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || GetFileSizeEx(file.get(), &size) == FALSE) {
+        return Failed(GetLastError());
+    }
+    if (size.QuadPart > kLargest) {
+        return Failed(ERROR_FILE_TOO_LARGE);
+    }
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD count = 0;
+    if (!bytes.empty() && (::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                      &count, nullptr) == FALSE)) {
+        return Failed(GetLastError());
+    }
+    bytes.resize(count);
+    return {};
+}
+
+bool Win32Application::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(text::Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+FileResult Win32Application::RemoveFile(const std::string& path) {
+    if (DeleteFileW(text::Widen(path).c_str()) == FALSE && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return Failed(GetLastError());
+    }
+    return {};
+}
+
+LocalTime Win32Application::Now() const {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
 std::string Win32Application::Title() const {

@@ -13,7 +13,11 @@ class Win32Application : public Application {
   public:
     std::string ExecutablePath() const override;
     bool SaveTextLines(const std::string& path, const std::vector<std::string>& lines) override;
-    bool ReplaceFile(const std::string& path, const std::string& bytes) override;
+    FileResult ReplaceFile(const std::string& path, const std::string& bytes) override;
+    FileResult ReadFile(const std::string& path, std::string& bytes) override;
+    bool FileExists(const std::string& path) override;
+    FileResult RemoveFile(const std::string& path) override;
+    LocalTime Now() const override;
     widgets::DialogService& Dialogs() override { return dialogs_; }
     std::string Title() const override;
     void Run(MainWindow& mainWindow) override;

@@ -83,7 +83,9 @@ TEST_F(Export, Microsoft365ExportsOnlyWhatItsSaveWrites) {
         "\"PONT_STRING\"=\"32,\"\r\n\r\n");
 }
 
-TEST_F(Export, OutlookExpressExportsItsOptionsAndTheCurrentIdentitys) {
+// Outlook Express: its machine values for "reg import /reg:32" (the 32-bit view on any Windows),
+// and no identity's values, since each machine has identities of its own; the box says both.
+TEST_F(Export, OutlookExpressExportsItsOptionsForThe32BitViewAndNoIdentity) {
     {
         registry::Registry reg(memory);
         ASSERT_TRUE(reg.OpenPath("Identities\\{A}", true));
@@ -99,16 +101,26 @@ TEST_F(Export, OutlookExpressExportsItsOptionsAndTheCurrentIdentitys) {
     const std::string bytes = ExportTo("D:\\express.reg");
     EXPECT_EQ(dialogs().saveRequests[0].suggestedName, "Brevolt Outlook Express.reg");
     EXPECT_EQ(bytes, Golden("export-outlook-express.reg", bytes));
+    ASSERT_EQ(dialogs().shown.size(), 1u);
+    EXPECT_EQ(dialogs().shown[0].kind, widgets::MessageKind::Information);
+    EXPECT_EQ(dialogs().shown[0].text,
+              "Die Einstellungen wurden in die Datei \"D:\\express.reg\" exportiert.\r\n\r\n"
+              "Die Einstellungen der Identitäten sind nicht darin: Jede Identität hat auf jedem "
+              "Rechner einen eigenen Schlüssel.\r\n\r\n"
+              "Die Werte unter HKEY_LOCAL_MACHINE gelten für alle Benutzer und gehören in die "
+              "32-Bit-Ansicht der Registrierung: Importieren Sie die Datei als Administrator mit "
+              "\"reg import <Datei> /reg:32\".");
 }
 
-TEST_F(Export, AFailedWriteIsToldWithTheFileNameAndACancelWritesNothing) {
+TEST_F(Export, AFailedWriteIsToldWithTheFileNameAndWhyAndACancelWritesNothing) {
     Start("", {"11.0"});
     app.replaceSucceeds = false;
     ExportTo("Z:\\nowhere\\x.reg");
     ASSERT_EQ(dialogs().shown.size(), 1u);
     EXPECT_EQ(dialogs().shown[0].caption, "Fehler");
     EXPECT_EQ(dialogs().shown[0].text,
-              "Die Datei \"Z:\\nowhere\\x.reg\" konnte nicht geschrieben werden.");
+              "Die Datei \"Z:\\nowhere\\x.reg\" konnte nicht geschrieben werden.\r\n\r\n"
+              "Zugriff verweigert");
 
     app.replacedFiles.clear();
     dialogs().savePath.reset();

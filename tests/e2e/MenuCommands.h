@@ -7,11 +7,12 @@
 namespace brevolt::e2e {
 
 constexpr UINT kMenuFileExport = 101;
-constexpr UINT kMenuFileExit = 102;
-constexpr UINT kMenuOutlookExpress = 104;
-constexpr UINT kMenuOutlook2002 = 107;
-constexpr UINT kMenuOutlook2003 = 108;
-constexpr UINT kMenuHelpManual = 114;
-constexpr UINT kMenuHelpAbout = 116;
+constexpr UINT kMenuFileUndo = 102;
+constexpr UINT kMenuFileExit = 103;
+constexpr UINT kMenuOutlookExpress = 105;
+constexpr UINT kMenuOutlook2002 = 108;
+constexpr UINT kMenuOutlook2003 = 109;
+constexpr UINT kMenuHelpManual = 115;
+constexpr UINT kMenuHelpAbout = 117;
 
 }  // namespace brevolt::e2e

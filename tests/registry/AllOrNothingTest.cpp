@@ -61,5 +61,30 @@ TEST_F(AllOrNothing, AFailingWritePutsBackEverythingBeforeIt) {
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kLocked, "Value"), registry::EncodeText("locked"));
 }
 
+// The way back a success gives puts every value back and removes the keys the writes made, each
+// only when nothing else was put in it since.
+TEST_F(AllOrNothing, TheWayBackPutsBackEveryValueAndRemovesTheKeysMadeThatNothingElseUses) {
+    const std::string newKey = "Software\\Brevolt AllOrNothing\\New";
+    const auto there = registry::ApplyAllOrNothing(sandbox.Backend(), Plan(kKept));
+    ASSERT_TRUE(there.Succeeded());
+    ASSERT_EQ(there.replaced.size(), 5u);
+    EXPECT_EQ(there.replaced[0].value, registry::EncodeText("old"));
+    EXPECT_EQ(there.replaced[1].value, registry::EncodeDword(7));
+    EXPECT_EQ(there.replaced[3].value, std::nullopt);
+    EXPECT_EQ(there.created, (std::vector<registry::KeyPlace>{{Hive::CurrentUser, kNew},
+                                                              {Hive::CurrentUser, newKey}}))
+        << "deepest first";
+    sandbox.PutText(Hive::CurrentUser, newKey, "Since", "someone else's");
+
+    const auto back = registry::ApplyAllOrNothing(sandbox.Backend(), there.replaced, there.created);
+    ASSERT_TRUE(back.Succeeded());
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Changed"), registry::EncodeText("old"));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Removed"), registry::EncodeDword(7));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, kKept, "Value"), std::nullopt);
+    EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kNew));
+    EXPECT_EQ(sandbox.Get(Hive::CurrentUser, newKey, "Since"),
+              registry::EncodeText("someone else's"));
+}
+
 }  // namespace
 }  // namespace brevolt

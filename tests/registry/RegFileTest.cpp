@@ -69,7 +69,7 @@ TEST(RegFile, KeysOnceInOrderTextsEscapedAndOtherTypesInHex) {
         {Hive::CurrentUser, "Software\\A", "Bytes",
          registry::RawValue{registry::ValueType::Binary, {0x00, 0xAB}}},
     };
-    EXPECT_EQ(TextOf(registry::RegFileBytes(changes)),
+    EXPECT_EQ(TextOf(registry::RegFileBytes({{}, changes, {}}, registry::MachineView::Wow6432Node)),
               "Windows Registry Editor Version 5.00\r\n"
               "\r\n[HKEY_CURRENT_USER\\Software\\A]\r\n"
               "\"Text\"=\"C:\\\\dir \\\"x\\\" ä\"\r\n"
@@ -80,6 +80,59 @@ TEST(RegFile, KeysOnceInOrderTextsEscapedAndOtherTypesInHex) {
               "\r\n[HKEY_LOCAL_MACHINE\\Software\\B]\r\n"
               "@=hex(1):74,00,77,00,6f,00,0d,00,0a,00,6c,00,69,00,6e,00,65,00,73,00,00,00\r\n"
               "\r\n");
+}
+
+// What the program writes for its own use reads back byte for byte, whatever the value holds.
+TEST(RegFile, AFileReadsBackAsWritten) {
+    using registry::RawValue;
+    using registry::ValueType;
+    const registry::RegFileContent content{
+        {"Brevolt: Stand vor der Speicherung vom 2026-12-11 09:30:05", "ä \"quoted\""},
+        {
+            {Hive::CurrentUser, "Software\\A", "Text", registry::EncodeText(R"(C:\dir "x" ä €)")},
+            {Hive::CurrentUser, "Software\\A", "", registry::EncodeText("default")},
+            {Hive::CurrentUser, "Software\\A", "No end", RawValue{ValueType::Text, {'a', 0}}},
+            {Hive::CurrentUser, "Software\\A", "Odd", RawValue{ValueType::Text, {'a', 0, 0}}},
+            {Hive::CurrentUser, "Software\\A", "Zero inside",
+             RawValue{ValueType::Text, {'a', 0, 0, 0, 'b', 0, 0, 0}}},
+            {Hive::CurrentUser, "Software\\A", "Lines", registry::EncodeText("a\r\nb")},
+            {Hive::CurrentUser, "Software\\A", "Short number", RawValue{ValueType::Dword, {1, 2}}},
+            {Hive::CurrentUser, "Software\\A", "Empty", RawValue{ValueType::Binary, {}}},
+            {Hive::CurrentUser, "Software\\A", "Odd type",
+             RawValue{static_cast<ValueType>(0xFFFFFFFF), {0xFF}}},
+            {Hive::CurrentUser, "Software\\A", "Gone", std::nullopt},
+            {Hive::LocalMachine, "Software\\Outlook Express", "N", registry::EncodeDword(31)},
+            {Hive::LocalMachine64, "Software\\B", "=\"[x]\"", registry::EncodeDword(0)},
+        },
+        {{Hive::CurrentUser, "Software\\A\\New"}, {Hive::LocalMachine, "Software\\C"}}};
+    std::size_t badLine = 99;
+    const auto read = registry::ReadRegFile(
+        registry::RegFileBytes(content, registry::MachineView::Wow6432Node), badLine);
+    ASSERT_TRUE(read.has_value()) << "line " << badLine;
+    EXPECT_EQ(badLine, 0u);
+    EXPECT_EQ(read->comments, content.comments);
+    ASSERT_EQ(read->changes.size(), content.changes.size());
+    for (std::size_t i = 0; i < content.changes.size(); ++i) {
+        SCOPED_TRACE(content.changes[i].name);
+        EXPECT_EQ(read->changes[i].hive, content.changes[i].hive);
+        EXPECT_EQ(read->changes[i].key, content.changes[i].key);
+        EXPECT_EQ(read->changes[i].name, content.changes[i].name);
+        EXPECT_EQ(read->changes[i].value, content.changes[i].value);
+    }
+    EXPECT_EQ(read->removedKeys, content.removedKeys);
+}
+
+// For "reg import /reg:32", the 32-bit view is written as Software\..., as on 32-bit Windows.
+TEST(RegFile, AnExportNamesTheMachineKeysAsImportedIntoThe32BitView) {
+    const std::vector<registry::PlannedChange> changes = {{Hive::LocalMachine,
+                                                           "Software\\Microsoft\\Outlook Express",
+                                                           "N", registry::EncodeDword(1)}};
+    EXPECT_EQ(TextOf(registry::RegFileBytes({{"import with /reg:32"}, changes, {}},
+                                            registry::MachineView::ImportedAs32Bit)),
+              "Windows Registry Editor Version 5.00\r\n"
+              "; import with /reg:32\r\n"
+              "\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Outlook Express]\r\n"
+              "\"N\"=dword:00000001\r\n\r\n");
 }
 
 }  // namespace

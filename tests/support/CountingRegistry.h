@@ -117,6 +117,11 @@ class CountingBackends : public registry::RegistryBackend, public registry::IniB
             owner_.Note("  list subkeys");
             return inner_->subkeyNames();
         }
+        std::optional<bool> isEmpty() const override {
+            ++owner_.counts.lists;
+            owner_.Note("  is empty");
+            return inner_->isEmpty();
+        }
         std::uint32_t lastError() const override { return inner_->lastError(); }
 
       private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -90,10 +91,31 @@ class FakeApplication : public Application {
         savedFiles.push_back({path, lines});
         return saveSucceeds;
     }
-    bool ReplaceFile(const std::string& path, const std::string& bytes) override {
+    FileResult ReplaceFile(const std::string& path, const std::string& bytes) override {
         replacedFiles.push_back({path, bytes});
-        return replaceSucceeds;
+        if (!replaceSucceeds) {
+            return {false, "Zugriff verweigert"};
+        }
+        files[path] = bytes;
+        return {};
     }
+    FileResult ReadFile(const std::string& path, std::string& bytes) override {
+        const auto found = files.find(path);
+        if (found == files.end()) {
+            return {false, "Das System kann die angegebene Datei nicht finden"};
+        }
+        bytes = found->second;
+        return {};
+    }
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    FileResult RemoveFile(const std::string& path) override {
+        if (!removeSucceeds) {
+            return {false, "Zugriff verweigert"};
+        }
+        files.erase(path);
+        return {};
+    }
+    LocalTime Now() const override { return now; }
     widgets::DialogService& Dialogs() override { return dialogs; }
     std::string Title() const override { return "brevolt"; }
     void Run(MainWindow& mainWindow) override {
@@ -126,6 +148,9 @@ class FakeApplication : public Application {
     std::vector<SavedFile> savedFiles;
     bool replaceSucceeds = true;
     std::vector<ReplacedFile> replacedFiles;
+    std::map<std::string, std::string> files;  // what the program's files hold now, by path
+    bool removeSucceeds = true;
+    LocalTime now{2026, 12, 11, 9, 30, 5};
     ScriptedDialogs dialogs;
     std::function<void(MainWindow&)> whileRunning;
     int runs = 0;

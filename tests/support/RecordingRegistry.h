@@ -58,6 +58,7 @@ class RecordingRegistry : public registry::RegistryBackend {
             return done;
         }
         std::vector<std::string> subkeyNames() const override { return inner_->subkeyNames(); }
+        std::optional<bool> isEmpty() const override { return inner_->isEmpty(); }
         std::uint32_t lastError() const override { return inner_->lastError(); }
 
       private:

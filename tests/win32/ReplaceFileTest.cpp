@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/WideText.h"
 #include "support/TempDir.h"
 #include "win32/Win32Application.h"
 
@@ -24,18 +25,28 @@ std::vector<std::string> Entries(const std::string& folder) {
     return names;
 }
 
-TEST(ReplaceFile, AFileIsReplacedWholeAndAFailedWriteLeavesNothingBehind) {
+TEST(FileReplacement, AFileIsReplacedWholeAndAFailedWriteLeavesNothingBehind) {
     testing::TempDir dir;
     Win32Application application;
     testing::WriteFileBytes(dir.File("Brevolt Outlook 2003.reg"), "the old, longer content");
-    EXPECT_TRUE(application.ReplaceFile(dir.File("Brevolt Outlook 2003.reg"), "new"));
+    const std::wstring old = text::Widen(dir.File("Brevolt Outlook 2003.reg"));
+    SetFileAttributesW(old.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(application.ReplaceFile(dir.File("Brevolt Outlook 2003.reg"), "new").done);
     EXPECT_EQ(testing::ReadFileBytes(dir.File("Brevolt Outlook 2003.reg")), "new");
+    EXPECT_NE(GetFileAttributesW(old.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u)
+        << "the file keeps its attributes";
+    EXPECT_TRUE(application.ReplaceFile(dir.File("new.reg"), "first").done);
+    EXPECT_EQ(testing::ReadFileBytes(dir.File("new.reg")), "first");
 
     dir.BlockFile("blocked.reg");  // a folder where the file would go
-    EXPECT_FALSE(application.ReplaceFile(dir.File("blocked.reg"), "new"));
-    EXPECT_FALSE(application.ReplaceFile(dir.File("missing\\x.reg"), "new"));
+    const auto blocked = application.ReplaceFile(dir.File("blocked.reg"), "new");
+    EXPECT_FALSE(blocked.done);
+    EXPECT_FALSE(blocked.reason.empty()) << "the system says why";
+    const auto missing = application.ReplaceFile(dir.File("missing\\x.reg"), "new");
+    EXPECT_FALSE(missing.done);
+    EXPECT_FALSE(missing.reason.empty());
     EXPECT_EQ(Entries(dir.Path()),
-              (std::vector<std::string>{"Brevolt Outlook 2003.reg", "blocked.reg"}))
+              (std::vector<std::string>{"Brevolt Outlook 2003.reg", "blocked.reg", "new.reg"}))
         << "no half-written file, no temporary one";
 }
 
