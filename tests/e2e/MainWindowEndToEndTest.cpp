@@ -616,6 +616,10 @@ TEST_F(MainWindowEndToEnd, AnExportImportedElsewhereShowsTheSameTicksAndOptions)
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()));
     PressKeys(dialog, {VK_RETURN});
     ASSERT_TRUE(WaitUntil([&] { return ReadFileBytes(exported) != "<missing>"; }));
+    AnswerBox(
+        "Informationen",
+        ("Die Einstellungen wurden in die Datei \"" + Utf8(exported) + "\" exportiert.").c_str(),
+        IDOK);
     EXPECT_FALSE(program->WaitForExit(500ms)) << "the program goes on";
     PressButton(L"Beenden");
     AnswerBox("Bestätigung", "Sollen die Änderungen gespeichert werden?", IDNO);
@@ -637,6 +641,42 @@ TEST_F(MainWindowEndToEnd, AnExportImportedElsewhereShowsTheSameTicksAndOptions)
     const HWND imported = ListWithItems(14);
     ASSERT_NE(imported, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return ticks(imported) == optionTicks; }));
+    PressButton(L"Beenden");
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+// A save undone in the next run from the keyboard: Alt+D, R and "Ja" put the user's Office tree
+// back exactly as "reg export" showed it before the save.
+TEST_F(MainWindowEndToEnd, TheLastSaveIsUndoneFromTheKeyboardInTheNextRun) {
+    const std::string office = "HKEY_CURRENT_USER\\Software\\Microsoft\\Office";
+    Start(kOutlook2003WithChm, "[Brevolt]\r\nLastVersion=11.0\r\n");
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    const std::string before = ExportReg(office);
+    ASSERT_NE(before, "<missing>");
+    ASSERT_TRUE(TickWithSpaceBar(grid, Row(L"HLP")));
+    ASSERT_TRUE(SaveAndEnd());
+    ASSERT_EQ(StoredText(kOutlook2003Security, "Level1Remove"), "CHM;HLP");
+    ASSERT_NE(ExportReg(office), before);
+    const std::wstring undoFile = installation->File(L"Stand vor der letzten Speicherung.reg");
+    EXPECT_EQ(ReadFileBytes(undoFile).substr(0, 2), "\xFF\xFE") << "UTF-16, as regedit reads it";
+
+    program.emplace(installation->Executable());
+    window = program->WaitForWindow(L"MainWindow");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    PressKeys(window, {VK_MENU, 'D'});
+    ASSERT_NE(program->WaitForWindow(L"#32768", 5s), nullptr) << "the menu \"Datei\" opens";
+    PressKeys(window, {'R'});
+    const HWND question = program->WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(Utf8(MessageBoxText(question)).rfind("Soll die Speicherung vom ", 0), 0u);
+    e2e::PressButton(question, IDYES);
+    const HWND done = program->WaitForMessageBox();
+    ASSERT_NE(done, nullptr);
+    EXPECT_NE(Utf8(MessageBoxText(done)).find("ist rückgängig gemacht"), std::string::npos);
+    e2e::PressButton(done, IDOK);
+    EXPECT_EQ(ExportReg(office), before) << "the Office tree as before the save";
+    EXPECT_EQ(ReadFileBytes(undoFile), "<missing>") << "there is nothing more to undo";
     PressButton(L"Beenden");
     EXPECT_TRUE(program->WaitForExit());
 }

@@ -29,10 +29,36 @@ void ClearProgramKeys() {
     }
 }
 
-void ImportReg(const std::string& regText) {
+namespace {
+
+// Runs "reg.exe <arguments>" and waits for it; its exit code.
+DWORD RunReg(const std::wstring& arguments) {
+    std::wstring commandLine = L"reg.exe " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, nullptr, &startup, &process)) {
+        throw std::runtime_error("cannot run reg.exe");
+    }
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+std::wstring TempFile(const wchar_t* name) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring file = std::wstring(temp) + L"brevolt-e2e-seed.reg";
+    return std::wstring(temp) + name;
+}
+
+}  // namespace
+
+void ImportReg(const std::string& regText) {
+    const std::wstring file = TempFile(L"brevolt-e2e-seed.reg");
     const std::u16string units = text::Utf8ToUtf16(regText);
     std::string bytes = "\xFF\xFE";
     for (const char16_t unit : units) {
@@ -40,24 +66,20 @@ void ImportReg(const std::string& regText) {
         bytes += static_cast<char>(unit >> 8);
     }
     WriteFileBytes(file, bytes);
-
-    std::wstring commandLine = L"reg.exe import \"" + file + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                        nullptr, nullptr, &startup, &process)) {
-        throw std::runtime_error("cannot run reg import");
-    }
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const DWORD exitCode = RunReg(L"import \"" + file + L"\"");
     DeleteFileW(file.c_str());
     if (exitCode != 0) {
         throw std::runtime_error("reg import failed");
     }
+}
+
+std::string ExportReg(const std::string& key) {
+    const std::wstring file = TempFile(L"brevolt-e2e-export.reg");
+    DeleteFileW(file.c_str());
+    RunReg(L"export \"" + text::Widen(key) + L"\" \"" + file + L"\" /y");
+    const std::string bytes = ReadFileBytes(file);
+    DeleteFileW(file.c_str());
+    return bytes;
 }
 
 std::optional<std::string> StoredText(const std::string& path, const std::string& name) {

@@ -11,6 +11,8 @@ namespace brevolt::e2e {
 void ClearProgramKeys();
 // Imports registry text in the .reg format (UTF-8 here) with the system's "reg import".
 void ImportReg(const std::string& regText);
+// What "reg export" writes for the key, as bytes; "<missing>" when it writes nothing.
+std::string ExportReg(const std::string& key);
 
 // Reading back after the program ended; empty when the key or value is missing.
 std::optional<std::string> StoredText(const std::string& path, const std::string& name);
