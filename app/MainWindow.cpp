@@ -307,8 +307,8 @@ void MainWindow::UndoLastSave() {
     const auto outcome = registry::ApplyAllOrNothing(registry::CurrentRegistryBackend(),
                                                      undo->values, undo->createdKeys);
     if (!outcome.Succeeded()) {
-        ShowError(
-            registry::FailedWriteReport(outcome, TextId::UndoFailed, TextId::UndoFailedRestored));
+        ShowError(registry::FailedWriteReport(outcome, LoadText(TextId::UndoFailed),
+                                              LoadText(TextId::UndoFailedRestored)));
         return;
     }
     undo_ = {};

@@ -104,9 +104,15 @@ std::uint32_t RemoveWhenEmpty(RegistryBackend& registry, const KeyPlace& place, 
 
 }  // namespace
 
-std::string FailedWriteReport(const WriteOutcome& outcome, resources::TextId heading,
-                              resources::TextId restored) {
+std::string FailedWriteReport(const WriteOutcome& outcome) {
     using resources::LoadText;
+    using resources::TextId;
+    return FailedWriteReport(outcome, LoadText(TextId::SaveFailedNothingWritten),
+                             LoadText(TextId::SaveRestored));
+}
+
+std::string FailedWriteReport(const WriteOutcome& outcome, const std::string& heading,
+                              const std::string& restored) {
     const auto lines = [](const std::vector<WriteProblem>& problems) {
         std::string text;
         for (const auto& problem : problems) {
@@ -114,10 +120,10 @@ std::string FailedWriteReport(const WriteOutcome& outcome, resources::TextId hea
         }
         return text;
     };
-    return LoadText(heading) + lines(outcome.failed) + "\r\n\r\n" +
-           (outcome.notRestored.empty()
-                ? LoadText(restored)
-                : LoadText(resources::TextId::SaveNotRestored) + lines(outcome.notRestored));
+    return heading + lines(outcome.failed) + "\r\n\r\n" +
+           (outcome.notRestored.empty() ? restored
+                                        : resources::LoadText(resources::TextId::SaveNotRestored) +
+                                              lines(outcome.notRestored));
 }
 
 std::string HiveName(Hive hive) {

@@ -5,7 +5,6 @@
 
 #include "registry/PlanningRegistry.h"
 #include "registry/RegistryBackend.h"
-#include "resources/Texts.h"
 
 namespace brevolt::registry {
 
@@ -34,12 +33,12 @@ struct WriteOutcome {
 WriteOutcome ApplyAllOrNothing(RegistryBackend& registry, const std::vector<PlannedChange>& changes,
                                const std::vector<KeyPlace>& removeWhenEmpty = {});
 
-// The German report of a failed write: the heading, what stopped it and why, and whether
-// everything was put back (then `restored` says so).
-std::string FailedWriteReport(
-    const WriteOutcome& outcome,
-    resources::TextId heading = resources::TextId::SaveFailedNothingWritten,
-    resources::TextId restored = resources::TextId::SaveRestored);
+// The German report of a failed save: what stopped it and why, and whether everything was put
+// back.
+std::string FailedWriteReport(const WriteOutcome& outcome);
+// The same under another heading, with another sentence for everything put back.
+std::string FailedWriteReport(const WriteOutcome& outcome, const std::string& heading,
+                              const std::string& restored);
 
 // "HKEY_CURRENT_USER" and the like.
 std::string HiveName(Hive hive);
