@@ -50,8 +50,14 @@ MainWindow::MainWindow(Application& app, Session& session)
                     [this] { RunHandler(app_, [this] { identitiesPage_.Shown(); }); });
     // A disabled option says why in the status bar while it has the keyboard focus.
     outlookOptions.OnItemFocused = [this](int) { RunHandler(app_, [this] { UpdateStatus(); }); };
+    for (auto* list : {&outlookOptions, &identityOptions, &expressOptions}) {
+        list->OnToggledByUser = [this](int) { RunHandler(app_, [this] { UpdateStatus(); }); };
+    }
     identityChoice.OnChange = [this] {
-        RunHandler(app_, [this] { identitiesPage_.IdentityChosen(); });
+        RunHandler(app_, [this] {
+            identitiesPage_.IdentityChosen();
+            UpdateStatus();
+        });
     };
     saveButton.OnClick = Handler(&MainWindow::Save);
     exitButton.OnClick = Handler(&MainWindow::Exit);
@@ -120,7 +126,19 @@ void MainWindow::BuildVersionMenu() {
     menu.Add({"express", LoadText(TextId::MenuSwitchExpress), kExpressTag}).OnClick = onClick;
     menu.Add({"separator", "-", kSeparatorTag});
     for (const auto& row : versions::OutlookVersions) {
-        menu.Add({"version" + std::to_string(row.tag), row.caption, row.tag}).OnClick = onClick;
+        menu.Add({"version" + std::to_string(row.tag), versions::MenuCaption(row), row.tag})
+            .OnClick = onClick;
+    }
+    for (auto& item : menu.items) {
+        item.radio = !item.IsSeparator();
+    }
+}
+
+void MainWindow::MarkVersionInMenu() {
+    const auto* row = versions::FindVersion(session_.currentVersion);
+    const int shown = InExpressMode() ? kExpressTag : row ? row->tag : kSeparatorTag;
+    for (auto& item : mainMenu.Find("switch")->items) {
+        item.checked = item.radio && item.tag == shown;
     }
 }
 
@@ -171,6 +189,7 @@ void MainWindow::SwitchVersion(const std::string& key) {
 }
 
 void MainWindow::ApplyMode() {
+    MarkVersionInMenu();
     const widgets::BatchedUpdate update(pages);
     if (InExpressMode()) {
         pages.SetTabVisible(UnblockingTab, false);
@@ -190,18 +209,22 @@ void MainWindow::ApplyMode() {
 }
 
 void MainWindow::UpdateStatus() {
-    std::string status;
-    const int focusedOption = outlookOptions.FocusedItem();
-    if (!InExpressMode() && focusedOption >= 0 &&
-        !outlookOptions.ItemAt(focusedOption).hint.empty()) {
-        status = outlookOptions.ItemAt(focusedOption).hint;
-    } else if (!InExpressMode()) {
-        status = HasPendingExtChanges() ? LoadText(TextId::ExtPendingChanges) : policyNotice.Text();
-        std::replace(status.begin(), status.end(), '\r', ' ');
-        status.erase(std::remove(status.begin(), status.end(), '\n'), status.end());
+    std::string notice;
+    if (!InExpressMode()) {
+        const int focusedOption = outlookOptions.FocusedItem();
+        notice = focusedOption >= 0 && !outlookOptions.ItemAt(focusedOption).hint.empty()
+                     ? outlookOptions.ItemAt(focusedOption).hint
+                     : policyNotice.Text();
+        std::replace(notice.begin(), notice.end(), '\r', ' ');
+        notice.erase(std::remove(notice.begin(), notice.end(), '\n'), notice.end());
     }
-    if (status != statusBar.Text()) {
-        statusBar.SetText(status);
+    if (notice != statusNotice.Text()) {
+        statusNotice.SetText(notice);
+    }
+    const std::string changes =
+        HasUnsavedChanges() ? LoadText(TextId::ExtPendingChanges) : std::string();
+    if (changes != statusChanges.Text()) {
+        statusChanges.SetText(changes);
     }
 }
 

@@ -50,12 +50,17 @@ class MainWindow {
     widgets::DropDownList identityChoice;
     widgets::CheckList identityOptions;
     widgets::CheckList expressOptions;
-    widgets::Label statusBar;
+    // The status bar's two parts: whether there are unsaved changes, and what matters now (why
+    // the focused option cannot be changed, else the policy's notice).
+    widgets::Label statusChanges;
+    widgets::Label statusNotice;
     widgets::MenuItem mainMenu;
     widgets::MenuItem gridMenu;
 
     // Operations.
     void BuildVersionMenu();
+    // The version shown carries the radio mark in "Outlook wechseln".
+    void MarkVersionInMenu();
     void SelectStartVersion();
     void SwitchVersion(const std::string& key);
     void ApplyMode();
@@ -112,8 +117,8 @@ class MainWindow {
     void ShowInformation(const std::string& text);
     // Tells which write stopped a save, why, and whether everything was put back.
     void ReportFailedSave(const registry::WriteOutcome& outcome);
-    // The status bar says what matters now: why the focused option cannot be changed, else
-    // changes not yet saved, else the policy's notice.
+    // The status bar says whether changes are unsaved, and what matters now: why the focused
+    // option cannot be changed, else the policy's notice.
     void UpdateStatus();
     // A command of the grid's menu: the action, then the status bar brought up to date.
     std::function<void(widgets::MenuItem&)> GridMenuHandler(std::function<void()> action);

@@ -77,6 +77,10 @@ void UnblockPage::SetUpExtGrid() {
     grid_.SetColumnWidth(kDescriptionColumn, 100);
     grid_.SetColumnWidth(kRatingColumn, 100);
     grid_.SetColumnWidth(kPolicyColumn, 100);
+    // The description takes what the other columns leave; a long type of the user's own is cut
+    // rather than push the rating and the policy out of sight.
+    grid_.SetFillColumn(kDescriptionColumn);
+    grid_.SetColumnMaxWidth(kExtensionColumn, 130);
     grid_.SetColumnAlignment(kCheckColumn, widgets::Alignment::Centre);
     grid_.EnableSorting(kCheckColumn);
     grid_.SetColumnComparison(kExtensionColumn, [](const auto& a, const auto& b) {
@@ -128,7 +132,7 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const versions::OutlookV
             }
         }
     }
-    for (const int col : {kCheckColumn, kExtensionColumn, kDescriptionColumn}) {
+    for (const int col : {kCheckColumn, kExtensionColumn, kRatingColumn}) {
         grid_.FitColumnToContent(col);
     }
     // The policy's column takes room only when a policy marks a row.

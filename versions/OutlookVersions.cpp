@@ -48,22 +48,26 @@ constexpr std::array<OptionUse, kOutlookOptionCount> kOutlook2016 = {O, U, X, X,
 // there is no 13.0, and 2016, 2019, 2021, 2024 and Microsoft 365 all use 16.0.
 const std::array<OutlookVersion, 7> OutlookVersions = {{
     {0, LoadText(TextId::VersionCaption2000), LoadText(TextId::VersionKey2000),
-     BlockedTypes::Outlook2000To2003, false, ListSave::AllLists, kOutlook2000, false, false, false},
+     BlockedTypes::Outlook2000To2003, false, ListSave::AllLists, kOutlook2000, false, false, false,
+     '0'},
     {1, LoadText(TextId::VersionCaption2002), LoadText(TextId::VersionKey2002),
-     BlockedTypes::Outlook2000To2003, false, ListSave::AllLists, kOutlook2002, false, false, false},
+     BlockedTypes::Outlook2000To2003, false, ListSave::AllLists, kOutlook2002, false, false, false,
+     'X'},
     {2, LoadText(TextId::VersionCaption2003), LoadText(TextId::VersionKey2003),
-     BlockedTypes::Outlook2000To2003, false, ListSave::AllLists, kOutlook2003, false, false, false},
+     BlockedTypes::Outlook2000To2003, false, ListSave::AllLists, kOutlook2003, false, false, false,
+     '3'},
     {3, LoadText(TextId::VersionCaption2007), LoadText(TextId::VersionKey2007),
      BlockedTypes::Outlook2007To2013, true, ListSave::UnblockedOnly, kOutlook2007, false, true,
-     false},
+     false, '7'},
     {4, LoadText(TextId::VersionCaption2010), LoadText(TextId::VersionKey2010),
      BlockedTypes::Outlook2007To2013, true, ListSave::UnblockedOnly, kOutlook2010To2013, true, true,
-     false},
+     false, '1'},
     {5, LoadText(TextId::VersionCaption2013), LoadText(TextId::VersionKey2013),
      BlockedTypes::Outlook2007To2013, true, ListSave::UnblockedOnly, kOutlook2010To2013, true, true,
-     false},
+     false, '2'},
     {6, LoadText(TextId::VersionCaption2016), LoadText(TextId::VersionKey2016),
-     BlockedTypes::Outlook2016On, true, ListSave::UnblockedOnly, kOutlook2016, true, true, true},
+     BlockedTypes::Outlook2016On, true, ListSave::UnblockedOnly, kOutlook2016, true, true, true,
+     '6'},
 }};
 
 const OutlookVersion* FindVersion(const std::string& key) {
@@ -89,6 +93,13 @@ void VersionKeyOfTag(std::int32_t tag, std::string& key) {
             return;
         }
     }
+}
+
+std::string MenuCaption(const OutlookVersion& version) {
+    const auto& caption = version.caption;
+    const auto at = caption.find(version.accessKey);
+    return at == std::string::npos ? caption
+                                   : caption.substr(0, at) + "&" + caption.substr(at);
 }
 
 void CaptionOfVersionKey(const std::string& key, std::string& caption) {

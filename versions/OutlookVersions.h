@@ -53,7 +53,13 @@ struct OutlookVersion {
     bool optionPolicies;
     // The user may have switched to the new Outlook, which reads none of these values.
     bool newOutlookHint;
+    // The caption's character that chooses the row in the menu (its first occurrence), unique
+    // among the menu's items.
+    char accessKey;
 };
+
+// The caption with the access key marked ("Outlook 200&3").
+std::string MenuCaption(const OutlookVersion& version);
 
 // The supported versions in menu order; their texts come from the string table.
 extern const std::array<OutlookVersion, 7> OutlookVersions;

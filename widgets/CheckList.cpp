@@ -36,6 +36,9 @@ bool CheckList::ToggleByUser(int index) {
     }
     items_[index].checked = !items_[index].checked;
     changed();
+    if (OnToggledByUser) {
+        OnToggledByUser(index);
+    }
     return true;
 }
 

@@ -27,8 +27,10 @@ class CheckList : public ChangeNotifier {
     bool Enabled(int index) const { return items_.at(index).enabled; }
     void SetEnabled(int index, bool enabled);
     void SetHint(int index, std::string hint);
-    // The user toggled the item; refused while it is disabled. True when it changed.
+    // The user toggled the item; refused while it is disabled. True when it changed, and then
+    // OnToggledByUser is raised.
     bool ToggleByUser(int index);
+    std::function<void(int index)> OnToggledByUser;
 
     // The item with the keyboard focus while the list has the focus, else -1: the window logic
     // tells the user its hint, since a tool tip comes only to the mouse.

@@ -29,6 +29,8 @@ void ColumnGrid::Reset(int columns, int rows) {
     headers_.assign(columns, std::string());
     widths_.assign(columns, 64);
     fitted_.assign(columns, false);
+    maxWidths_.assign(columns, 0);
+    fillColumn_ = -1;
     alignments_.assign(columns, Alignment::Left);
     readOnly_.assign(columns, false);
     comparisons_.assign(columns, nullptr);
@@ -104,12 +106,28 @@ void ColumnGrid::SetColumnWidth(int col, int width) {
 }
 
 void ColumnGrid::FitColumnToContent(int col) {
-    int widest = measure_(HeaderText(col), true);
+    int widest = 0;
     for (int row = 0; row < RowCount(); ++row) {
         widest = std::max(widest, measure_(CellText(col, row), false));
     }
-    SetColumnWidth(col, widest);
+    if (maxWidths_.at(col) > 0) {
+        widest = std::min(widest, maxWidths_[col]);
+    }
+    SetColumnWidth(col, std::max(widest, measure_(HeaderText(col), true)));
     fitted_[col] = true;
+}
+
+void ColumnGrid::SetColumnMaxWidth(int col, int width) {
+    maxWidths_.at(col) = width;
+}
+
+void ColumnGrid::SetFillColumn(int col) {
+    fillColumn_ = col;
+    changed();
+}
+
+bool ColumnGrid::IsCut(int col, int row) const {
+    return col != fillColumn_ && measure_(CellText(col, row), false) > ColumnWidth(col);
 }
 
 void ColumnGrid::SetMeasure(TextMeasure measure) {

@@ -31,7 +31,8 @@ class ColumnGrid : public ChangeNotifier {
         std::optional<bool> checkBox;  // empty: no check box; else whether it is ticked
     };
 
-    // Measures a cell's text in pixels (the view installs the real one).
+    // Measures a cell's text, room beside it included, in pixels at 96 dots per inch (the view
+    // installs the real one). Widths are in the same unit: the view scales them to its DPI.
     using TextMeasure = std::function<int(const std::string& text, bool header)>;
 
     ColumnGrid();
@@ -66,9 +67,17 @@ class ColumnGrid : public ChangeNotifier {
 
     int ColumnWidth(int col) const { return widths_.at(col); }
     void SetColumnWidth(int col, int width);
-    // Fits the column to its widest cell, header included. The column stays fitted until its
-    // width is set otherwise: a new measure fits it again.
+    // Fits the column to its widest cell, but no wider than its maximum (a cell beyond it is
+    // cut), and never narrower than its header. The column stays fitted until its width is set
+    // otherwise: a new measure fits it again.
     void FitColumnToContent(int col);
+    // The widest a fit makes the column; 0: no limit.
+    void SetColumnMaxWidth(int col, int width);
+    // The column that takes the width the others leave (its own width is its least); -1: none.
+    int FillColumn() const { return fillColumn_; }
+    void SetFillColumn(int col);
+    // The cell's text is wider than its column: the view cuts it and shows it whole on demand.
+    bool IsCut(int col, int row) const;
     // Installs the view's measure (none: the grid's own estimate) and fits the fitted columns
     // again with it, so that a fit gives the same widths whenever it ran.
     void SetMeasure(TextMeasure measure);
@@ -98,6 +107,8 @@ class ColumnGrid : public ChangeNotifier {
     std::vector<std::string> headers_;
     std::vector<int> widths_;
     std::vector<bool> fitted_;
+    std::vector<int> maxWidths_;
+    int fillColumn_ = -1;
     std::vector<Alignment> alignments_;
     std::vector<bool> readOnly_;
     std::vector<RowLess> comparisons_;

@@ -31,7 +31,10 @@ class MenuItem {
     std::string name;
     std::string caption;
     int tag = 0;
-    bool enabled = true;  // the view asks each time the menu opens
+    // The view asks these each time the menu opens.
+    bool enabled = true;
+    bool checked = false;
+    bool radio = false;  // checked, it shows a radio mark: one choice of several
     std::function<void(MenuItem&)> OnClick;
     std::vector<MenuItem> items;
 };

@@ -26,8 +26,8 @@ AboutView::AboutView(AboutDialog& model, HWND owner) : model_(model), owner_(own
            over.top + (over.bottom - over.top - height) / 2, width, height, owner);
     text_ = std::make_unique<ScrollTextView>(model_.scrollText, handle());
     buttons_ = std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE));
-    close_ =
-        std::make_unique<FlatButtonView>(model_.closeButton, buttons_->handle(), kButtonColour);
+    close_ = std::make_unique<FlatButtonView>(model_.closeButton, buttons_->handle(), kButtonColour,
+                                              ControlId::AboutClose);
     buttons_->OnSize = [this](int width, int /*height*/) {
         const HWND window = handle();
         MoveWindow(close_->handle(), width - Scale(window, 97), Scale(window, 11),

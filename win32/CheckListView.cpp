@@ -8,12 +8,16 @@
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
-CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(model) {
+CheckListView::CheckListView(widgets::CheckList& model, HWND parent, ControlId id,
+                             const std::string& name)
+    : model_(model) {
+    // A list view shows no window text; accessibility takes it as the list's name.
     adopt(CreateWindowExW(
-        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, 0, 0,
-        0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
-    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
+              WS_EX_CLIENTEDGE, WC_LISTVIEWW, text::Widen(name).c_str(),
+              WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL,
+              0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
+          id);
+    font_ = CreateUiFont(Dpi(), L"Tahoma", -11, false);
     const DWORD extended =
         LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
     ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
@@ -24,6 +28,11 @@ CheckListView::CheckListView(widgets::CheckList& model, HWND parent) : model_(mo
 
     bind(model_.OnChanged, [this] { refresh(); });
     refresh();
+}
+
+void CheckListView::dpiChanged() {
+    font_ = CreateUiFont(Dpi(), L"Tahoma", -11, false);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 void CheckListView::refresh() {

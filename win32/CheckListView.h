@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "widgets/CheckList.h"
 #include "win32/Gdi.h"
 #include "win32/Window.h"
@@ -17,7 +19,8 @@ namespace brevolt::win32 {
 // model must outlive the view.
 class CheckListView : public ControlView {
   public:
-    CheckListView(widgets::CheckList& model, HWND parent);
+    // `name` is the list's accessible name: screen readers announce it.
+    CheckListView(widgets::CheckList& model, HWND parent, ControlId id, const std::string& name);
     ~CheckListView() override { destroy(); }
 
     HWND control() const { return handle(); }
@@ -26,6 +29,7 @@ class CheckListView : public ControlView {
 
   protected:
     void resized() override { fitColumn(); }  // one column as wide as the list
+    void dpiChanged() override;
 
   private:
     void refresh();

@@ -2,16 +2,13 @@
 
 #include <commctrl.h>
 
+#include "win32/Gdi.h"
 #include "win32/Win32Application.h"
 
 namespace brevolt::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-// The control id of every control a view took on. A notification can also come from one of the
-// program's own windows (a panel's WM_CONTEXTMENU names the panel), whose user data holds its
-// Window object: the id tells the two apart before the user data is read.
-constexpr LONG_PTR kViewedControlId = 0xB7E0;
 
 // The system control that sent a notification to its parent, if any.
 HWND NotifyingControl(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,15 +33,21 @@ ControlView* ControlView::Of(UINT message, WPARAM wParam, LPARAM lParam) {
     // The control's user data, which the system's controls leave to the program: a window
     // property would cost a trip to Wine's server for every notification (every row's custom
     // drawing among them).
-    if (control == nullptr || GetWindowLongPtrW(control, GWLP_ID) != kViewedControlId) {
+    // A notification can also come from one of the program's own windows (a panel's
+    // WM_CONTEXTMENU names the panel), whose user data holds its Window object: the id's range
+    // tells the two apart before the user data is read.
+    const LONG_PTR id = control != nullptr ? GetWindowLongPtrW(control, GWLP_ID) : 0;
+    if (id < static_cast<LONG_PTR>(ControlId::FirstViewed) ||
+        id > static_cast<LONG_PTR>(ControlId::LastViewed)) {
         return nullptr;
     }
     return reinterpret_cast<ControlView*>(GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
-void ControlView::adopt(HWND control, bool ownMessages) {
+void ControlView::adopt(HWND control, ControlId id, bool ownMessages) {
     control_ = control;
-    SetWindowLongPtrW(control_, GWLP_ID, kViewedControlId);
+    dpi_ = WindowDpi(control);
+    SetWindowLongPtrW(control_, GWLP_ID, static_cast<LONG_PTR>(id));
     SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (ownMessages) {
         subclassed_ = SetWindowSubclass(control_, &ControlView::Subclass, kSubclassId,

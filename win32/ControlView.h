@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "win32/ControlIds.h"
 #include "win32/ModelBinding.h"
 
 namespace brevolt::win32 {
@@ -35,6 +36,16 @@ class ControlView {
         resized();
     }
 
+    // The window moved to a monitor of another scale (or the scale changed): fonts and sizes
+    // follow. The next SetBounds lays the control out at it.
+    void SetDpi(UINT dpi) {
+        if (dpi != dpi_) {
+            dpi_ = dpi;
+            dpiChanged();
+        }
+    }
+    UINT Dpi() const { return dpi_; }
+
     // A notification the control sent its parent, or nothing to let the parent handle it.
     virtual std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
@@ -42,9 +53,13 @@ class ControlView {
     static ControlView* Of(UINT message, WPARAM wParam, LPARAM lParam);
 
   protected:
-    // Takes the new control on: its notifications come to this view, and with `ownMessages` its
-    // own messages too.
-    void adopt(HWND control, bool ownMessages = false);
+    // Takes the new control on under its id: its notifications come to this view, and with
+    // `ownMessages` its own messages too. The control starts at its window's DPI.
+    void adopt(HWND control, ControlId id, bool ownMessages = false);
+    // Pixels at 96 dots per inch at the control's DPI.
+    int scaled(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi_), 96); }
+    // The DPI changed: fonts and sizes are made anew.
+    virtual void dpiChanged() {}
     // A message of the control's own, for a view that asked for them; the default passes it on.
     virtual LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
     // The control was given new bounds.
@@ -63,6 +78,7 @@ class ControlView {
     void release();
 
     HWND control_ = nullptr;
+    UINT dpi_ = 96;
     bool subclassed_ = false;
     std::vector<ModelBinding> bindings_;
 };

@@ -11,15 +11,23 @@ constexpr int kListHeight = 200;
 
 }  // namespace
 
-DropDownView::DropDownView(widgets::DropDownList& model, HWND parent) : model_(model) {
-    adopt(CreateWindowExW(
-        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-        0, 0, Scale(parent, kListHeight), parent, nullptr, GetModuleHandleW(nullptr), nullptr));
-    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
+DropDownView::DropDownView(widgets::DropDownList& model, HWND parent, ControlId id)
+    : model_(model) {
+    adopt(CreateWindowExW(0, L"COMBOBOX", L"",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
+                          0, Scale(parent, kListHeight), parent, nullptr, GetModuleHandleW(nullptr),
+                          nullptr),
+          id);
+    font_ = CreateUiFont(Dpi(), L"Tahoma", -11, false);
     SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
     bind(model_.OnChanged, [this] { refresh(); });
     refresh();
+}
+
+void DropDownView::dpiChanged() {
+    font_ = CreateUiFont(Dpi(), L"Tahoma", -11, false);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 void DropDownView::refresh() {

@@ -18,12 +18,15 @@ namespace brevolt::win32 {
 // must outlive the view.
 class DropDownView : public ControlView {
   public:
-    DropDownView(widgets::DropDownList& model, HWND parent);
+    DropDownView(widgets::DropDownList& model, HWND parent, ControlId id);
     ~DropDownView() override { destroy(); }
 
     HWND control() const { return handle(); }
 
     std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  protected:
+    void dpiChanged() override;
 
   private:
     void refresh();

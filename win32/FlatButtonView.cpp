@@ -3,17 +3,17 @@
 #include <commctrl.h>
 
 #include "base/WideText.h"
+#include "win32/Palette.h"
 
 namespace brevolt::win32 {
-FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour)
+FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour,
+                               ControlId id)
     : model_(model), colour_(colour) {
     adopt(CreateWindowExW(0, L"BUTTON", text::Widen(model_.Caption()).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0,
                           0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
-          true);
-    font_ = CreateUiFont(handle(), L"MS Sans Serif", -13, true);
-    hoverFont_ = CreateUiFont(handle(), L"MS Sans Serif", -11, true);
-    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+          id, true);
+    makeFonts();
 
     // The tooltip belongs to the button's parent and goes with it.
     const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -27,6 +27,17 @@ FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF
     tool.uId = reinterpret_cast<UINT_PTR>(handle());
     tool.lpszText = hint.data();
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FlatButtonView::makeFonts() {
+    font_ = CreateUiFont(Dpi(), L"MS Sans Serif", -13, true);
+    hoverFont_ = CreateUiFont(Dpi(), L"MS Sans Serif", -11, true);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+void FlatButtonView::dpiChanged() {
+    makeFonts();
+    InvalidateRect(handle(), nullptr, FALSE);
 }
 
 std::optional<LRESULT> FlatButtonView::reflected(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,15 +94,26 @@ void FlatButtonView::setHover(bool hover) {
 }
 
 void FlatButtonView::draw(const DRAWITEMSTRUCT& item) const {
+    // Asked at every paint: High Contrast and the scheme may change while the program runs.
+    const bool highContrast = HighContrastOn();
+    const auto colour = [highContrast](ColourRole role) {
+        return RoleColour(role, highContrast, GetSysColor);
+    };
     const HDC dc = item.hDC;
     RECT area = item.rcItem;
-    const UniqueBrush brush(CreateSolidBrush(colour_));
+    const UniqueBrush brush(CreateSolidBrush(colour(ColourRole::ButtonFace).value_or(colour_)));
     FillRect(dc, &area, brush.get());
+    // A face of the scheme's button colour does not stand out from what lies around it.
+    if (const auto frame = colour(ColourRole::ButtonFrame)) {
+        const UniqueBrush line(CreateSolidBrush(*frame));
+        FrameRect(dc, &area, line.get());
+    }
     if (item.itemState & ODS_SELECTED) {
         OffsetRect(&area, 1, 1);  // pressed
     }
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = SetTextColor(dc, RGB(255, 255, 255));
+    const COLORREF oldColour =
+        SetTextColor(dc, colour(ColourRole::ButtonText).value_or(RGB(255, 255, 255)));
     const HGDIOBJ previous = SelectObject(dc, (hover_ ? hoverFont_ : font_).get());
     const std::wstring caption = text::Widen(model_.Caption());
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area,

@@ -8,20 +8,23 @@ namespace brevolt::win32 {
 
 // A flat button: to the system (keyboard, dialog navigation, screen readers, UI Automation) a
 // real push button, an owner-drawn BUTTON in the tab order, pressed by a click, Space, Enter or
-// BM_CLICK. The program draws it: the caption in white bold on its colour, a smaller bold font
-// while the mouse is over it, a focus rectangle when it has the focus; its hint is a tooltip.
-// A press calls the model's Click.
+// BM_CLICK. The program draws it: the caption in white bold on its colour (under High Contrast
+// in the scheme's button colours, with a line round it), a smaller bold font while the mouse is
+// over it, a focus rectangle when it has the focus; its hint is a tooltip. A press calls the
+// model's Click.
 class FlatButtonView : public ControlView {
   public:
-    FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour);
+    FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF colour, ControlId id);
     ~FlatButtonView() override { destroy(); }
 
     std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   protected:
     LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void dpiChanged() override;
 
   private:
+    void makeFonts();
     void draw(const DRAWITEMSTRUCT& item) const;
     void setHover(bool hover);
 

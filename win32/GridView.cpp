@@ -34,9 +34,10 @@ UniqueImageList BlankImages(int width, int height, int count) {
     return images;
 }
 
-// Measures with the fonts the list and its header draw with. It keeps the list's handle only,
-// not the view, so a model that outlives its view still measures (roughly) afterwards.
-int MeasureCell(HWND list, const std::string& text, bool header) {
+// Measures with the fonts the list and its header draw with, in pixels at 96 dots per inch. It
+// keeps the list's handle only, not the view, so a model that outlives its view still measures
+// (roughly) afterwards.
+int MeasureCell(HWND list, UINT dpi, const std::string& text, bool header) {
     const HWND source = header ? ListView_GetHeader(list) : list;
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(source, WM_GETFONT, 0, 0));
     const WindowDc dc(list);
@@ -46,41 +47,42 @@ int MeasureCell(HWND list, const std::string& text, bool header) {
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     SelectObject(dc.get(), previous);
-    return size.cx + Scale(list, header ? kCellMargin + kSortMarkRoom : kCellMargin);
+    return MulDiv(size.cx, 96, static_cast<int>(dpi)) +
+           (header ? kCellMargin + kSortMarkRoom : kCellMargin);
 }
 
 }  // namespace
 
-std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast) {
-    if (highContrast) {
+std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast, bool selected,
+                                   const SystemColours& system) {
+    if (highContrast && selected) {
         return std::nullopt;
     }
     switch (tone) {
         case widgets::TextTone::Alarm:
-            return RGB(255, 0, 0);
+            return RoleColour(ColourRole::AlarmText, highContrast, system);
         case widgets::TextTone::Calm:
-            return RGB(0, 0, 255);
+            return RoleColour(ColourRole::CalmText, highContrast, system);
         case widgets::TextTone::Faint:
-            return GetSysColor(COLOR_GRAYTEXT);
+            return RoleColour(ColourRole::FaintText, highContrast, system);
         case widgets::TextTone::Plain:
             break;
     }
-    return std::nullopt;
+    return RoleColour(ColourRole::ListText, highContrast, system);
 }
 
-GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
+GridView::GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const std::string& name)
+    : model_(model) {
+    // A list view shows no window text; accessibility takes it as the list's name.
     adopt(CreateWindowExW(
-        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0,
-        0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
-    font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
-    headerFont_ = CreateUiFont(handle(), L"Tahoma", -11, true);
-    const DWORD extended =
-        LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
+              WS_EX_CLIENTEDGE, WC_LISTVIEWW, text::Widen(name).c_str(),
+              WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+              0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
+          id);
+    const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT |
+                           LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
     ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
-    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SendMessageW(ListView_GetHeader(handle()), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
+    makeFonts();
     // The list view keeps the ticks (screen readers read them there) but draws no box of its own
     // at the item's left: its state images are one pixel wide and blank.
     // The list view destroys the list it holds last with itself; its own boxes go here.
@@ -89,29 +91,65 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent) : model_(model) {
     setRowHeight();
 
     bind(model_.OnChanged, [this] { refresh(); });
-    // The grid's texts come from a fixed catalogue: each is measured once. Columns fitted before
-    // the view came are fitted again with the list's fonts.
-    bind(
-        [this] {
-            model_.SetMeasure(
-                [list = handle(),
-                 widths = std::make_shared<std::map<std::pair<std::string, bool>, int>>()](
-                    const std::string& text, bool header) {
-                    const auto [at, added] = widths->try_emplace({text, header}, 0);
-                    if (added) {
-                        at->second = MeasureCell(list, text, header);
-                    }
-                    return at->second;
-                });
-        },
-        [this] { model_.SetMeasure(nullptr); });
+    // Columns fitted before the view came are fitted again with the list's fonts.
+    bind([this] { installMeasure(); }, [this] { model_.SetMeasure(nullptr); });
     refresh();
+}
+
+void GridView::makeFonts() {
+    font_ = CreateUiFont(Dpi(), L"Tahoma", -11, false);
+    headerFont_ = CreateUiFont(Dpi(), L"Tahoma", -11, true);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(ListView_GetHeader(handle()), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
+}
+
+void GridView::installMeasure() {
+    // The grid's texts come from a fixed catalogue: each is measured once per scale.
+    model_.SetMeasure([list = handle(), dpi = Dpi(),
+                       widths = std::make_shared<std::map<std::pair<std::string, bool>, int>>()](
+                          const std::string& text, bool header) {
+        const auto [at, added] = widths->try_emplace({text, header}, 0);
+        if (added) {
+            at->second = MeasureCell(list, dpi, text, header);
+        }
+        return at->second;
+    });
+}
+
+void GridView::dpiChanged() {
+    {
+        const Rebuild rebuild(handle(), updating_);
+        makeFonts();
+        setRowHeight();
+    }
+    installMeasure();  // fits the fitted columns again, at the new scale
+    refresh();
+}
+
+void GridView::fitFillColumn() {
+    const int fill = model_.FillColumn();
+    if (fill < 0 || fill >= static_cast<int>(shownColumns_.size())) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(handle(), &client);
+    int others = 0;
+    for (int col = 0; col < static_cast<int>(shownColumns_.size()); ++col) {
+        if (col != fill) {
+            others += ListView_GetColumnWidth(handle(), col);
+        }
+    }
+    const int width = std::max<int>(shownColumns_[fill].width, client.right - others);
+    if (ListView_GetColumnWidth(handle(), fill) != width) {
+        ListView_SetColumnWidth(handle(), fill, width);
+    }
 }
 
 void GridView::setRowHeight() {
     // A list view's rows are as high as its small images plus a padding of its own, which one
     // probe item tells; blank images then set the height.
-    const int wanted = Scale(handle(), kRowHeight);
+    const int wanted = scaled(kRowHeight);
     const UniqueImageList probe(ImageList_Create(1, wanted, ILC_COLOR32, 1, 0));
     ListView_SetImageList(handle(), probe.get(), LVSIL_SMALL);
     RECT bounds{};
@@ -134,6 +172,7 @@ void GridView::refresh() {
         refreshColumns();
         refreshItems();
         formatHeader();
+        fitFillColumn();
         // The keyboard works on the focused item: there is one from the start.
         if (ListView_GetItemCount(handle()) > 0 &&
             ListView_GetNextItem(handle(), -1, LVNI_FOCUSED) < 0) {
@@ -159,7 +198,7 @@ void GridView::refreshColumns() {
     const int existing = std::min(model_.ColCount(), static_cast<int>(shownColumns_.size()));
     shownColumns_.resize(model_.ColCount());
     for (int col = 0; col < model_.ColCount(); ++col) {
-        ShownColumn wanted{model_.HeaderText(col), model_.ColumnWidth(col),
+        ShownColumn wanted{model_.HeaderText(col), scaled(model_.ColumnWidth(col)),
                            model_.ColumnAlignment(col) == widgets::Alignment::Centre ? LVCFMT_CENTER
                                                                                      : LVCFMT_LEFT};
         if (col < existing && shownColumns_[col] == wanted) {
@@ -241,7 +280,7 @@ RECT GridView::boxOf(int item) const {
     RECT row{};
     ListView_GetItemRect(handle(), item, &row, LVIR_BOUNDS);
     const int cellWidth = ListView_GetColumnWidth(handle(), 0);
-    const int size = Scale(handle(), kBoxSize);
+    const int size = scaled(kBoxSize);
     const int left = row.left + (cellWidth - size) / 2;
     const int top = row.top + (row.bottom - row.top - size) / 2;
     return {left, top, left + size, top + size};
@@ -319,6 +358,20 @@ LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
         }
         case NM_CUSTOMDRAW:
             return customDraw(lParam);
+        case LVN_GETINFOTIPW: {
+            // A cell cut to its column shows whole as the row's tool tip.
+            auto& tip = *reinterpret_cast<NMLVGETINFOTIPW*>(lParam);
+            const int row = rowOf(tip.iItem);
+            for (int col = 0; row >= 0 && row < model_.RowCount() && col < model_.ColCount();
+                 ++col) {
+                if (model_.IsCut(col, row) && tip.pszText != nullptr && tip.cchTextMax > 0) {
+                    const std::wstring text = text::Widen(model_.CellText(col, row));
+                    lstrcpynW(tip.pszText, text.c_str(), tip.cchTextMax);
+                    break;
+                }
+            }
+            return 0;
+        }
         default:
             return 0;
     }
@@ -343,9 +396,10 @@ LRESULT GridView::customDraw(LPARAM lParam) {
             const int row = static_cast<int>(draw.nmcd.lItemlParam);
             const bool inGrid = row >= 0 && row < model_.RowCount() && draw.iSubItem >= 0 &&
                                 draw.iSubItem < model_.ColCount();
-            const auto colour = inGrid
-                                    ? ToneColour(model_.CellTone(draw.iSubItem, row), highContrast_)
-                                    : std::nullopt;
+            const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0;
+            const auto colour = inGrid ? ToneColour(model_.CellTone(draw.iSubItem, row),
+                                                    highContrast_, selected, GetSysColor)
+                                       : std::nullopt;
             draw.clrText = colour.value_or(itemTextColour_);
             return CDRF_NEWFONT;
         }

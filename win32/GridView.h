@@ -9,14 +9,17 @@
 
 #include "widgets/ColumnGrid.h"
 #include "win32/Gdi.h"
+#include "win32/Palette.h"
 #include "win32/Window.h"
 
 namespace brevolt::win32 {
 
 // The colour of a cell's text in this tone; none for the list's own colour. Under High Contrast
-// every tone takes the list's own colour, the system's window text (its highlight text on the
-// selected row, where the window text might not be readable): the words tell the meaning.
-std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast);
+// every tone takes a colour of the user's scheme (RoleColour), and a selected row keeps the
+// list's own, its highlight text, which the scheme pairs with its highlight: the words tell the
+// meaning.
+std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast, bool selected,
+                                   const SystemColours& system);
 
 // A ColumnGrid on screen: a report list view whose header shows the grid's header texts and
 // whose items are its rows, one for one. The check box of column 0 is the item's check box (so
@@ -28,7 +31,8 @@ std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast);
 // it goes, and the model must outlive the view.
 class GridView : public ControlView {
   public:
-    GridView(widgets::ColumnGrid& model, HWND parent);
+    // `name` is the list's accessible name: screen readers announce it.
+    GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const std::string& name);
     ~GridView() override { destroy(); }
 
     HWND control() const { return handle(); }
@@ -38,7 +42,15 @@ class GridView : public ControlView {
 
     std::optional<LRESULT> reflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+  protected:
+    void resized() override { fitFillColumn(); }
+    void dpiChanged() override;
+
   private:
+    void makeFonts();
+    void installMeasure();
+    // The fill column takes the width the others leave in the list's client area.
+    void fitFillColumn();
     void setRowHeight();
     void refresh();
     void refreshColumns();

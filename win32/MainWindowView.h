@@ -22,6 +22,9 @@ namespace brevolt::win32 {
 //
 // It is keyboard-complete as a dialog is: Tab and Shift+Tab go round the active page's list, the
 // tabs and the two buttons; Ctrl+Tab and Ctrl+Shift+Tab change the page; Ctrl+S saves.
+// The window's bounds: `width` x `height`, no larger than the work area, centred in it.
+RECT FittedWindowBounds(const RECT& workArea, int width, int height);
+
 class MainWindowView : public Window {
   public:
     explicit MainWindowView(MainWindow& model);
@@ -45,7 +48,13 @@ class MainWindowView : public Window {
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    void makeFonts();
     void createHeader();
+    void createStatusBar();
+    void layoutStatusBar();
+    // Fonts, sizes and layout at the new scale, in the rectangle the system suggests.
+    void dpiChanged(UINT dpi, const RECT& suggested);
+    int scaled(int pixels) const { return ScaleTo(pixels, dpi_); }
     void createPages();
     void buildPage(int index);
     void buildUnblockingPage(Panel& page);
@@ -53,12 +62,15 @@ class MainWindowView : public Window {
     // The height the notice's text needs at this width.
     int NoticeHeight(int width) const;
     HMENU buildMenu(widgets::MenuItem& parent, bool popup);
+    // Each item of the opening menu as its model says: enabled, checked, radio mark.
+    void showMenuStates(HMENU menu);
     void showGridMenu(POINT screen);
     void layout();
     void layoutHeader(int width, int height);
     void activated(bool active);
 
     MainWindow& model_;
+    UINT dpi_ = 96;
     UniqueFont font_;
     UniqueFont headerFont_;
     UniqueFont boldFont_;
@@ -76,6 +88,7 @@ class MainWindowView : public Window {
     std::unique_ptr<CheckListView> identityOptions_;
     std::unique_ptr<CheckListView> expressOptions_;
     HWND statusBar_ = nullptr;
+    HWND statusTip_ = nullptr;  // goes with the window
     std::vector<widgets::MenuItem*> commands_;
     std::array<bool, 4> built_{};  // which pages have their controls
     HWND focus_ = nullptr;         // the control that had the focus when the window was left

@@ -15,6 +15,8 @@ TabView::TabView(widgets::PageControl& model, HWND parent) : model_(model) {
         0, WC_TABCONTROLW, L"",
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_BOTTOM | TCS_MULTILINE, 0, 0, 0,
         0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(handle(), GWLP_ID, static_cast<LONG_PTR>(ControlId::Pages));
+    SetWindowLongPtrW(tabs_, GWLP_ID, static_cast<LONG_PTR>(ControlId::Tabs));
     font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
     SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     for (int i = 0; i < model_.Count(); ++i) {
@@ -25,6 +27,12 @@ TabView::TabView(widgets::PageControl& model, HWND parent) : model_(model) {
     }
     bind(model_.OnChanged, [this] { refresh(); });
     refresh();
+}
+
+void TabView::SetDpi(UINT dpi) {
+    font_ = CreateUiFont(dpi, L"Tahoma", -11, false);
+    SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    layout();
 }
 
 HWND TabView::FirstControlOfActivePage() const {

@@ -24,6 +24,8 @@ class TabView : public Window {
     // Where the keyboard starts on the active page: its first control in the tab order, or the
     // tabs when no page is active.
     HWND FirstControlOfActivePage() const;
+    // The tabs' font and height at another scale.
+    void SetDpi(UINT dpi);
 
     // Called for a page just before it shows, so that its owner can build it at first sight.
     std::function<void(int index)> BeforePageShows;

@@ -4,6 +4,7 @@
 
 #include "base/WideText.h"
 #include "resources/Texts.h"
+#include "win32/CloseAtOnce.h"
 #include "win32/Win32Application.h"
 
 namespace brevolt::win32 {
@@ -84,6 +85,12 @@ std::string EditText(HWND dialog) {
     return text::Narrow(text);
 }
 
+// Ends the dialog with this result, at once (see ReadyToCloseAtOnce).
+void Finish(HWND dialog, INT_PTR result) {
+    ReadyToCloseAtOnce(dialog);
+    EndDialog(dialog, result);
+}
+
 INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
@@ -107,11 +114,11 @@ INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
                     return TRUE;
                 }
                 asking->answer = text;
-                EndDialog(dialog, IDOK);
+                Finish(dialog, IDOK);
                 return TRUE;
             }
             if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
+                Finish(dialog, IDCANCEL);
                 return TRUE;
             }
             break;

@@ -32,6 +32,25 @@ void Window::destroy() {
 }
 
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // Only top-level windows hear of new system colours and settings. The controls keep
+            // colours of their own (a list view its background) and are told by their parent;
+            // a window of the program among them tells its own in turn.
+            for (HWND child = GetWindow(handle(), GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                SendMessageW(child, message, wParam, lParam);
+            }
+            // The views choose their colours at every paint, by the scheme and High Contrast.
+            if (message == WM_SYSCOLORCHANGE || wParam == SPI_SETHIGHCONTRAST) {
+                RedrawWindow(handle(), nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            }
+            break;
+        default:
+            break;
+    }
     return DefWindowProcW(handle(), message, wParam, lParam);
 }
 

@@ -2,6 +2,7 @@
 set(BREVOLT_WIN32_SOURCES
     win32/AboutView.cpp
     win32/CheckListView.cpp
+    win32/CloseAtOnce.cpp
     win32/ControlView.cpp
     win32/DropDownView.cpp
     win32/FlatButtonView.cpp
@@ -9,6 +10,7 @@ set(BREVOLT_WIN32_SOURCES
     win32/GridView.cpp
     win32/MainWindowView.cpp
     win32/MessageBoxes.cpp
+    win32/Palette.cpp
     win32/TextDialog.cpp
     win32/Panel.cpp
     win32/ScrollTextView.cpp

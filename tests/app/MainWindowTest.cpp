@@ -1,6 +1,10 @@
 // The main window's logic over its control models, on the in-memory registry.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
+#include <tuple>
+
 #include <functional>
 
 #include "support/CountingRegistry.h"
@@ -15,6 +19,34 @@ using widgets::MessageKind;
 
 class MainWindowLogic : public testing::MainWindowFixture {};
 
+// The access key of a caption: the character after its single "&", upper-cased (ASCII and the
+// German umlauts); 0 when it has none.
+std::string AccessKey(const std::string& caption) {
+    const auto at = caption.find('&');
+    if (at == std::string::npos || at + 1 == caption.size()) {
+        return {};
+    }
+    const std::string rest = caption.substr(at + 1);
+    if (rest.rfind("ü", 0) == 0 || rest.rfind("Ü", 0) == 0) {
+        return "Ü";
+    }
+    return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(rest[0]))));
+}
+
+// Every item of every menu has an access key, unique within its menu.
+void ExpectAccessKeys(const widgets::MenuItem& menu) {
+    std::set<std::string> keys;
+    for (const auto& item : menu.items) {
+        if (item.IsSeparator()) {
+            continue;
+        }
+        const auto key = AccessKey(item.caption);
+        EXPECT_FALSE(key.empty()) << item.caption << " has no access key";
+        EXPECT_TRUE(keys.insert(key).second) << item.caption << ": " << key << " twice";
+        ExpectAccessKeys(item);
+    }
+}
+
 TEST_F(MainWindowLogic, CreationSetsTitleMenusPagesAndHeader) {
     Start("", {"11.0"});
     EXPECT_EQ(frm->Caption(), "Brevolt XP 1.3 - Lite-Version");
@@ -22,29 +54,37 @@ TEST_F(MainWindowLogic, CreationSetsTitleMenusPagesAndHeader) {
     for (const auto& item : frm->mainMenu.items) {
         menus.push_back(item.caption);
     }
-    EXPECT_EQ(menus, (std::vector<std::string>{"&Datei", "Outlook wechseln", "Hilfe"}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"&Datei", "Outlook &wechseln", "&Hilfe"}));
     const auto& versions = frm->mainMenu.Find("switch")->items;
-    std::vector<std::pair<std::string, int>> items;
+    std::vector<std::tuple<std::string, int, bool>> items;
     for (const auto& item : versions) {
-        items.push_back({item.caption, item.tag});
+        items.push_back({item.caption, item.tag, item.checked});
     }
-    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"Outlook Express", -1},
-                                                               {"-", -2},
-                                                               {"Outlook 2000 (SP3)", 0},
-                                                               {"Outlook 2002 (XP)", 1},
-                                                               {"Outlook 2003", 2},
-                                                               {"Outlook 2007", 3},
-                                                               {"Outlook 2010", 4},
-                                                               {"Outlook 2013", 5},
-                                                               {"Outlook 2016 bis 365", 6}}));
+    EXPECT_EQ(items, (std::vector<std::tuple<std::string, int, bool>>{
+                         {"Outlook &Express", -1, false},
+                         {"-", -2, false},
+                         {"Outlook 2&000 (SP3)", 0, false},
+                         {"Outlook 2002 (&XP)", 1, false},
+                         {"Outlook 200&3", 2, true},
+                         {"Outlook 200&7", 3, false},
+                         {"Outlook 20&10", 4, false},
+                         {"Outlook &2013", 5, false},
+                         {"Outlook 201&6 bis 365", 6, false}}))
+        << "the version shown is checked";
+    ExpectAccessKeys(frm->mainMenu);
+    ExpectAccessKeys(frm->gridMenu);
     EXPECT_EQ(frm->mainMenu.Find("exit")->caption, "&Beenden");
     EXPECT_EQ(frm->pages.PageAt(2).caption, "Identitäten");
     EXPECT_EQ(frm->saveButton.Caption(), "Speichern");
     EXPECT_EQ(frm->exitButton.Hint(), "Beenden");
     EXPECT_EQ(frm->header.Text(), "Outlook 2003");
-    EXPECT_EQ(frm->gridMenu.items[0].caption, "Alle");
-    EXPECT_EQ(frm->gridMenu.items[1].caption, "Keine");
-    EXPECT_EQ(frm->gridMenu.items[2].caption, "Dateityp hinzufügen…");
+    EXPECT_EQ(frm->gridMenu.items[0].caption, "&Alle");
+    EXPECT_EQ(frm->gridMenu.items[1].caption, "&Keine");
+    EXPECT_EQ(frm->gridMenu.items[2].caption, "Dateityp &hinzufügen…");
+
+    ChooseMenu("express");
+    EXPECT_TRUE(frm->mainMenu.Find("express")->checked);
+    EXPECT_FALSE(frm->mainMenu.Find("version2")->checked) << "one mark only";
 }
 
 TEST_F(MainWindowLogic, TheStartVersionFollowsTheSavedOneThenTheInstalledOnes) {
@@ -338,7 +378,7 @@ TEST_F(MainWindowLogic, APolicyIsToldAndTheUsersValuesAreStillSaved) {
     ASSERT_EQ(session.currentVersion, "16.0");
     const std::string notice = frm->policyNotice.Text();
     EXPECT_EQ(notice.rfind("Outlook folgt den Sicherheitsrichtlinien", 0), 0u);
-    EXPECT_EQ(frm->statusBar.Text(), notice);
+    EXPECT_EQ(frm->statusNotice.Text(), notice);
     const auto rowOf = [this](const std::string& extension) {
         for (int row = 0; row < frm->attachmentGrid.RowCount(); ++row) {
             if (frm->attachmentGrid.CellText(1, row) == extension) {
@@ -350,7 +390,8 @@ TEST_F(MainWindowLogic, APolicyIsToldAndTheUsersValuesAreStillSaved) {
     EXPECT_EQ(frm->attachmentGrid.CellText(4, rowOf("CHM")), "gesperrt");
 
     frm->attachmentGrid.ToggleCheckBoxByUser(0, rowOf("CHM"));
-    EXPECT_EQ(frm->statusBar.Text(), "Ungespeicherte Änderungen");
+    EXPECT_EQ(frm->statusChanges.Text(), "Ungespeicherte Änderungen");
+    EXPECT_EQ(frm->statusNotice.Text(), notice) << "both show";
     recorder.changes.clear();
     frm->saveButton.Click();
     ASSERT_FALSE(dialogs().shown.empty());
@@ -361,11 +402,11 @@ TEST_F(MainWindowLogic, APolicyIsToldAndTheUsersValuesAreStillSaved) {
     for (const auto& change : recorder.changes) {
         EXPECT_EQ(change.find("Policies"), std::string::npos) << change;
     }
-    EXPECT_EQ(frm->statusBar.Text(), notice) << "saved: the notice again";
+    EXPECT_EQ(frm->statusNotice.Text(), notice) << "saved: the notice again";
 
     ChooseMenu("version2");
     EXPECT_EQ(frm->policyNotice.Text(), "") << "no policy for Outlook 2003";
-    EXPECT_EQ(frm->statusBar.Text(), "");
+    EXPECT_EQ(frm->statusNotice.Text(), "");
     EXPECT_EQ(frm->attachmentGrid.CellText(4, rowOf("CHM")), "");
 }
 
@@ -379,9 +420,9 @@ TEST_F(MainWindowLogic, TheNewOutlookIsToldOnItsPageButNotInExpressMode) {
     EXPECT_EQ(frm->policyNotice.Text(),
               "Das neue Outlook verwendet diese Einstellungen nicht: Welche Dateitypen es sperrt, "
               "legt der Administrator Ihres Mailservers fest.");
-    EXPECT_EQ(frm->statusBar.Text(), frm->policyNotice.Text());
+    EXPECT_EQ(frm->statusNotice.Text(), frm->policyNotice.Text());
     ChooseMenu("express");
-    EXPECT_EQ(frm->statusBar.Text(), "");
+    EXPECT_EQ(frm->statusNotice.Text(), "");
 }
 
 // "Dateityp hinzufügen…": a refused text is told and the dialog stays; the type accepted gets a
@@ -398,7 +439,7 @@ TEST_F(MainWindowLogic, AFileTypeAddedThroughTheDialogIsSaved) {
     ASSERT_EQ(frm->attachmentGrid.RowCount(), 39);
     EXPECT_EQ(frm->attachmentGrid.CellText(1, 38), "PY");
     EXPECT_TRUE(frm->attachmentGrid.IsChecked(0, 38));
-    EXPECT_EQ(frm->statusBar.Text(), "Ungespeicherte Änderungen");
+    EXPECT_EQ(frm->statusChanges.Text(), "Ungespeicherte Änderungen");
 
     dialogs().typed = {std::nullopt};  // "Abbrechen"
     frm->gridMenu.items[2].Click();

@@ -671,6 +671,7 @@ TEST_F(MainWindowEndToEnd, TheLastSaveIsUndoneFromTheKeyboardInTheNextRun) {
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(Utf8(MessageBoxText(question)).rfind("Soll die Speicherung vom ", 0), 0u);
     e2e::PressButton(question, IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
     const HWND done = program->WaitForMessageBox();
     ASSERT_NE(done, nullptr);
     EXPECT_NE(Utf8(MessageBoxText(done)).find("ist rückgängig gemacht"), std::string::npos);
@@ -730,6 +731,25 @@ TEST_F(MainWindowEndToEnd, AStartWithAVersionOutsideTheTableShowsNoHeader) {
     PressButton(L"Beenden");
     ASSERT_TRUE(program->WaitForExit());
     EXPECT_EQ(ReadFileBytes(installation->File(L"main.ini")), "[Brevolt]\r\nLastVersion=7.5\r\n");
+}
+
+// The menus by their access keys: Alt+W opens "Outlook wechseln", whose E chooses Outlook
+// Express; Alt+H opens "Hilfe".
+TEST_F(MainWindowEndToEnd, TheMenusOpenAndChooseByTheirAccessKeys) {
+    Start(kOutlook2003WithChm);
+    ASSERT_TRUE(HeaderShows(L"Outlook 2003"));
+    PressKeys(window, {VK_MENU, 'W'});
+    ASSERT_NE(program->WaitForWindow(L"#32768", 5s), nullptr) << "\"Outlook wechseln\" opens";
+    PressKeys(window, {'E'});
+    EXPECT_TRUE(HeaderShows(L"Outlook Express"));
+    EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"#32768"); }));
+    PressKeys(window, {VK_MENU, 'H'});
+    ASSERT_NE(program->WaitForWindow(L"#32768", 5s), nullptr) << "\"Hilfe\" opens";
+    PressKeys(window, {VK_ESCAPE});
+    PressKeys(window, {VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return !program->HasWindow(L"#32768"); }));
+    PressButton(L"Beenden");
+    EXPECT_TRUE(program->WaitForExit());
 }
 
 TEST_F(MainWindowEndToEnd, EscAndEnterCloseTheAboutDialog) {

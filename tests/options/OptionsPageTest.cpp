@@ -132,15 +132,18 @@ TEST_F(OptionsPage, TheFocusedDisabledItemSaysWhyInTheStatusBar) {
     Start("", {"16.0"});
     ShowOptionsPage();
     frm->outlookOptions.ItemFocusedByUser(2);
-    EXPECT_EQ(frm->statusBar.Text(),
+    EXPECT_EQ(frm->statusNotice.Text(),
               "Diese Einstellung gibt es in dieser Outlook-Version nicht mehr.");
     frm->outlookOptions.ItemFocusedByUser(0);
-    EXPECT_EQ(frm->statusBar.Text(), "") << "an item offered has nothing to say";
+    EXPECT_EQ(frm->statusNotice.Text(), "") << "an item offered has nothing to say";
     frm->outlookOptions.ItemFocusedByUser(1);
-    EXPECT_EQ(frm->statusBar.Text().rfind("Für diese Outlook-Version ist nicht dokumentiert", 0),
+    EXPECT_EQ(frm->statusNotice.Text().rfind("Für diese Outlook-Version ist nicht dokumentiert", 0),
               0u);
     frm->outlookOptions.ItemFocusedByUser(-1);
-    EXPECT_EQ(frm->statusBar.Text(), "");
+    EXPECT_EQ(frm->statusNotice.Text(), "");
+    EXPECT_EQ(frm->statusChanges.Text(), "");
+    frm->outlookOptions.ToggleByUser(0);
+    EXPECT_EQ(frm->statusChanges.Text(), "Ungespeicherte Änderungen") << "a tick is a change too";
 }
 
 // From Outlook 2010 on, "PONT_STRING" lists the prompts the user suppressed: the item edits its

@@ -131,10 +131,21 @@ TEST_F(UnblockPageTest, FillShowsTheCatalogueWithTicksAndRatings) {
     EXPECT_EQ(RatingOf(0), Shown("Normal", TextTone::Calm));
     EXPECT_EQ(RatingOf("BAT"), Shown("Gefährlich", TextTone::Alarm));
     EXPECT_EQ(grid.CellText(1, 37), "WSH");
-    EXPECT_EQ(grid.ColumnWidth(3), 100);
-    EXPECT_NE(grid.ColumnWidth(2), 100);  // fitted to the descriptions
+    EXPECT_EQ(grid.FillColumn(), 2) << "the descriptions take the room the others leave";
     EXPECT_EQ(grid.ColumnWidth(4), 0) << "no policy: no room for its column";
     EXPECT_FALSE(page.HasPendingChanges());
+}
+
+// A long type of the user's own is cut, so that the rating and the policy stay in sight.
+TEST_F(UnblockPageTest, ALongTypeOfTheUsersOwnIsCutToKeepTheOtherColumnsInSight) {
+    const std::string longType(32, 'Q');
+    Store(kOutlook11, "Level1Remove", "chm;" + longType);
+    Switch("11.0");
+    ASSERT_EQ(grid.CellText(1, 38), longType);
+    EXPECT_EQ(grid.ColumnWidth(1), 130) << "no wider than its limit";
+    EXPECT_TRUE(grid.IsCut(1, 38));
+    EXPECT_FALSE(grid.IsCut(1, 0));
+    EXPECT_GE(grid.ColumnWidth(3), 80) << "the rating keeps its room";
 }
 
 // The fifth column tells what the policy does with a row; the ticks and the lists written stay

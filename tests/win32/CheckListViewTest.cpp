@@ -102,7 +102,7 @@ class CheckListViewTest : public ::testing::Test {
         // The parent hands the control's notifications to its view, as the program's panels do.
         panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
         panel->SetBounds({0, 0, 680, 360});
-        view = std::make_unique<CheckListView>(items, panel->handle());
+        view = std::make_unique<CheckListView>(items, panel->handle(), ControlId::OutlookOptions, "Liste");
         view->SetBounds({10, 10, 310, 210});
         list = view->control();
         items.OnChanged = [this, binding = items.OnChanged] {

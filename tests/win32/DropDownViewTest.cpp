@@ -48,7 +48,7 @@ class DropDownViewTest : public ::testing::Test {
         // The parent hands the control's notifications to its view, as the program's panels do.
         panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
         panel->SetBounds({0, 0, 680, 360});
-        view = std::make_unique<DropDownView>(list, panel->handle());
+        view = std::make_unique<DropDownView>(list, panel->handle(), ControlId::IdentityChoice);
         view->SetBounds({10, 10, 210, 40});
         combo = view->control();
     }

@@ -157,7 +157,7 @@ class GridViewTest : public ::testing::Test {
         // The parent hands the control's notifications to its view, as the program's panels do.
         panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
         panel->SetBounds({0, 0, 680, 360});
-        view = std::make_unique<GridView>(grid, panel->handle());
+        view = std::make_unique<GridView>(grid, panel->handle(), ControlId::AttachmentGrid, "Raster");
         view->SetBounds({0, 0, 660, 300});
         list = view->control();
     }
@@ -324,19 +324,25 @@ TEST_F(GridViewTest, HeaderClicksSortTheModelAndMarkTheColumn) {
     EXPECT_TRUE(clicks.empty());
 }
 
-// Under High Contrast every tone takes the list's own colour: the words tell the meaning.
+// Under High Contrast every tone takes a colour of the user's scheme, and a selected row the
+// list's own: the words tell the meaning. Without it the selection changes nothing.
 TEST(GridViewColours, ComeFromTheCellsToneAndGiveWayToHighContrast) {
+    // A scheme whose colours are told apart by their index, none of them one of the program's.
+    const SystemColours scheme = [](int index) { return RGB(1, 2, index); };
     const struct {
         TextTone tone;
-        std::optional<COLORREF> colour;
-    } cases[] = {{TextTone::Alarm, RGB(255, 0, 0)},
-                 {TextTone::Calm, RGB(0, 0, 255)},
-                 {TextTone::Faint, GetSysColor(COLOR_GRAYTEXT)},
-                 {TextTone::Plain, std::nullopt}};
+        std::optional<COLORREF> own;
+        COLORREF highContrast;
+    } cases[] = {{TextTone::Alarm, RGB(255, 0, 0), scheme(COLOR_WINDOWTEXT)},
+                 {TextTone::Calm, RGB(0, 0, 255), scheme(COLOR_WINDOWTEXT)},
+                 {TextTone::Faint, scheme(COLOR_GRAYTEXT), scheme(COLOR_GRAYTEXT)},
+                 {TextTone::Plain, std::nullopt, scheme(COLOR_WINDOWTEXT)}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.tone));
-        EXPECT_EQ(ToneColour(c.tone, false), c.colour);
-        EXPECT_EQ(ToneColour(c.tone, true), std::nullopt);
+        EXPECT_EQ(ToneColour(c.tone, false, false, scheme), c.own);
+        EXPECT_EQ(ToneColour(c.tone, false, true, scheme), c.own);
+        EXPECT_EQ(ToneColour(c.tone, true, false, scheme), c.highContrast);
+        EXPECT_EQ(ToneColour(c.tone, true, true, scheme), std::nullopt);
     }
 }
 

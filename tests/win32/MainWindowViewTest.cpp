@@ -4,6 +4,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,6 +111,8 @@ TEST_F(MainWindowViewTest, ResizingRedrawsWhatMoves) {
 }
 
 TEST_F(MainWindowViewTest, SpeichernAndBeendenArePushButtonsInTheTabOrder) {
+    const auto uiState = SendMessageW(view->handle(), WM_QUERYUISTATE, 0, 0);
+    EXPECT_FALSE(uiState & UISF_HIDEFOCUS) << "the focus shows from the start";
     for (const wchar_t* caption : {L"Speichern", L"Beenden"}) {
         // A BUTTON of the system's, with its caption as its text: screen readers and UI
         // Automation take it for a push button of that name.
@@ -167,9 +172,21 @@ TEST_F(MainWindowViewTest, APolicyNoticeStandsAboveTheGridAndInTheStatusBar) {
     EXPECT_GE(gridBounds.top, labelBounds.bottom);
     EXPECT_GT(labelBounds.bottom - labelBounds.top, 20) << "the notice wraps onto a second line";
     const HWND status = FindChild(view->handle(), STATUSCLASSNAMEW);
+    ASSERT_EQ(SendMessageW(status, SB_GETPARTS, 0, 0), 2);
     wchar_t shown[512] = {};
+    SendMessageW(status, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(shown));
+    std::wstring cut = shown;
+    ASSERT_GT(cut.size(), 3u);
+    EXPECT_EQ(cut.substr(cut.size() - 3), L"...") << "the notice cut to its part";
+    EXPECT_EQ(notice.rfind(cut.substr(0, cut.size() - 3), 0), 0u);
     SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
-    EXPECT_EQ(std::wstring(shown), notice);
+    EXPECT_EQ(std::wstring(shown), L"");
+    frm->attachmentGrid.ToggleCheckBoxByUser(0, 0);
+    SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown), L"Ungespeicherte Änderungen");
+    SendMessageW(status, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown), cut) << "both show";
+    frm->attachmentGrid.ToggleCheckBoxByUser(0, 0);
 
     registry::Registry reg;
     ASSERT_TRUE(reg.OpenPath(policies, false));
@@ -181,7 +198,7 @@ TEST_F(MainWindowViewTest, APolicyNoticeStandsAboveTheGridAndInTheStatusBar) {
     RECT page{};
     GetWindowRect(GetParent(grid), &page);
     EXPECT_EQ(gridBounds.top, page.top);
-    SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    SendMessageW(status, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(shown));
     EXPECT_EQ(std::wstring(shown), L"");
 }
 
@@ -196,6 +213,161 @@ TEST_F(MainWindowViewTest, TheViewsGoWithoutLeavingTheirModelsBound) {
     frm->SwitchVersion("10.0");
     frm->pages.SelectNextTabByUser(true);
     EXPECT_EQ(frm->header.Text(), "Outlook 2002 (XP)");
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// The controls of the main window, pages built.
+std::vector<HWND> AllControls(HWND window) {
+    HandlePendingMessages();
+    std::vector<HWND> controls;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
+
+// UI Automation reports a control's id as its AutomationId: no two may share one. Lists have
+// their page's name, the drop-down the label made just before it.
+TEST_F(MainWindowViewTest, EveryControlHasAnIdOfItsOwnAndEachListAName) {
+    std::map<LONG_PTR, std::wstring> ids;
+    for (const HWND control : AllControls(view->handle())) {
+        const LONG_PTR id = GetWindowLongPtrW(control, GWLP_ID);
+        wchar_t className[64] = {};
+        GetClassNameW(control, className, 64);
+        if (id == 0 || id == -1 || id == 0xFFFF) {
+            continue;
+        }
+        EXPECT_TRUE(ids.emplace(id, className).second)
+            << text::Narrow(className) << " shares id " << id << " with " << text::Narrow(ids[id]);
+    }
+    EXPECT_GE(ids.size(), 12u);
+    std::vector<std::wstring> names;
+    for (const HWND list : FindChildren(view->handle(), L"SysListView32")) {
+        names.push_back(WindowText(list));
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Dateien freischalten", L"Identitäten",
+                                                L"Outlook Express", L"Weitere Einstellungen"}));
+    const HWND choice = FindChild(view->handle(), L"ComboBox");
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(WindowText(GetWindow(choice, GW_HWNDPREV)), L"Identität wählen:");
+}
+
+// The version shown carries the radio mark in "Outlook wechseln"; "Letzte Speicherung
+// rückgängig…" is greyed while there is no save to undo.
+TEST_F(MainWindowViewTest, TheMenusShowTheVersionInUseAndWhatCanBeChosen) {
+    const HMENU bar = GetMenu(view->handle());
+    const auto state = [&](int menu, UINT id, bool initialise) {
+        const HMENU popup = GetSubMenu(bar, menu);
+        if (initialise) {
+            SendMessageW(view->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), menu);
+        }
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE;
+        GetMenuItemInfoW(popup, id, FALSE, &info);
+        return info;
+    };
+    // Ids as counted in the menu tree: "Datei" 100, its items 101 to 103; "Outlook wechseln"
+    // 104, Express 105, the separator 106, the versions 107 (2000) to 113.
+    const auto outlook2003 = state(1, 109, true);
+    EXPECT_TRUE(outlook2003.fType & MFT_RADIOCHECK);
+    EXPECT_TRUE(outlook2003.fState & MFS_CHECKED);
+    EXPECT_FALSE(state(1, 108, false).fState & MFS_CHECKED);
+    EXPECT_TRUE(state(0, 102, true).fState & MFS_GRAYED) << "no save to undo";
+    EXPECT_FALSE(state(0, 101, false).fState & MFS_GRAYED);
+    frm->SwitchVersion("10.0");
+    EXPECT_TRUE(state(1, 108, true).fState & MFS_CHECKED);
+    EXPECT_FALSE(state(1, 109, false).fState & MFS_CHECKED);
+}
+
+TEST(FittedWindowBounds, TheWindowIsCentredAndNeverLargerThanTheWorkArea) {
+    const struct {
+        RECT workArea;
+        int width;
+        int height;
+        RECT expected;
+    } cases[] = {
+        {{0, 0, 1280, 984}, 720, 540, {280, 222, 1000, 762}},
+        {{0, 0, 1280, 984}, 1440, 1080, {0, 0, 1280, 984}},
+        {{1280, 40, 2560, 1064}, 1080, 810, {1380, 147, 2460, 957}},
+        {{-1280, 0, 0, 1024}, 1440, 540, {-1280, 242, 0, 782}},
+    };
+    for (const auto& c : cases) {
+        const RECT bounds = FittedWindowBounds(c.workArea, c.width, c.height);
+        EXPECT_TRUE(EqualRect(&bounds, &c.expected))
+            << bounds.left << "," << bounds.top << "," << bounds.right << "," << bounds.bottom;
+    }
+}
+
+// A move to a monitor of another scale: the window takes the suggested rectangle, and fonts,
+// buttons, rows and columns follow; every column, the policy's included, stays in sight.
+TEST_F(MainWindowViewTest, AnotherScaleScalesEverythingAndKeepsEveryColumnInSight) {
+    sandbox.PutText(registry::Hive::CurrentUser,
+                    "Software\\Policies\\Microsoft\\Office\\11.0\\Outlook\\Security",
+                    "FileExtensionsAddLevel1", "chm");
+    sandbox.PutDword(registry::Hive::CurrentUser,
+                     "Software\\Policies\\Microsoft\\Office\\11.0\\Outlook\\Security",
+                     "AdminSecurityMode", 3);
+    frm->SwitchVersion("11.0");
+    HandlePendingMessages();
+    ASSERT_GT(ListView_GetColumnWidth(grid, 4), 0) << "the policy's column shows";
+    const auto fontHeight = [](HWND window) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font),
+                   &font);
+        return std::abs(font.lfHeight);
+    };
+    const auto fontFace = [](HWND window) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font),
+                   &font);
+        return std::wstring(font.lfFaceName);
+    };
+    const auto allColumnsInSight = [&] {
+        RECT client{};
+        GetClientRect(grid, &client);
+        int sum = 0;
+        for (int col = 0; col < 5; ++col) {
+            sum += ListView_GetColumnWidth(grid, col);
+        }
+        return sum <= client.right && ListView_GetColumnWidth(grid, 3) > 0;
+    };
+    EXPECT_TRUE(allColumnsInSight()) << "at 96 dpi";
+    const HWND header = FindChild(view->handle(), L"Static", L"Outlook 2003");
+    const HWND save = FindChild(view->handle(), L"Button", L"Speichern");
+    EXPECT_EQ(fontFace(header), L"MS Sans Serif");
+    for (const UINT dpi : {144u, 192u, 96u}) {
+        SCOPED_TRACE(dpi);
+        // Within the test's screen, as the system would suggest it there.
+        RECT suggested{10, 10, 10 + std::min(MulDiv(720, dpi, 96), 1180),
+                       10 + std::min(MulDiv(540, dpi, 96), 900)};
+        SendMessageW(view->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        HandlePendingMessages();
+        RECT window{};
+        GetWindowRect(view->handle(), &window);
+        EXPECT_TRUE(EqualRect(&window, &suggested));
+        EXPECT_EQ(fontHeight(header), MulDiv(24, dpi, 96));
+        EXPECT_EQ(fontFace(header), dpi == 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif");
+        EXPECT_EQ(fontHeight(grid), MulDiv(11, dpi, 96));
+        RECT button{};
+        GetWindowRect(save, &button);
+        EXPECT_EQ(button.right - button.left, MulDiv(97, dpi, 96));
+        RECT row{};
+        ListView_GetItemRect(grid, 0, &row, LVIR_BOUNDS);
+        EXPECT_NEAR(row.bottom - row.top, MulDiv(21, dpi, 96), 1);
+        EXPECT_TRUE(allColumnsInSight());
+    }
 }
 
 }  // namespace

@@ -6,5 +6,8 @@ set(BREVOLT_WIN32_TESTS
     win32/HandlesTest.cpp
     win32/MainWindowViewTest.cpp
     win32/MessageBoxesTest.cpp
+    win32/PaletteTest.cpp
     win32/ProcedureErrorReportTest.cpp
-    win32/ReplaceFileTest.cpp)
+    win32/ReplaceFileTest.cpp
+    win32/TextDialogTest.cpp
+    win32/WindowTest.cpp)
