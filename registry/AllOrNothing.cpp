@@ -1,6 +1,8 @@
 #include "registry/AllOrNothing.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <tuple>
@@ -27,23 +29,53 @@ std::string Describe(Hive hive, const std::string& key, const std::string& name 
     return HiveName(hive) + "\\" + key + (name.empty() ? "" : "\\" + name);
 }
 
+// Each key opened once with one access, however many values of it are read or written: under
+// Wine every open is a trip to the server.
+class OpenKeys {
+  public:
+    OpenKeys(RegistryBackend& registry, Access access) : registry_(registry), access_(access) {}
+
+    // The key, opened (with `create`, made along its path) on first use; null when it cannot be
+    // opened, and `error` says why. A key found missing stays missing until asked to create it.
+    RegistryKey* Get(Hive hive, const std::string& path, bool create, std::uint32_t& error) {
+        auto& slot = keys_[{hive, FoldName(path)}];
+        if (!slot.key && (create || !slot.missing)) {
+            slot.key = registry_.openKey(hive, path, access_, create);
+            slot.error = slot.key ? 0 : registry_.lastError();
+            slot.missing = slot.error == kNotFound;
+        }
+        error = slot.error;
+        return slot.key.get();
+    }
+    // Forgets every key: one that was deleted must be opened anew.
+    void Clear() { keys_.clear(); }
+
+  private:
+    struct Slot {
+        std::unique_ptr<RegistryKey> key;
+        bool missing = false;
+        std::uint32_t error = 0;
+    };
+    RegistryBackend& registry_;
+    Access access_;
+    std::map<std::pair<Hive, std::string>, Slot> keys_;
+};
+
 // Whether the key exists; nothing when that cannot be told.
-std::optional<bool> KeyExists(RegistryBackend& registry, Hive hive, const std::string& path,
+std::optional<bool> KeyExists(OpenKeys& keys, Hive hive, const std::string& path,
                               std::uint32_t& error) {
-    if (registry.openKey(hive, path, Access::Read, false)) {
+    if (keys.Get(hive, path, false, error)) {
         return true;
     }
-    error = registry.lastError();
     return error == kNotFound ? std::optional<bool>(false) : std::nullopt;
 }
 
 // The value as it stands; read twice, so that a read that went wrong is not taken for the
 // value. Nothing in `value` when it does not exist; false when it cannot be told.
-bool ReadBefore(RegistryBackend& registry, const PlannedChange& change,
-                std::optional<RawValue>& value, std::uint32_t& error) {
-    const auto key = registry.openKey(change.hive, change.key, Access::Read, false);
+bool ReadBefore(OpenKeys& keys, const PlannedChange& change, std::optional<RawValue>& value,
+                std::uint32_t& error) {
+    auto* key = keys.Get(change.hive, change.key, false, error);
     if (!key) {
-        error = registry.lastError();
         value.reset();
         return error == kNotFound;
     }
@@ -63,11 +95,11 @@ bool ReadBefore(RegistryBackend& registry, const PlannedChange& change,
 }
 
 // Writes one value, or removes it; the system's error code, 0 on success.
-std::uint32_t Put(RegistryBackend& registry, Hive hive, const std::string& path,
-                  const std::string& name, const std::optional<RawValue>& value) {
-    const auto key = registry.openKey(hive, path, Access::Full, value.has_value());
+std::uint32_t Put(OpenKeys& keys, Hive hive, const std::string& path, const std::string& name,
+                  const std::optional<RawValue>& value) {
+    std::uint32_t error = 0;
+    auto* key = keys.Get(hive, path, value.has_value(), error);
     if (!key) {
-        const auto error = registry.lastError();
         return !value && error == kNotFound ? 0 : std::max<std::uint32_t>(error, 1);
     }
     if (value) {
@@ -137,41 +169,50 @@ WriteOutcome ApplyAllOrNothing(RegistryBackend& registry, const std::vector<Plan
     std::vector<Before> before;
     std::set<KeyPlace, KeyOrder> missing;
     std::set<KeyPlace, KeyOrder> looked;
-    for (const auto& change : changes) {
-        std::uint32_t error = 0;
-        std::optional<RawValue> value;
-        if (!ReadBefore(registry, change, value, error)) {
-            outcome.failed.push_back(
-                {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
-            return outcome;
-        }
-        before.push_back({&change, value});
-        for (std::size_t end = 0; end != std::string::npos;) {
-            end = change.key.find('\\', end + 1);
-            const std::string path = change.key.substr(0, end);
-            if (path.empty() || !looked.insert({change.hive, FoldName(path)}).second) {
-                continue;
-            }
-            const auto exists = KeyExists(registry, change.hive, path, error);
-            if (!exists) {
-                outcome.failed.push_back({Describe(change.hive, path), SystemErrorText(error)});
+    {
+        OpenKeys keys(registry, Access::Read);
+        for (const auto& change : changes) {
+            std::uint32_t error = 0;
+            std::optional<RawValue> value;
+            if (!ReadBefore(keys, change, value, error)) {
+                outcome.failed.push_back(
+                    {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
                 return outcome;
             }
-            if (!*exists) {
+            before.push_back({&change, value});
+            // The missing keys of the path: from the key up to the first that exists (whose
+            // parents exist too), or to one looked at before (whose parents are known).
+            for (std::string path = change.key;
+                 looked.insert({change.hive, FoldName(path)}).second;) {
+                const auto exists = KeyExists(keys, change.hive, path, error);
+                if (!exists) {
+                    outcome.failed.push_back({Describe(change.hive, path), SystemErrorText(error)});
+                    return outcome;
+                }
+                const auto parent = path.rfind('\\');
+                if (*exists || parent == std::string::npos) {
+                    if (!*exists) {
+                        missing.insert({change.hive, path});
+                    }
+                    break;
+                }
                 missing.insert({change.hive, path});
+                path.resize(parent);
             }
         }
     }
     // The writes, in order, up to the first failure.
+    OpenKeys keys(registry, Access::Full);
     std::size_t made = 0;
     for (; made < changes.size(); ++made) {
         const auto& change = changes[made];
-        if (const auto error = Put(registry, change.hive, change.key, change.name, change.value)) {
+        if (const auto error = Put(keys, change.hive, change.key, change.name, change.value)) {
             outcome.failed.push_back(
                 {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
             break;
         }
     }
+    keys.Clear();  // a key about to be removed is held open no longer
     std::vector<KeyPlace> removed;
     for (const auto& place : removeWhenEmpty) {
         if (!outcome.failed.empty()) {
@@ -217,12 +258,12 @@ WriteOutcome ApplyAllOrNothing(RegistryBackend& registry, const std::vector<Plan
     }
     for (std::size_t i = made; i-- > 0;) {
         const auto& change = *before[i].change;
-        if (const auto error =
-                Put(registry, change.hive, change.key, change.name, before[i].value)) {
+        if (const auto error = Put(keys, change.hive, change.key, change.name, before[i].value)) {
             outcome.notRestored.push_back(
                 {Describe(change.hive, change.key, change.name), SystemErrorText(error)});
         }
     }
+    keys.Clear();
     for (const auto& place : created) {
         const auto key = registry.openKey(place.hive, place.path, Access::Read, false);
         if (!key && registry.lastError() == kNotFound) {
