@@ -1,4 +1,5 @@
 #include "win32/AboutView.h"
+#include "win32/CloseAtOnce.h"
 
 #include "base/WideText.h"
 
@@ -67,6 +68,7 @@ void AboutView::RunModal() {
     }
     // The owner first, so that Windows gives it the activation back.
     EnableWindow(owner_, TRUE);
+    ReadyToCloseAtOnce(handle());  // the view goes right after: no wait for the hide
     ShowWindow(handle(), SW_HIDE);
     SetActiveWindow(owner_);
 }
