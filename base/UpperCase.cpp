@@ -1,5 +1,7 @@
 #include "base/UpperCase.h"
 
+#include <algorithm>
+
 #include "base/Unicode.h"
 
 namespace brevolt::text {
@@ -25,6 +27,14 @@ char16_t Upper(char16_t c) {
 
 // The portable build's rules; the Windows build asks the system (win32/SystemUpperCase.cpp).
 std::string UpperCase(std::string_view utf8) {
+    // ASCII, nearly every text upper-cased (file types), needs no round trip through UTF-16.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        std::string upper(utf8);
+        for (auto& c : upper) {
+            c = static_cast<char>(Upper(static_cast<char16_t>(c)));
+        }
+        return upper;
+    }
     std::u16string units = Utf8ToUtf16(utf8);
     for (auto& unit : units) {
         unit = Upper(unit);

@@ -80,4 +80,14 @@ const std::vector<BlockedType>& BlockedTypesOf(versions::BlockedTypes types) {
     return rows;
 }
 
+const BlockedType* FindBlockedType(versions::BlockedTypes types, std::string_view extension) {
+    // Every catalogue is alphabetical (its tests hold it so): a binary search, since rows of
+    // thousands of the user's own types each ask.
+    const auto& rows = BlockedTypesOf(types);
+    const auto at = std::lower_bound(
+        rows.begin(), rows.end(), extension,
+        [](const BlockedType& row, std::string_view wanted) { return row.extension < wanted; });
+    return at != rows.end() && at->extension == extension ? &*at : nullptr;
+}
+
 }  // namespace brevolt::unblock

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "unblock/Rating.h"
@@ -19,5 +20,8 @@ struct BlockedType {
 // catalogue of 38 types with its own ratings; Outlook 2007 and later the types Microsoft
 // documents for them, alphabetical, rated by the program's table.
 const std::vector<BlockedType>& BlockedTypesOf(versions::BlockedTypes types);
+// The row of this type (upper case, without dot) in the version's catalogue; none when it has
+// none.
+const BlockedType* FindBlockedType(versions::BlockedTypes types, std::string_view extension);
 
 }  // namespace brevolt::unblock

@@ -1,7 +1,5 @@
 #include "unblock/Catalogue.h"
 
-#include <algorithm>
-
 #include "resources/Texts.h"
 #include "unblock/ExtensionList.h"
 
@@ -33,9 +31,7 @@ const std::string DangerousExts = LoadText(TextId::DangerousExtensions);
 
 Rating RateExtension(const std::string& extension) {
     // Whole entries only: a part of an entry ("MD" of "CMD") is no dangerous type.
-    const auto entries = ListEntries(DangerousExts);
-    return std::find(entries.begin(), entries.end(), extension) != entries.end() ? Rating::Dangerous
-                                                                                 : Rating::Normal;
+    return ListContains(DangerousExts, extension) ? Rating::Dangerous : Rating::Normal;
 }
 
 }  // namespace brevolt::unblock

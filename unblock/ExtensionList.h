@@ -31,6 +31,8 @@ bool ListContains(std::string_view list, std::string_view extension);
 std::optional<std::string> OwnExtension(std::string_view text);
 // Why the text names no such file type, in German; empty when it does.
 std::string OwnExtensionProblem(std::string_view text);
+// True when the text names such a file type (OwnExtension without the copy).
+bool IsOwnExtension(std::string_view text);
 
 // Joins with ";" between entries.
 std::string JoinList(const std::vector<std::string>& entries);

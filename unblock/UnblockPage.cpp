@@ -1,7 +1,6 @@
 #include "unblock/UnblockPage.h"
 
 #include <algorithm>
-#include <set>
 
 #include "base/UpperCase.h"
 #include "registry/AllOrNothing.h"
@@ -43,16 +42,6 @@ std::string TypeOf(const std::string& entry) {
     return text::UpperCase(ExtensionOf(entry));
 }
 
-// What the policy does with this extension, whatever the tick says: the policy's blocking wins
-// over its unblocking.
-std::string PolicyMark(const AttachmentPolicy& policy, const std::string& extension) {
-    if (Contains(policy.blocked, extension)) {
-        return LoadText(TextId::ExtPolicyBlocked);
-    }
-    return Contains(policy.unblocked, extension) ? LoadText(TextId::ExtPolicyUnblocked)
-                                                 : std::string();
-}
-
 std::string WithKept(std::vector<std::string> entries, const std::vector<std::string>& kept) {
     entries.insert(entries.end(), kept.begin(), kept.end());
     return JoinList(entries);
@@ -61,7 +50,14 @@ std::string WithKept(std::vector<std::string> entries, const std::vector<std::st
 }  // namespace
 
 UnblockPage::UnblockPage(widgets::ColumnGrid& grid, widgets::DialogService& dialogs)
-    : grid_(grid), dialogs_(dialogs) {}
+    : grid_(grid),
+      dialogs_(dialogs),
+      texts_{
+          {RatingWord(Rating::Dangerous), RatingWord(Rating::Normal), RatingWord(Rating::Unknown)},
+          LoadText(TextId::ExtOwnType),
+          LoadText(TextId::ExtPolicyType),
+          LoadText(TextId::ExtPolicyBlocked),
+          LoadText(TextId::ExtPolicyUnblocked)} {}
 
 void UnblockPage::SetUpExtGrid() {
     const widgets::BatchedUpdate update(grid_);
@@ -100,35 +96,49 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const versions::OutlookV
                               const AttachmentPolicy& policy) {
     const widgets::BatchedUpdate update(grid_);
     filled_ = version;
-    policy_ = policy;
+    policyBlocked_ = {policy.blocked.begin(), policy.blocked.end()};
+    policyUnblocked_ = {policy.unblocked.begin(), policy.unblocked.end()};
     const auto& catalogue = BlockedTypesOf(version.blockedTypes);
+    const auto stored = StoredEntries(lists.unblocked);
+    // The catalogue's rows that entries of the unblocked list name, found entry by entry.
+    std::vector<bool> ticked(catalogue.size(), false);
+    for (const auto& entry : stored) {
+        if (const auto* type = FindBlockedType(version.blockedTypes, ExtensionOf(entry))) {
+            ticked[static_cast<std::size_t>(type - catalogue.data())] = true;
+        }
+    }
     const int first = grid_.AddRows(static_cast<int>(catalogue.size()));
-    const auto unblocked = ListEntries(lists.unblocked);
-    const std::set<std::string> ticked(unblocked.begin(), unblocked.end());
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         const auto& type = catalogue[i];
         fillRow(first + static_cast<int>(i), type.extension, type.description, type.rating,
-                ticked.count(type.extension) > 0);
+                ticked[i]);
+    }
+    // Each type gets one row; the types that have one are looked up here, not row by row.
+    std::unordered_set<std::string> shown;
+    shown.reserve(static_cast<std::size_t>(grid_.RowCount()) + stored.size());
+    for (int row = 0; row < grid_.RowCount(); ++row) {
+        shown.insert(grid_.CellText(kExtensionColumn, row));
     }
     // Entries the catalogue does not know: a file type the user may name gets a row of its own,
     // ticked, in stored order; anything else is kept as stored, to be written back.
     keptUnblocked_.clear();
-    for (const auto& entry : StoredEntries(lists.unblocked)) {
-        if (inCatalogue(entry)) {
+    for (const auto& entry : stored) {
+        // For a file type the user may name this is also what OwnExtension makes of the entry.
+        const std::string type = TypeOf(entry);
+        if (inCatalogue(type)) {
             continue;
         }
-        const auto extension = OwnExtension(entry);
-        if (!extension) {
+        if (!IsOwnExtension(entry)) {
             keptUnblocked_.push_back(entry);
-        } else if (rowOf(*extension) < 0) {
-            addOwnRow(*extension, LoadText(TextId::ExtOwnType), true);
+        } else if (shown.insert(type).second) {
+            addOwnRow(type, texts_.ownType, true);
         }
     }
     // A type the policy names gets a row, so that the user learns what the policy does with it.
     for (const auto* named : {&policy.blocked, &policy.unblocked}) {
         for (const auto& extension : *named) {
-            if (OwnExtension(extension) && rowOf(extension) < 0) {
-                addOwnRow(extension, LoadText(TextId::ExtPolicyType), false);
+            if (IsOwnExtension(extension) && shown.insert(extension).second) {
+                addOwnRow(extension, texts_.policyType, false);
             }
         }
     }
@@ -144,18 +154,14 @@ void UnblockPage::FillExtGrid(const Level1Lists& lists, const versions::OutlookV
     storedBlocked_ = lists.blocked;
     keptBlocked_.clear();
     for (const auto& entry : StoredEntries(lists.blocked)) {
-        if (!inCatalogue(entry)) {
+        if (!inCatalogue(TypeOf(entry))) {
             keptBlocked_.push_back(entry);
         }
     }
 }
 
-bool UnblockPage::inCatalogue(const std::string& entry) const {
-    const std::string extension = TypeOf(entry);
-    const auto& catalogue = BlockedTypesOf(filled_->blockedTypes);
-    return extension.empty() ||
-           std::any_of(catalogue.begin(), catalogue.end(),
-                       [&](const auto& type) { return type.extension == extension; });
+bool UnblockPage::inCatalogue(const std::string& type) const {
+    return type.empty() || FindBlockedType(filled_->blockedTypes, type) != nullptr;
 }
 
 void UnblockPage::fillRow(int row, const std::string& extension, const std::string& description,
@@ -163,8 +169,17 @@ void UnblockPage::fillRow(int row, const std::string& extension, const std::stri
     grid_.AddCheckBox(kCheckColumn, row, ticked);
     grid_.SetCellText(kExtensionColumn, row, extension);
     grid_.SetCellText(kDescriptionColumn, row, description);
-    grid_.SetCellText(kRatingColumn, row, RatingWord(rating), ToneOf(rating));
-    grid_.SetCellText(kPolicyColumn, row, PolicyMark(policy_, extension));
+    grid_.SetCellText(kRatingColumn, row, texts_.ratings.at(static_cast<std::size_t>(rating)),
+                      ToneOf(rating));
+    grid_.SetCellText(kPolicyColumn, row, policyMark(extension));
+}
+
+std::string UnblockPage::policyMark(const std::string& extension) const {
+    // Whatever the tick says; the policy's blocking wins over its unblocking.
+    if (policyBlocked_.count(extension) > 0) {
+        return texts_.policyBlocked;
+    }
+    return policyUnblocked_.count(extension) > 0 ? texts_.policyUnblocked : std::string();
 }
 
 void UnblockPage::addOwnRow(const std::string& extension, const std::string& description,
@@ -190,7 +205,7 @@ bool UnblockPage::AddExtension(const std::string& extension) {
     if (row >= 0) {
         grid_.SetChecked(kCheckColumn, row, true);
     } else {
-        addOwnRow(extension, LoadText(TextId::ExtOwnType), true);
+        addOwnRow(extension, texts_.ownType, true);
         grid_.FitColumnToContent(kExtensionColumn);
     }
     pending_ = true;
@@ -202,18 +217,24 @@ bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
         return false;
     }
     const std::string prefix = filled_->dottedListEntries ? "." : "";
+    const bool unblockedOnly = filled_->listSave == versions::ListSave::UnblockedOnly;
+    // The blocked entries a tick can take out: the stored list, or the kept entries. They are
+    // few beside the rows, so the rows are looked up in their types rather than the other way.
+    const auto blockedEntries = unblockedOnly ? StoredEntries(storedBlocked_) : keptBlocked_;
+    std::unordered_set<std::string> blockedTypes;
+    for (const auto& entry : blockedEntries) {
+        blockedTypes.insert(TypeOf(entry));
+    }
     std::vector<std::string> unblocked;
     std::vector<std::string> blocked;
-    std::set<std::string> unblockedTypes;
-    std::set<std::string> ownUnblocked;
+    std::unordered_set<std::string> nowUnblocked;  // of those types, the ones ticked
     for (int row = 0; row < grid_.RowCount(); ++row) {
         const std::string& extension = grid_.CellText(kExtensionColumn, row);
-        const bool own = !inCatalogue(extension);
+        const bool own = !inCatalogue(TypeOf(extension));
         if (grid_.IsChecked(kCheckColumn, row)) {
             unblocked.push_back(prefix + extension);
-            unblockedTypes.insert(extension);
-            if (own) {
-                ownUnblocked.insert(extension);
+            if ((unblockedOnly || own) && blockedTypes.count(extension) > 0) {
+                nowUnblocked.insert(extension);
             }
         } else if (!own) {
             // An unticked type of the user's own goes nowhere: adding it to the blocked list
@@ -222,20 +243,16 @@ bool UnblockPage::HarvestExtGrid(Level1Lists& lists) {
         }
     }
     lists.unblocked = WithKept(std::move(unblocked), keptUnblocked_);
-    if (filled_->listSave == versions::ListSave::UnblockedOnly) {
+    std::vector<std::string> left;
+    std::copy_if(blockedEntries.begin(), blockedEntries.end(), std::back_inserter(left),
+                 [&](const auto& entry) { return nowUnblocked.count(TypeOf(entry)) == 0; });
+    if (unblockedOnly) {
         // The stored list stays as it is, but for the entries of types the user now unblocks.
-        const auto stored = StoredEntries(storedBlocked_);
-        std::vector<std::string> left;
-        std::copy_if(stored.begin(), stored.end(), std::back_inserter(left),
-                     [&](const auto& entry) { return unblockedTypes.count(TypeOf(entry)) == 0; });
-        lists.blocked = left.size() == stored.size() ? storedBlocked_ : JoinList(left);
+        lists.blocked = left.size() == blockedEntries.size() ? storedBlocked_ : JoinList(left);
         return true;
     }
-    // A kept blocked entry of a type the user has just unblocked would contradict the tick.
-    std::vector<std::string> keptBlocked;
-    std::copy_if(keptBlocked_.begin(), keptBlocked_.end(), std::back_inserter(keptBlocked),
-                 [&](const auto& entry) { return ownUnblocked.count(TypeOf(entry)) == 0; });
-    lists.blocked = WithKept(std::move(blocked), keptBlocked);
+    // A kept blocked entry of a type of the user's own just unblocked would contradict the tick.
+    lists.blocked = WithKept(std::move(blocked), left);
     return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "registry/AllOrNothing.h"
@@ -62,11 +64,24 @@ class UnblockPage {
     void TickNone();
 
   private:
+    // The texts a fill writes into its rows, loaded once rather than once a row.
+    struct RowTexts {
+        std::array<std::string, 3> ratings;  // the word of each Rating, in its order
+        std::string ownType;                 // the description of a type of the user's own
+        std::string policyType;              // the description of a type only the policy names
+        std::string policyBlocked;           // the policy's marks
+        std::string policyUnblocked;
+    };
+
     void fillRow(int row, const std::string& extension, const std::string& description,
                  Rating rating, bool ticked);
     void addOwnRow(const std::string& extension, const std::string& description, bool ticked);
+    // What the policy does with the type: its mark for the policy's column.
+    std::string policyMark(const std::string& extension) const;
     int rowOf(const std::string& extension) const;
-    bool inCatalogue(const std::string& entry) const;
+    // True when the type (upper case, without dot) has a row in the catalogue filled for, or is
+    // empty: its entry named no type at all.
+    bool inCatalogue(const std::string& type) const;
     // The writes of the version's save, the lists already harvested.
     std::vector<std::string> writeLists(const Level1Lists& lists) const;
 
@@ -77,7 +92,10 @@ class UnblockPage {
     std::vector<std::string> keptUnblocked_;
     std::vector<std::string> keptBlocked_;
     std::string storedBlocked_;  // "Level1Add" as read when the grid was filled
-    AttachmentPolicy policy_;    // of the version last filled for
+    // The types the policy of the version last filled for blocks and unblocks.
+    std::unordered_set<std::string> policyBlocked_;
+    std::unordered_set<std::string> policyUnblocked_;
+    RowTexts texts_;
 };
 
 }  // namespace brevolt::unblock

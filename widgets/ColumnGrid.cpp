@@ -1,6 +1,7 @@
 #include "widgets/ColumnGrid.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "base/Unicode.h"
 
@@ -42,7 +43,10 @@ void ColumnGrid::Reset(int columns, int rows) {
 
 int ColumnGrid::AddRows(int count) {
     const int first = RowCount();
-    rows_.resize(rows_.size() + static_cast<std::size_t>(count), std::vector<Cell>(widths_.size()));
+    // Row by row, without a model row to copy: a fill adds thousands of rows one at a time.
+    for (int row = 0; row < count; ++row) {
+        rows_.emplace_back(widths_.size());
+    }
     changed();
     return first;
 }
@@ -106,13 +110,16 @@ void ColumnGrid::SetColumnWidth(int col, int width) {
 }
 
 void ColumnGrid::FitColumnToContent(int col) {
+    // The view's measure asks the system about each text: a text that repeats the row above
+    // (empty cells, a rating) is not measured again, nor anything once the column is at its most.
+    const int most = maxWidths_.at(col) > 0 ? maxWidths_[col] : std::numeric_limits<int>::max();
     int widest = 0;
-    for (int row = 0; row < RowCount(); ++row) {
-        widest = std::max(widest, measure_(CellText(col, row), false));
+    for (int row = 0; row < RowCount() && widest < most; ++row) {
+        if (row == 0 || CellText(col, row) != CellText(col, row - 1)) {
+            widest = std::max(widest, measure_(CellText(col, row), false));
+        }
     }
-    if (maxWidths_.at(col) > 0) {
-        widest = std::min(widest, maxWidths_[col]);
-    }
+    widest = std::min(widest, most);
     SetColumnWidth(col, std::max(widest, measure_(HeaderText(col), true)));
     fitted_[col] = true;
 }
