@@ -50,6 +50,25 @@ const std::vector<Action>& Actions() {
              }
          },
          [](Session& s) { ClickVersion(s, "version1"); }},
+        {"catalogue switch (2003 to 365)", "11.0", Nothing,
+         [](Session& s) {
+             if (s.State().currentVersion == "16.0") {
+                 ClickVersion(s, "version2");
+             }
+         },
+         [](Session& s) { ClickVersion(s, "version6"); }},
+        {"tick", "11.0", Nothing, Nothing,
+         [](Session& s) { s.Form().attachmentGrid.ToggleCheckBoxByUser(0, 5); }},
+        {"all or none", "11.0", Nothing, Nothing,
+         [](Session& s) {
+             auto& grid = s.Form().attachmentGrid;
+             s.Form().gridMenu.items[grid.IsChecked(0, 0) ? 1 : 0].Click();
+         }},
+        {"sort by a column", "11.0", Nothing, Nothing,
+         [](Session& s) {
+             auto& grid = s.Form().attachmentGrid;
+             grid.HeaderClick((grid.SortColumn() + 1) % grid.ColCount());
+         }},
         {"first switch to Outlook Express", "11.0", Nothing, Restart,
          [](Session& s) { s.Form().mainMenu.Find("express")->Click(); }},
         {"first options page", "11.0", Nothing, Restart,
