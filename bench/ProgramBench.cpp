@@ -45,14 +45,14 @@ const std::vector<Action>& Actions() {
         {"start", "11.0", Nothing, [](Session& s) { s.Stop(); }, [](Session& s) { s.Start(); }},
         {"version switch", "11.0", Nothing,
          [](Session& s) {
-             if (s.State().currentVersion == "10.0") {
+             if (s.Form().mainMenu.Find("version1")->checked) {
                  ClickVersion(s, "version2");
              }
          },
          [](Session& s) { ClickVersion(s, "version1"); }},
         {"catalogue switch (2003 to 365)", "11.0", Nothing,
          [](Session& s) {
-             if (s.State().currentVersion == "16.0") {
+             if (s.Form().mainMenu.Find("version6")->checked) {
                  ClickVersion(s, "version2");
              }
          },

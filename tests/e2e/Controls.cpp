@@ -72,6 +72,23 @@ std::vector<HWND> FindChildren(HWND parent, const wchar_t* className) {
     return search.found;
 }
 
+HWND VisibleDialogOf(DWORD thread) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM found) {
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&dialog));
+    return dialog;
+}
+
 HWND FindChild(HWND parent, const wchar_t* className, const std::wstring& text) {
     ChildSearch search{className, text, {}};
     EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&search));

@@ -11,6 +11,8 @@ namespace brevolt::e2e {
 
 // The first descendant of this class (and, if given, this text).
 HWND FindChild(HWND parent, const wchar_t* className, const std::wstring& text = L"");
+// The visible dialog box (class #32770) of a thread, or none.
+HWND VisibleDialogOf(DWORD thread);
 std::vector<HWND> FindChildren(HWND parent, const wchar_t* className);
 
 // A left click in the middle of the window.

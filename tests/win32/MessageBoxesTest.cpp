@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "base/WideText.h"
+#include "e2e/Controls.h"
 #include "win32/MessageBoxes.h"
 #include "win32/Window.h"
 
@@ -34,24 +35,6 @@ struct Seen {
     HWND owner = nullptr;
     bool hostEnabled = true;
 };
-
-// The visible dialog box of a thread, or none.
-HWND BoxOf(DWORD thread) {
-    HWND box = nullptr;
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM found) {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&box));
-    return box;
-}
 
 std::string ButtonText(HWND box, int id) {
     const HWND button = GetDlgItem(box, id);
@@ -88,7 +71,7 @@ class User {
         HWND box = nullptr;
         while (box == nullptr && steady_clock::now() < deadline) {
             std::this_thread::sleep_for(milliseconds(20));
-            box = BoxOf(boxThread);
+            box = e2e::VisibleDialogOf(boxThread);
         }
         if (box == nullptr) {
             return;
@@ -218,7 +201,7 @@ TEST_F(MessageBoxesTest, TheTextDialogRefusesWhatTheRequestRefusesAndStaysOpen) 
             }
         };
         HWND dialog = nullptr;
-        waitFor([&] { return (dialog = BoxOf(dialogThread)) != nullptr; });
+        waitFor([&] { return (dialog = e2e::VisibleDialogOf(dialogThread)) != nullptr; });
         if (dialog == nullptr) {
             return;
         }
@@ -236,13 +219,13 @@ TEST_F(MessageBoxesTest, TheTextDialogRefusesWhatTheRequestRefusesAndStaysOpen) 
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         HWND refusal = nullptr;
         waitFor([&] {
-            refusal = BoxOf(dialogThread);
+            refusal = e2e::VisibleDialogOf(dialogThread);
             return refusal != nullptr && refusal != dialog;
         });
         seen.refusal = WindowText(GetDlgItem(refusal, 0xFFFF));
         seen.refusalOwner = GetWindow(refusal, GW_OWNER);
         PostMessageW(refusal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        waitFor([&] { return BoxOf(dialogThread) == dialog; });
+        waitFor([&] { return e2e::VisibleDialogOf(dialogThread) == dialog; });
         seen.stayedOpen = IsWindowVisible(dialog) != FALSE;
         SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"py"));
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -260,7 +243,7 @@ TEST_F(MessageBoxesTest, TheTextDialogRefusesWhatTheRequestRefusesAndStaysOpen) 
 
     std::thread canceller([&] {
         HWND dialog = nullptr;
-        for (int i = 0; i < 500 && (dialog = BoxOf(dialogThread)) == nullptr; ++i) {
+        for (int i = 0; i < 500 && (dialog = e2e::VisibleDialogOf(dialogThread)) == nullptr; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

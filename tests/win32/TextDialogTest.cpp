@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "e2e/Controls.h"
 #include "win32/TextDialog.h"
 #include "win32/Window.h"
 
@@ -21,24 +22,6 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kAtOnce = std::chrono::milliseconds(500);
 
 constexpr WORD kEditId = 100;  // as the dialog numbers its edit box
-
-// The visible dialog box of a thread, or none.
-HWND DialogOf(DWORD thread) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM found) {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&dialog));
-    return dialog;
-}
 
 // A key as the keyboard posts it to the focused control.
 void PostKey(HWND control, WPARAM key) {
@@ -69,7 +52,7 @@ TEST(TextDialog, EndsAtOnceHoweverTheUserAnswers) {
         HWND dialog = nullptr;
         Clock::time_point answered;
         std::thread user([&, thread = GetCurrentThreadId()] {
-            for (int i = 0; i < 500 && (dialog = DialogOf(thread)) == nullptr; ++i) {
+            for (int i = 0; i < 500 && (dialog = e2e::VisibleDialogOf(thread)) == nullptr; ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
             if (dialog == nullptr) {
