@@ -22,6 +22,8 @@ constexpr int kCellMargin = 12;
 constexpr int kSortMarkRoom = 20;
 // A check box's side at 96 dots per inch.
 constexpr int kBoxSize = 13;
+// Looks of the themed box kept: two ticks on a few backgrounds (window, selection, either focus).
+constexpr std::size_t kMaxBoxImages = 8;
 
 // An image list of `count` images that draw nothing.
 UniqueImageList BlankImages(int width, int height, int count) {
@@ -51,6 +53,29 @@ int MeasureCell(HWND list, UINT dpi, const std::string& text, bool header) {
            (header ? kCellMargin + kSortMarkRoom : kCellMargin);
 }
 
+// Holds a list view's drawing while the view changes it, so that the list view sets its scroll
+// bars once at the end instead of at every change (under Wine each setting repaints them). What
+// waited to be painted before waits after; the list view's own invalidation of everything at the
+// end is taken back, and the view invalidates what changed itself.
+class HeldDrawing {
+  public:
+    explicit HeldDrawing(HWND list) : list_(list), pending_(CreateRectRgn(0, 0, 0, 0)) {
+        GetUpdateRgn(list_, pending_.get(), FALSE);
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    }
+    HeldDrawing(const HeldDrawing&) = delete;
+    HeldDrawing& operator=(const HeldDrawing&) = delete;
+    ~HeldDrawing() {
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        ValidateRect(list_, nullptr);
+        InvalidateRgn(list_, pending_.get(), TRUE);
+    }
+
+  private:
+    HWND list_;
+    UniqueRegion pending_;
+};
+
 }  // namespace
 
 std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast, bool selected,
@@ -74,17 +99,18 @@ std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast, bo
 GridView::GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const std::string& name)
     : model_(model) {
     // A list view shows no window text; accessibility takes it as the list's name.
-    adopt(CreateWindowExW(
-              WS_EX_CLIENTEDGE, WC_LISTVIEWW, text::Widen(name).c_str(),
-              WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-              0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
+    adopt(CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, text::Widen(name).c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
+                              LVS_SHOWSELALWAYS | LVS_OWNERDATA,
+                          0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
           id);
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT |
                            LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
     ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
     makeFonts();
-    // The list view keeps the ticks (screen readers read them there) but draws no box of its own
-    // at the item's left: its state images are one pixel wide and blank.
+    // The list view asks for the ticks (screen readers read them there) but draws no box of its
+    // own at the item's left: its state images are one pixel wide and blank.
+    ListView_SetCallbackMask(handle(), LVIS_STATEIMAGEMASK);
     // The list view destroys the list it holds last with itself; its own boxes go here.
     const UniqueImageList ownBoxes(
         ListView_SetImageList(handle(), BlankImages(1, 1, 3).release(), LVSIL_STATE));
@@ -118,6 +144,7 @@ void GridView::installMeasure() {
 }
 
 void GridView::dpiChanged() {
+    boxImages_.clear();
     {
         const Rebuild rebuild(handle(), updating_);
         makeFonts();
@@ -127,10 +154,10 @@ void GridView::dpiChanged() {
     refresh();
 }
 
-void GridView::fitFillColumn() {
+bool GridView::fitFillColumn() {
     const int fill = model_.FillColumn();
     if (fill < 0 || fill >= static_cast<int>(shownColumns_.size())) {
-        return;
+        return false;
     }
     RECT client{};
     GetClientRect(handle(), &client);
@@ -141,9 +168,11 @@ void GridView::fitFillColumn() {
         }
     }
     const int width = std::max<int>(shownColumns_[fill].width, client.right - others);
-    if (ListView_GetColumnWidth(handle(), fill) != width) {
-        ListView_SetColumnWidth(handle(), fill, width);
+    if (ListView_GetColumnWidth(handle(), fill) == width) {
+        return false;
     }
+    ListView_SetColumnWidth(handle(), fill, width);
+    return true;
 }
 
 void GridView::setRowHeight() {
@@ -155,10 +184,14 @@ void GridView::setRowHeight() {
     RECT bounds{};
     {
         const Rebuild rebuild(handle(), updating_);
-        LVITEMW item{};
-        SendMessageW(handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        const int items = ListView_GetItemCount(handle());
+        if (items == 0) {
+            ListView_SetItemCountEx(handle(), 1, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        }
         ListView_GetItemRect(handle(), 0, &bounds, LVIR_BOUNDS);
-        ListView_DeleteAllItems(handle());
+        if (items == 0) {
+            ListView_SetItemCountEx(handle(), 0, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        }
     }
     const int padding =
         std::clamp(static_cast<int>(bounds.bottom - bounds.top) - wanted, 0, wanted - 1);
@@ -168,39 +201,74 @@ void GridView::setRowHeight() {
 }
 
 void GridView::refresh() {
-    const auto update = [this] {
+    // Columns that come or go move every cell: the list is then redrawn whole, once.
+    if (model_.ColCount() != static_cast<int>(shownColumns_.size())) {
+        const Rebuild rebuild(handle(), updating_);
         refreshColumns();
         refreshItems();
-        formatHeader();
-        fitFillColumn();
-        // The keyboard works on the focused item: there is one from the start.
-        if (ListView_GetItemCount(handle()) > 0 &&
-            ListView_GetNextItem(handle(), -1, LVNI_FOCUSED) < 0) {
-            ListView_SetItemState(handle(), 0, LVIS_FOCUSED, LVIS_FOCUSED);
-        }
-    };
-    // Items that come or go move the rest: the list is then redrawn whole, once. Otherwise
-    // the list view redraws the items that changed.
-    if (model_.RowCount() != static_cast<int>(shownItems_.size()) ||
-        model_.ColCount() != static_cast<int>(shownColumns_.size())) {
-        const Rebuild rebuild(handle(), updating_);
-        update();
-    } else {
-        const OwnChanges own(updating_);
-        update();
+        refreshRest();
+        return;
+    }
+    const int shownRows = static_cast<int>(shownItems_.size());
+    if (model_.RowCount() == shownRows && !columnsChanged()) {
+        redrawRows(refreshItems());
+        refreshRest();
+        return;
+    }
+    // A new count or new column widths set the scroll bars anew: once, at the end.
+    bool columnsMoved = false;
+    ChangedRows changed;
+    {
+        const HeldDrawing held(handle());
+        columnsMoved = refreshColumns();
+        changed = refreshItems();
+        columnsMoved = fitFillColumn() || columnsMoved;
+        refreshRest();
+    }
+    if (columnsMoved) {
+        InvalidateRect(handle(), nullptr, TRUE);
+        return;
+    }
+    redrawRows({std::min(shownRows, model_.RowCount()),
+                std::max(shownRows, model_.RowCount()) - 1});  // the rows that came or went
+    redrawRows(changed);
+}
+
+void GridView::refreshRest() {
+    formatHeader();
+    fitFillColumn();
+    // The keyboard works on the focused item: there is one from the start.
+    if (ListView_GetItemCount(handle()) > 0 &&
+        ListView_GetNextItem(handle(), -1, LVNI_FOCUSED) < 0) {
+        ListView_SetItemState(handle(), 0, LVIS_FOCUSED, LVIS_FOCUSED);
     }
 }
 
-void GridView::refreshColumns() {
+GridView::ShownColumn GridView::wantedColumn(int col) const {
+    return {
+        model_.HeaderText(col), scaled(model_.ColumnWidth(col)),
+        model_.ColumnAlignment(col) == widgets::Alignment::Centre ? LVCFMT_CENTER : LVCFMT_LEFT};
+}
+
+bool GridView::columnsChanged() const {
+    for (int col = 0; col < model_.ColCount(); ++col) {
+        if (!(shownColumns_[col] == wantedColumn(col))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool GridView::refreshColumns() {
+    bool changed = false;
     for (int extra = static_cast<int>(shownColumns_.size()); extra > model_.ColCount(); --extra) {
         ListView_DeleteColumn(handle(), extra - 1);
+        changed = true;
     }
     const int existing = std::min(model_.ColCount(), static_cast<int>(shownColumns_.size()));
     shownColumns_.resize(model_.ColCount());
     for (int col = 0; col < model_.ColCount(); ++col) {
-        ShownColumn wanted{model_.HeaderText(col), scaled(model_.ColumnWidth(col)),
-                           model_.ColumnAlignment(col) == widgets::Alignment::Centre ? LVCFMT_CENTER
-                                                                                     : LVCFMT_LEFT};
+        ShownColumn wanted = wantedColumn(col);
         if (col < existing && shownColumns_[col] == wanted) {
             continue;
         }
@@ -213,46 +281,114 @@ void GridView::refreshColumns() {
         SendMessageW(handle(), col < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, col,
                      reinterpret_cast<LPARAM>(&column));
         shownColumns_[col] = std::move(wanted);
+        changed = true;
     }
+    return changed;
 }
 
-void GridView::refreshItems() {
-    // Items are updated in place, so that a toggle keeps the scroll position and selection, and
-    // no item goes away while the list view is still busy with the click that toggled it.
-    const int items = model_.RowCount();
-    for (int extra = ListView_GetItemCount(handle()); extra > items; --extra) {
-        ListView_DeleteItem(handle(), extra - 1);
+GridView::ChangedRows GridView::refreshItems() {
+    const int rows = model_.RowCount();
+    const int kept = std::min(rows, static_cast<int>(shownItems_.size()));
+    shownItems_.resize(rows);
+    ChangedRows changed{kept, -1};
+    for (int row = 0; row < rows; ++row) {
+        if (takeRow(row) && row < kept) {
+            changed.first = std::min(changed.first, row);
+            changed.last = row;
+        }
     }
-    const int existing = ListView_GetItemCount(handle());
-    shownItems_.resize(items);
-    // Item i shows row i.
-    for (int item = 0; item < items; ++item) {
-        ShownItem wanted;
-        for (int col = 0; col < model_.ColCount(); ++col) {
-            wanted.cells.push_back({model_.CellText(col, item), model_.CellTone(col, item)});
+    if (ListView_GetItemCount(handle()) != rows) {
+        const int top = ListView_GetTopIndex(handle());
+        ListView_SetItemCountEx(handle(), rows, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        if (ListView_GetTopIndex(handle()) != top) {
+            InvalidateRect(handle(), nullptr, TRUE);  // the rows in sight moved
         }
-        wanted.box = !model_.HasCheckBox(0, item) ? 0 : model_.IsChecked(0, item) ? 2 : 1;
-        if (item < existing && shownItems_[item] == wanted) {
-            continue;
+    }
+    return changed;
+}
+
+bool GridView::takeRow(int row) {
+    ShownItem& shown = shownItems_[row];
+    bool changed = false;
+    const int columns = model_.ColCount();
+    if (static_cast<int>(shown.cells.size()) != columns) {
+        shown.cells.resize(columns);
+        changed = true;
+    }
+    for (int col = 0; col < columns; ++col) {
+        ShownCell& cell = shown.cells[col];
+        const std::string& text = model_.CellText(col, row);
+        const widgets::TextTone tone = model_.CellTone(col, row);
+        if (cell.text != text || cell.tone != tone) {
+            cell.text = text;
+            cell.tone = tone;
+            changed = true;
         }
-        if (item >= existing) {
-            LVITEMW entry{};
-            entry.mask = LVIF_PARAM;
-            entry.iItem = item;
-            entry.lParam = item;  // its row, for rowOf and the custom draw
-            SendMessageW(handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+    }
+    const int box = !model_.HasCheckBox(0, row) ? 0 : model_.IsChecked(0, row) ? 2 : 1;
+    if (shown.box != box) {
+        shown.box = box;
+        changed = true;
+    }
+    return changed;
+}
+
+void GridView::redrawRows(ChangedRows rows) {
+    if (rows.first > rows.last) {
+        return;
+    }
+    const int count = ListView_GetItemCount(handle());
+    if (count == 0) {
+        InvalidateRect(handle(), nullptr, TRUE);
+        return;
+    }
+    // One rectangle for them all (under Wine every invalidation is a trip to its server),
+    // reckoned from the top row: rows that went are where they were.
+    const int top = ListView_GetTopIndex(handle());
+    RECT topRow{};
+    ListView_GetItemRect(handle(), top, &topRow, LVIR_BOUNDS);
+    const int height = topRow.bottom - topRow.top;
+    const int first = std::max(rows.first, top);
+    const int last = std::min(rows.last, top + ListView_GetCountPerPage(handle()));
+    if (first > last || height <= 0) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(handle(), &client);
+    const RECT area{client.left, topRow.top + (first - top) * height, client.right,
+                    std::min<LONG>(client.bottom, topRow.top + (last - top + 1) * height)};
+    InvalidateRect(handle(), &area, TRUE);
+}
+
+void GridView::giveDisplayInfo(LVITEMW& item) const {
+    const int row = rowOf(item.iItem);
+    if (row < 0) {
+        return;
+    }
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
+        item.pszText[0] = L'\0';
+        if (item.iSubItem >= 0 && item.iSubItem < model_.ColCount()) {
+            const std::string& text = model_.CellText(item.iSubItem, row);
+            const int written =
+                MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                    item.pszText, item.cchTextMax - 1);
+            // A text longer than the buffer is cut where it ends, as the list view would.
+            item.pszText[written > 0 ? written : 0] = L'\0';
         }
-        for (int col = 0; col < model_.ColCount(); ++col) {
-            std::wstring text = text::Widen(wanted.cells[col].text);
-            LVITEMW cell{};
-            cell.iSubItem = col;
-            cell.pszText = text.data();
-            SendMessageW(handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
-        }
-        ListView_SetItemState(handle(), item, INDEXTOSTATEIMAGEMASK(wanted.box),
-                              LVIS_STATEIMAGEMASK);
-        ListView_RedrawItems(handle(), item, item);  // a tone may change without its text
-        shownItems_[item] = std::move(wanted);
+    }
+    if (item.mask & LVIF_IMAGE) {
+        item.iImage = I_IMAGENONE;  // the rows' height comes from the small images; none is drawn
+    }
+    if (item.mask & LVIF_INDENT) {
+        item.iIndent = 0;
+    }
+    if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_STATEIMAGEMASK)) {
+        // While the list paints, it is told of no box: its state images are blank, and under Wine
+        // drawing one takes a tenth of a millisecond a row. The view draws the boxes itself.
+        const int box = painting_ || !model_.HasCheckBox(0, row) ? 0
+                        : model_.IsChecked(0, row)               ? 2
+                                                                 : 1;
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(box);
     }
 }
 
@@ -286,9 +422,9 @@ RECT GridView::boxOf(int item) const {
     return {left, top, left + size, top + size};
 }
 
-void GridView::drawBox(HDC dc, int item) const {
+void GridView::drawBox(HDC dc, int item) {
     const int row = rowOf(item);
-    if (row < 0 || row >= model_.RowCount() || !model_.HasCheckBox(0, row)) {
+    if (row < 0 || !model_.HasCheckBox(0, row)) {
         return;
     }
     const bool ticked = model_.IsChecked(0, row);
@@ -300,8 +436,7 @@ void GridView::drawBox(HDC dc, int item) const {
     IntersectClipRect(dc, row0.left, row0.top, row0.left + ListView_GetColumnWidth(handle(), 0),
                       row0.bottom);
     if (boxTheme_) {
-        DrawThemeBackground(boxTheme_.get(), dc, BP_CHECKBOX,
-                            ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL, &box, nullptr);
+        drawThemedBox(dc, box, ticked);
     } else {
         DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (ticked ? DFCS_CHECKED : 0));
     }
@@ -319,13 +454,7 @@ void GridView::clicked(const NMITEMACTIVATE& click) {
 }
 
 int GridView::rowOf(int item) const {
-    LVITEMW entry{};
-    entry.mask = LVIF_PARAM;
-    entry.iItem = item;
-    if (!SendMessageW(handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) {
-        return -1;
-    }
-    return static_cast<int>(entry.lParam);
+    return item >= 0 && item < model_.RowCount() ? item : -1;
 }
 
 LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
@@ -335,12 +464,23 @@ LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
             const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
             const bool boxFlipped = (change.uChanged & LVIF_STATE) != 0 &&
                                     ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
-            if (!boxFlipped || updating_ || change.iItem < 0) {
-                return FALSE;
-            }
-            model_.ToggleCheckBoxByUser(0, rowOf(change.iItem));
-            return TRUE;
+            // The ticks are the model's: a flip the list view tries on its own is refused, and
+            // the space bar toggles through LVN_KEYDOWN.
+            return boxFlipped ? TRUE : FALSE;
         }
+        case LVN_KEYDOWN: {
+            const auto& key = *reinterpret_cast<const NMLVKEYDOWN*>(lParam);
+            const int row = rowOf(ListView_GetNextItem(handle(), -1, LVNI_FOCUSED));
+            if (key.wVKey == VK_SPACE && row >= 0 && model_.HasCheckBox(0, row)) {
+                model_.ToggleCheckBoxByUser(0, row);
+            }
+            return 0;
+        }
+        case LVN_GETDISPINFOW:
+            giveDisplayInfo(reinterpret_cast<NMLVDISPINFOW*>(lParam)->item);
+            return 0;
+        case LVN_ODFINDITEMW:
+            return -1;  // typing finds no row, as in a list whose first column has no text
         case LVN_COLUMNCLICK:
             model_.HeaderClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
             return 0;
@@ -362,8 +502,7 @@ LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
             // A cell cut to its column shows whole as the row's tool tip.
             auto& tip = *reinterpret_cast<NMLVGETINFOTIPW*>(lParam);
             const int row = rowOf(tip.iItem);
-            for (int col = 0; row >= 0 && row < model_.RowCount() && col < model_.ColCount();
-                 ++col) {
+            for (int col = 0; row >= 0 && col < model_.ColCount(); ++col) {
                 if (model_.IsCut(col, row) && tip.pszText != nullptr && tip.cchTextMax > 0) {
                     const std::wstring text = text::Widen(model_.CellText(col, row));
                     lstrcpynW(tip.pszText, text.c_str(), tip.cchTextMax);
@@ -384,7 +523,11 @@ LRESULT GridView::customDraw(LPARAM lParam) {
             // The visual style and High Contrast may have changed since the last paint.
             openBoxTheme();
             highContrast_ = HighContrastOn();
-            return CDRF_NOTIFYITEMDRAW;
+            painting_ = true;
+            return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+        case CDDS_POSTPAINT:
+            painting_ = false;
+            return CDRF_DODEFAULT;
         case CDDS_ITEMPREPAINT:
             itemTextColour_ = draw.clrText;
             return CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
@@ -393,9 +536,8 @@ LRESULT GridView::customDraw(LPARAM lParam) {
             return CDRF_DODEFAULT;
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
             // Every cell gets its colour: one set for a cell would stay for the next ones.
-            const int row = static_cast<int>(draw.nmcd.lItemlParam);
-            const bool inGrid = row >= 0 && row < model_.RowCount() && draw.iSubItem >= 0 &&
-                                draw.iSubItem < model_.ColCount();
+            const int row = rowOf(static_cast<int>(draw.nmcd.dwItemSpec));
+            const bool inGrid = row >= 0 && draw.iSubItem >= 0 && draw.iSubItem < model_.ColCount();
             const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0;
             const auto colour = inGrid ? ToneColour(model_.CellTone(draw.iSubItem, row),
                                                     highContrast_, selected, GetSysColor)
@@ -408,11 +550,60 @@ LRESULT GridView::customDraw(LPARAM lParam) {
     }
 }
 
+void GridView::drawThemedBox(HDC dc, const RECT& box, bool ticked) {
+    // A themed box takes a fifth of a millisecond under Wine: each look is drawn once, on the
+    // background it sits on, and copied from then on. The background is the pixel at its corner,
+    // which the list view painted; one out of the paint's reach draws the box afresh.
+    const COLORREF background = GetPixel(dc, box.left, box.top);
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    const int state = ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL;
+    if (background == CLR_INVALID) {
+        DrawThemeBackground(boxTheme_.get(), dc, BP_CHECKBOX, state, &box, nullptr);
+        return;
+    }
+    auto image = std::find_if(boxImages_.begin(), boxImages_.end(), [&](const BoxImage& made) {
+        return made.ticked == ticked && made.background == background && made.width == width &&
+               made.height == height;
+    });
+    const UniqueDc source(CreateCompatibleDC(dc));
+    if (image == boxImages_.end()) {
+        if (boxImages_.size() >= kMaxBoxImages) {
+            boxImages_.clear();
+        }
+        BoxImage made{ticked, background, width, height,
+                      UniqueBitmap(CreateCompatibleBitmap(dc, width, height))};
+        const HGDIOBJ previous = SelectObject(source.get(), made.bitmap.get());
+        const RECT area{0, 0, width, height};
+        const UniqueBrush fill(CreateSolidBrush(background));
+        FillRect(source.get(), &area, fill.get());
+        DrawThemeBackground(boxTheme_.get(), source.get(), BP_CHECKBOX, state, &area, nullptr);
+        SelectObject(source.get(), previous);
+        boxImages_.push_back(std::move(made));
+        image = boxImages_.end() - 1;
+    }
+    const HGDIOBJ previous = SelectObject(source.get(), image->bitmap.get());
+    BitBlt(dc, box.left, box.top, width, height, source.get(), 0, 0, SRCCOPY);
+    SelectObject(source.get(), previous);
+}
+
 void GridView::openBoxTheme() {
     // Opened once a paint, not once a row: the boxes are drawn for every row on every paint.
+    // Boxes drawn in another visual style go.
     boxTheme_.reset();
+    std::wstring style;
     if (IsThemeActive()) {
         boxTheme_ = UniqueTheme(OpenThemeData(handle(), L"BUTTON"));
+        wchar_t file[MAX_PATH] = {};
+        wchar_t colour[MAX_PATH] = {};
+        wchar_t size[MAX_PATH] = {};
+        if (SUCCEEDED(GetCurrentThemeName(file, MAX_PATH, colour, MAX_PATH, size, MAX_PATH))) {
+            style = std::wstring(file) + L'|' + colour + L'|' + size;
+        }
+    }
+    if (style != boxStyle_) {
+        boxStyle_ = std::move(style);
+        boxImages_.clear();
     }
 }
 

@@ -21,11 +21,11 @@ namespace brevolt::win32 {
 std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast, bool selected,
                                    const SystemColours& system);
 
-// A ColumnGrid on screen: a report list view whose header shows the grid's header texts and
-// whose items are its rows, one for one. The check box of column 0 is the item's check box (so
-// that screen readers tell it), drawn by the view centred in its cell. A click on the box and the
-// space bar toggle it; the user's toggles and header clicks go to the model, which then has the
-// list redrawn.
+// A ColumnGrid on screen: a virtual report list view (it asks for what it shows) whose header
+// shows the grid's header texts and whose item i is row i. The check box of column 0 is the
+// item's check box (so that screen readers tell it), drawn by the view centred in its cell. A
+// click on the box and the space bar toggle it; the user's toggles and header clicks go to the
+// model, which then has the rows that changed redrawn, and no others.
 //
 // One view binds one model: the view takes over the model's OnChanged and text measure until
 // it goes, and the model must outlive the view.
@@ -49,30 +49,48 @@ class GridView : public ControlView {
   private:
     void makeFonts();
     void installMeasure();
-    // The fill column takes the width the others leave in the list's client area.
-    void fitFillColumn();
+    // The fill column takes the width the others leave in the list's client area; whether its
+    // width changed.
+    bool fitFillColumn();
     void setRowHeight();
+    // Rows from first to last; none when last < first.
+    struct ChangedRows {
+        int first = 0;
+        int last = -1;
+    };
     void refresh();
-    void refreshColumns();
-    void refreshItems();
+    // Header marks, the fill column and the focused item, after the rows.
+    void refreshRest();
+    // Whether any column changed.
+    bool refreshColumns();
+    bool columnsChanged() const;
+    // Takes the rows in; the rows that stayed and changed.
+    ChangedRows refreshItems();
+    // Takes the row into the shown copy; whether it changed.
+    bool takeRow(int row);
+    // Redraws those of the rows that are in sight, in one go.
+    void redrawRows(ChangedRows rows);
+    void giveDisplayInfo(LVITEMW& item) const;
     void formatHeader();
     LRESULT notified(const NMHDR& header, LPARAM lParam);
     LRESULT customDraw(LPARAM lParam);
     // Where column 0's box of the item is drawn, in the list's client coordinates.
     RECT boxOf(int item) const;
-    void drawBox(HDC dc, int item) const;
+    void drawBox(HDC dc, int item);
+    void drawThemedBox(HDC dc, const RECT& box, bool ticked);
     void openBoxTheme();
     void clicked(const NMITEMACTIVATE& click);
+    // The row an item shows, or -1 where there is none.
     int rowOf(int item) const;
 
-    // What the list shows, to send it only what changed: the list view then redraws those
-    // items alone.
+    // What the list shows, to redraw only what changed.
     struct ShownColumn {
         std::string title;
         int width = 0;
         int format = 0;
         bool operator==(const ShownColumn&) const = default;
     };
+    ShownColumn wantedColumn(int col) const;
     struct ShownCell {
         std::string text;
         widgets::TextTone tone = widgets::TextTone::Plain;  // a new tone alone redraws the item
@@ -87,8 +105,19 @@ class GridView : public ControlView {
     widgets::ColumnGrid& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
-    UniqueTheme boxTheme_;         // the system's check box, when a visual style is on
-    bool updating_ = false;        // the view's own changes are no user input
+    UniqueTheme boxTheme_;  // the system's check box, when a visual style is on
+    // A themed box drawn once on a background, to be copied.
+    struct BoxImage {
+        bool ticked = false;
+        COLORREF background = 0;
+        int width = 0;
+        int height = 0;
+        UniqueBitmap bitmap;
+    };
+    std::vector<BoxImage> boxImages_;
+    std::wstring boxStyle_;        // the visual style the images are drawn in
+    bool painting_ = false;        // between the list's first and last custom draw of a paint
+    bool updating_ = false;        // held while the view rebuilds the list
     bool highContrast_ = false;    // as at the start of the paint
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn
     std::vector<ShownColumn> shownColumns_;

@@ -30,6 +30,12 @@ struct DeleteGdiObject {
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
+
+struct DeleteMemoryDc {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using UniqueDc = UniqueHandle<HDC, DeleteMemoryDc>;  // a DC the program created, not a window's
 
 struct DestroyImageList {
     void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
