@@ -5,6 +5,7 @@
 #include <vssym32.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <memory>
 #include <utility>
@@ -22,8 +23,6 @@ constexpr int kCellMargin = 12;
 constexpr int kSortMarkRoom = 20;
 // A check box's side at 96 dots per inch.
 constexpr int kBoxSize = 13;
-// Looks of the themed box kept: two ticks on a few backgrounds (window, selection, either focus).
-constexpr std::size_t kMaxBoxImages = 8;
 
 // An image list of `count` images that draw nothing.
 UniqueImageList BlankImages(int width, int height, int count) {
@@ -53,27 +52,65 @@ int MeasureCell(HWND list, UINT dpi, const std::string& text, bool header) {
            (header ? kCellMargin + kSortMarkRoom : kCellMargin);
 }
 
-// Holds a list view's drawing while the view changes it, so that the list view sets its scroll
-// bars once at the end instead of at every change (under Wine each setting repaints them). What
-// waited to be painted before waits after; the list view's own invalidation of everything at the
-// end is taken back, and the view invalidates what changed itself.
+// Holds a list view's drawing while the view changes it: the list view's own (its WM_SETREDRAW)
+// and the system's (the visible bit that DefWindowProc's WM_SETREDRAW clears). The list view then
+// sets its scroll bars once at the end, and the system paints them only with the frame: under
+// Wine a visible scroll bar is painted at every setting, themed, at a millisecond or more each.
+// What waited to be painted before waits after; the list view's own invalidation of everything
+// at the end is taken back, and the view invalidates what changed itself.
 class HeldDrawing {
   public:
-    explicit HeldDrawing(HWND list) : list_(list), pending_(CreateRectRgn(0, 0, 0, 0)) {
+    explicit HeldDrawing(HWND list)
+        : list_(list), pending_(CreateRectRgn(0, 0, 0, 0)), scroll_(ScrollState(list)) {
         GetUpdateRgn(list_, pending_.get(), FALSE);
         SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+        DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
     }
     HeldDrawing(const HeldDrawing&) = delete;
     HeldDrawing& operator=(const HeldDrawing&) = delete;
     ~HeldDrawing() {
         SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
         ValidateRect(list_, nullptr);
         InvalidateRgn(list_, pending_.get(), TRUE);
+        if (ScrollState(list_) != scroll_) {
+            RedrawFrame();
+        }
     }
 
   private:
+    // What the scroll bars show: range, page and position of each.
+    static std::array<int, 8> ScrollState(HWND list) {
+        std::array<int, 8> state{};
+        for (int bar = 0; bar < 2; ++bar) {
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_ALL;
+            GetScrollInfo(list, bar == 0 ? SB_HORZ : SB_VERT, &info);
+            state[bar * 4] = info.nMin;
+            state[bar * 4 + 1] = info.nMax;
+            state[bar * 4 + 2] = static_cast<int>(info.nPage);
+            state[bar * 4 + 3] = info.nPos;
+        }
+        return state;
+    }
+
+    // The frame and scroll bars alone: the client stays valid.
+    void RedrawFrame() const {
+        RECT window{};
+        GetWindowRect(list_, &window);
+        MapWindowPoints(HWND_DESKTOP, list_, reinterpret_cast<POINT*>(&window), 2);
+        RECT client{};
+        GetClientRect(list_, &client);
+        const UniqueRegion frame(CreateRectRgnIndirect(&window));
+        const UniqueRegion inside(CreateRectRgnIndirect(&client));
+        CombineRgn(frame.get(), frame.get(), inside.get(), RGN_DIFF);
+        RedrawWindow(list_, nullptr, frame.get(), RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    }
+
     HWND list_;
     UniqueRegion pending_;
+    std::array<int, 8> scroll_;
 };
 
 }  // namespace
@@ -144,7 +181,7 @@ void GridView::installMeasure() {
 }
 
 void GridView::dpiChanged() {
-    boxImages_.clear();
+    themedBoxes_.Clear();
     {
         const Rebuild rebuild(handle(), updating_);
         makeFonts();
@@ -430,16 +467,16 @@ void GridView::drawBox(HDC dc, int item) {
     const bool ticked = model_.IsChecked(0, row);
     RECT box = boxOf(item);
     // Clipped to column 0, which the user may narrow below the box.
-    RECT row0{};
-    ListView_GetItemRect(handle(), item, &row0, LVIR_BOUNDS);
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, row0.left, row0.top, row0.left + ListView_GetColumnWidth(handle(), 0),
-                      row0.bottom);
+    RECT cell{};
+    ListView_GetItemRect(handle(), item, &cell, LVIR_BOUNDS);
+    cell.right = cell.left + ListView_GetColumnWidth(handle(), 0);
     if (boxTheme_) {
-        drawThemedBox(dc, box, ticked);
-    } else {
-        DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (ticked ? DFCS_CHECKED : 0));
+        themedBoxes_.Draw(boxTheme_.get(), dc, box, cell, ticked);
+        return;
     }
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, cell.left, cell.top, cell.right, cell.bottom);
+    DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (ticked ? DFCS_CHECKED : 0));
     RestoreDC(dc, saved);
 }
 
@@ -550,43 +587,6 @@ LRESULT GridView::customDraw(LPARAM lParam) {
     }
 }
 
-void GridView::drawThemedBox(HDC dc, const RECT& box, bool ticked) {
-    // A themed box takes a fifth of a millisecond under Wine: each look is drawn once, on the
-    // background it sits on, and copied from then on. The background is the pixel at its corner,
-    // which the list view painted; one out of the paint's reach draws the box afresh.
-    const COLORREF background = GetPixel(dc, box.left, box.top);
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    const int state = ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL;
-    if (background == CLR_INVALID) {
-        DrawThemeBackground(boxTheme_.get(), dc, BP_CHECKBOX, state, &box, nullptr);
-        return;
-    }
-    auto image = std::find_if(boxImages_.begin(), boxImages_.end(), [&](const BoxImage& made) {
-        return made.ticked == ticked && made.background == background && made.width == width &&
-               made.height == height;
-    });
-    const UniqueDc source(CreateCompatibleDC(dc));
-    if (image == boxImages_.end()) {
-        if (boxImages_.size() >= kMaxBoxImages) {
-            boxImages_.clear();
-        }
-        BoxImage made{ticked, background, width, height,
-                      UniqueBitmap(CreateCompatibleBitmap(dc, width, height))};
-        const HGDIOBJ previous = SelectObject(source.get(), made.bitmap.get());
-        const RECT area{0, 0, width, height};
-        const UniqueBrush fill(CreateSolidBrush(background));
-        FillRect(source.get(), &area, fill.get());
-        DrawThemeBackground(boxTheme_.get(), source.get(), BP_CHECKBOX, state, &area, nullptr);
-        SelectObject(source.get(), previous);
-        boxImages_.push_back(std::move(made));
-        image = boxImages_.end() - 1;
-    }
-    const HGDIOBJ previous = SelectObject(source.get(), image->bitmap.get());
-    BitBlt(dc, box.left, box.top, width, height, source.get(), 0, 0, SRCCOPY);
-    SelectObject(source.get(), previous);
-}
-
 void GridView::openBoxTheme() {
     // Opened once a paint, not once a row: the boxes are drawn for every row on every paint.
     // Boxes drawn in another visual style go.
@@ -603,7 +603,7 @@ void GridView::openBoxTheme() {
     }
     if (style != boxStyle_) {
         boxStyle_ = std::move(style);
-        boxImages_.clear();
+        themedBoxes_.Clear();
     }
 }
 

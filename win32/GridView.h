@@ -10,6 +10,7 @@
 #include "widgets/ColumnGrid.h"
 #include "win32/Gdi.h"
 #include "win32/Palette.h"
+#include "win32/ThemedBoxes.h"
 #include "win32/Window.h"
 
 namespace brevolt::win32 {
@@ -77,7 +78,6 @@ class GridView : public ControlView {
     // Where column 0's box of the item is drawn, in the list's client coordinates.
     RECT boxOf(int item) const;
     void drawBox(HDC dc, int item);
-    void drawThemedBox(HDC dc, const RECT& box, bool ticked);
     void openBoxTheme();
     void clicked(const NMITEMACTIVATE& click);
     // The row an item shows, or -1 where there is none.
@@ -106,16 +106,8 @@ class GridView : public ControlView {
     UniqueFont font_;
     UniqueFont headerFont_;
     UniqueTheme boxTheme_;  // the system's check box, when a visual style is on
-    // A themed box drawn once on a background, to be copied.
-    struct BoxImage {
-        bool ticked = false;
-        COLORREF background = 0;
-        int width = 0;
-        int height = 0;
-        UniqueBitmap bitmap;
-    };
-    std::vector<BoxImage> boxImages_;
-    std::wstring boxStyle_;        // the visual style the images are drawn in
+    ThemedBoxes themedBoxes_;
+    std::wstring boxStyle_;        // the visual style the boxes are drawn in
     bool painting_ = false;        // between the list's first and last custom draw of a paint
     bool updating_ = false;        // held while the view rebuilds the list
     bool highContrast_ = false;    // as at the start of the paint

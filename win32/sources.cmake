@@ -15,5 +15,6 @@ set(BREVOLT_WIN32_SOURCES
     win32/Panel.cpp
     win32/ScrollTextView.cpp
     win32/TabView.cpp
+    win32/ThemedBoxes.cpp
     win32/Win32Application.cpp
     win32/Window.cpp)
