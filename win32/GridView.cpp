@@ -52,17 +52,34 @@ int MeasureCell(HWND list, UINT dpi, const std::string& text, bool header) {
            (header ? kCellMargin + kSortMarkRoom : kCellMargin);
 }
 
+// Keeps what waited to be painted in a window while the view changes it, and takes back what the
+// control invalidated meanwhile: the view then invalidates just what changed. Under Wine a list
+// view invalidates itself whole at the end of a WM_SETREDRAW, and a header whenever an item
+// changes, and each repaint of a themed part takes a fifth of a millisecond or more.
+class OwnInvalidation {
+  public:
+    explicit OwnInvalidation(HWND window) : window_(window), pending_(CreateRectRgn(0, 0, 0, 0)) {
+        GetUpdateRgn(window_, pending_.get(), FALSE);
+    }
+    OwnInvalidation(const OwnInvalidation&) = delete;
+    OwnInvalidation& operator=(const OwnInvalidation&) = delete;
+    ~OwnInvalidation() {
+        ValidateRect(window_, nullptr);
+        InvalidateRgn(window_, pending_.get(), TRUE);
+    }
+
+  private:
+    HWND window_;
+    UniqueRegion pending_;
+};
+
 // Holds a list view's drawing while the view changes it: the list view's own (its WM_SETREDRAW)
 // and the system's (the visible bit that DefWindowProc's WM_SETREDRAW clears). The list view then
 // sets its scroll bars once at the end, and the system paints them only with the frame: under
 // Wine a visible scroll bar is painted at every setting, themed, at a millisecond or more each.
-// What waited to be painted before waits after; the list view's own invalidation of everything
-// at the end is taken back, and the view invalidates what changed itself.
 class HeldDrawing {
   public:
-    explicit HeldDrawing(HWND list)
-        : list_(list), pending_(CreateRectRgn(0, 0, 0, 0)), scroll_(ScrollState(list)) {
-        GetUpdateRgn(list_, pending_.get(), FALSE);
+    explicit HeldDrawing(HWND list) : list_(list), own_(list), scroll_(ScrollState(list)) {
         SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
         DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
     }
@@ -71,8 +88,6 @@ class HeldDrawing {
     ~HeldDrawing() {
         SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
         DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
-        ValidateRect(list_, nullptr);
-        InvalidateRgn(list_, pending_.get(), TRUE);
         if (ScrollState(list_) != scroll_) {
             RedrawFrame();
         }
@@ -109,7 +124,7 @@ class HeldDrawing {
     }
 
     HWND list_;
-    UniqueRegion pending_;
+    OwnInvalidation own_;  // ends after the drawing is back
     std::array<int, 8> scroll_;
 };
 
@@ -432,20 +447,39 @@ void GridView::giveDisplayInfo(LVITEMW& item) const {
 void GridView::formatHeader() {
     // On the header items themselves: a list view keeps its first column left-aligned.
     const HWND header = ListView_GetHeader(handle());
+    std::vector<std::pair<int, int>> changed;  // column, format
     for (int col = 0; col < Header_GetItemCount(header); ++col) {
         HDITEMW item{};
         item.mask = HDI_FORMAT;
         Header_GetItem(header, col, &item);
-        const int was = item.fmt;
-        item.fmt &= ~(HDF_JUSTIFYMASK | HDF_SORTUP | HDF_SORTDOWN);
-        item.fmt |=
-            model_.ColumnAlignment(col) == widgets::Alignment::Centre ? HDF_CENTER : HDF_LEFT;
+        int format = item.fmt & ~(HDF_JUSTIFYMASK | HDF_SORTUP | HDF_SORTDOWN);
+        format |= model_.ColumnAlignment(col) == widgets::Alignment::Centre ? HDF_CENTER : HDF_LEFT;
         if (model_.SortingEnabled() && col == model_.SortColumn()) {
-            item.fmt |= model_.SortAscending() ? HDF_SORTUP : HDF_SORTDOWN;
+            format |= model_.SortAscending() ? HDF_SORTUP : HDF_SORTDOWN;
         }
-        if (item.fmt != was) {
+        if (format != item.fmt) {
+            changed.emplace_back(col, format);
+        }
+    }
+    if (changed.empty()) {
+        return;
+    }
+    // A sort mark that moves repaints the two items it leaves and reaches, not the header.
+    std::vector<RECT> items;
+    {
+        const OwnInvalidation own(header);
+        for (const auto& [col, format] : changed) {
+            HDITEMW item{};
+            item.mask = HDI_FORMAT;
+            item.fmt = format;
             Header_SetItem(header, col, &item);
+            RECT bounds{};
+            Header_GetItemRect(header, col, &bounds);
+            items.push_back(bounds);
         }
+    }
+    for (const RECT& bounds : items) {
+        InvalidateRect(header, &bounds, TRUE);
     }
 }
 

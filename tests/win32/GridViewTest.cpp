@@ -298,6 +298,19 @@ TEST_F(GridViewTest, AChangeRedrawsItsRowsAndNoOthers) {
     }
     EXPECT_EQ(ListView_GetItemCount(list), 44);
     EXPECT_EQ(ItemText(list, 40, 1), ".z");
+
+    // The sort mark moves from the first column's header to the second's: those two repaint.
+    const HWND header = ListView_GetHeader(list);
+    UpdateWindow(header);
+    grid.HeaderClick(1);
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(header, &update, FALSE));
+    RECT first{};
+    RECT third{};
+    Header_GetItemRect(header, 0, &first);
+    Header_GetItemRect(header, 2, &third);
+    EXPECT_EQ(update.left, first.left);
+    EXPECT_LE(update.right, third.left) << "the third column's header stays as it is";
     ReadyToCloseAtOnce(host.get());
 }
 
