@@ -35,22 +35,56 @@ UniqueImageList BlankImages(int width, int height, int count) {
     return images;
 }
 
-// Measures with the fonts the list and its header draw with, in pixels at 96 dots per inch. It
-// keeps the list's handle only, not the view, so a model that outlives its view still measures
-// (roughly) afterwards.
-int MeasureCell(HWND list, UINT dpi, const std::string& text, bool header) {
-    const HWND source = header ? ListView_GetHeader(list) : list;
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(source, WM_GETFONT, 0, 0));
-    const WindowDc dc(list);
-    const HGDIOBJ previous =
-        SelectObject(dc.get(), font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
-    const std::wstring wide = text::Widen(text);
-    SIZE size{};
-    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(dc.get(), previous);
-    return MulDiv(size.cx, 96, static_cast<int>(dpi)) +
-           (header ? kCellMargin + kSortMarkRoom : kCellMargin);
+// The fonts of the list's cells and of its header.
+UniqueFont GridFont(UINT dpi, bool header) {
+    return CreateUiFont(dpi, L"Tahoma", -11, header);
 }
+
+// Measures texts in the grid's fonts, in pixels at 96 dots per inch. Each font is selected for
+// good into a DC of its own, a copy of the view's: a DC fetched and a font selected per text
+// cost more than the measure under Wine.
+class CellMeasure {
+  public:
+    explicit CellMeasure(UINT dpi)
+        : dpi_(static_cast<int>(dpi)), cells_(dpi, false), header_(dpi, true) {}
+
+    int operator()(const std::string& text, bool header) {
+        const auto [at, added] = widths_.try_emplace({text, header}, 0);
+        if (added) {
+            const std::wstring wide = text::Widen(text);
+            SIZE size{};
+            GetTextExtentPoint32W((header ? header_ : cells_).dc(), wide.c_str(),
+                                  static_cast<int>(wide.size()), &size);
+            at->second =
+                MulDiv(size.cx, 96, dpi_) + (header ? kCellMargin + kSortMarkRoom : kCellMargin);
+        }
+        return at->second;
+    }
+
+  private:
+    class FontDc {
+      public:
+        FontDc(UINT dpi, bool header)
+            : font_(GridFont(dpi, header)),
+              dc_(CreateCompatibleDC(nullptr)),
+              was_(SelectObject(dc_.get(), font_.get())) {}
+        FontDc(const FontDc&) = delete;
+        FontDc& operator=(const FontDc&) = delete;
+        ~FontDc() { SelectObject(dc_.get(), was_); }
+        HDC dc() const { return dc_.get(); }
+
+      private:
+        UniqueFont font_;  // outlives the DC
+        UniqueDc dc_;
+        HGDIOBJ was_;
+    };
+
+    int dpi_;
+    FontDc cells_;
+    FontDc header_;
+    // The grid's texts come from a fixed catalogue: each is measured once.
+    std::map<std::pair<std::string, bool>, int> widths_;
+};
 
 // Keeps what waited to be painted in a window while the view changes it, and takes back what the
 // control invalidated meanwhile: the view then invalidates just what changed. Under Wine a list
@@ -175,24 +209,18 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const 
 }
 
 void GridView::makeFonts() {
-    font_ = CreateUiFont(Dpi(), L"Tahoma", -11, false);
-    headerFont_ = CreateUiFont(Dpi(), L"Tahoma", -11, true);
+    font_ = GridFont(Dpi(), false);
+    headerFont_ = GridFont(Dpi(), true);
     SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SendMessageW(ListView_GetHeader(handle()), WM_SETFONT,
                  reinterpret_cast<WPARAM>(headerFont_.get()), FALSE);
 }
 
 void GridView::installMeasure() {
-    // The grid's texts come from a fixed catalogue: each is measured once per scale.
-    model_.SetMeasure([list = handle(), dpi = Dpi(),
-                       widths = std::make_shared<std::map<std::pair<std::string, bool>, int>>()](
-                          const std::string& text, bool header) {
-        const auto [at, added] = widths->try_emplace({text, header}, 0);
-        if (added) {
-            at->second = MeasureCell(list, dpi, text, header);
-        }
-        return at->second;
-    });
+    model_.SetMeasure(
+        [measure = std::make_shared<CellMeasure>(Dpi())](const std::string& text, bool header) {
+            return (*measure)(text, header);
+        });
 }
 
 void GridView::dpiChanged() {
