@@ -1,11 +1,11 @@
 #include "win32/GridView.h"
+#include "win32/HeldDrawing.h"
 #include "win32/Rebuild.h"
 
 #include <commctrl.h>
 #include <vssym32.h>
 
 #include <algorithm>
-#include <array>
 #include <map>
 #include <memory>
 #include <utility>
@@ -33,6 +33,17 @@ UniqueImageList BlankImages(int width, int height, int count) {
     const UniqueBitmap mask(CreateBitmap(width * count, height, 1, 1, transparent.data()));
     ImageList_Add(images.get(), colours.get(), mask.get());
     return images;
+}
+
+// Copies a text into a list view's buffer of `chars` characters, cut where the buffer ends, as
+// the list view would; no allocation, since the list asks for every cell it paints.
+void CopyText(const std::string& text, wchar_t* buffer, int chars) {
+    if (buffer == nullptr || chars <= 0) {
+        return;
+    }
+    const int written = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                            buffer, chars - 1);
+    buffer[written > 0 ? written : 0] = L'\0';
 }
 
 // The fonts of the list's cells and of its header.
@@ -84,82 +95,6 @@ class CellMeasure {
     FontDc header_;
     // The grid's texts come from a fixed catalogue: each is measured once.
     std::map<std::pair<std::string, bool>, int> widths_;
-};
-
-// Keeps what waited to be painted in a window while the view changes it, and takes back what the
-// control invalidated meanwhile: the view then invalidates just what changed. Under Wine a list
-// view invalidates itself whole at the end of a WM_SETREDRAW, and a header whenever an item
-// changes, and each repaint of a themed part takes a fifth of a millisecond or more.
-class OwnInvalidation {
-  public:
-    explicit OwnInvalidation(HWND window) : window_(window), pending_(CreateRectRgn(0, 0, 0, 0)) {
-        GetUpdateRgn(window_, pending_.get(), FALSE);
-    }
-    OwnInvalidation(const OwnInvalidation&) = delete;
-    OwnInvalidation& operator=(const OwnInvalidation&) = delete;
-    ~OwnInvalidation() {
-        ValidateRect(window_, nullptr);
-        InvalidateRgn(window_, pending_.get(), TRUE);
-    }
-
-  private:
-    HWND window_;
-    UniqueRegion pending_;
-};
-
-// Holds a list view's drawing while the view changes it: the list view's own (its WM_SETREDRAW)
-// and the system's (the visible bit that DefWindowProc's WM_SETREDRAW clears). The list view then
-// sets its scroll bars once at the end, and the system paints them only with the frame: under
-// Wine a visible scroll bar is painted at every setting, themed, at a millisecond or more each.
-class HeldDrawing {
-  public:
-    explicit HeldDrawing(HWND list) : list_(list), own_(list), scroll_(ScrollState(list)) {
-        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-        DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
-    }
-    HeldDrawing(const HeldDrawing&) = delete;
-    HeldDrawing& operator=(const HeldDrawing&) = delete;
-    ~HeldDrawing() {
-        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-        DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
-        if (ScrollState(list_) != scroll_) {
-            RedrawFrame();
-        }
-    }
-
-  private:
-    // What the scroll bars show: range, page and position of each.
-    static std::array<int, 8> ScrollState(HWND list) {
-        std::array<int, 8> state{};
-        for (int bar = 0; bar < 2; ++bar) {
-            SCROLLINFO info{};
-            info.cbSize = sizeof(info);
-            info.fMask = SIF_ALL;
-            GetScrollInfo(list, bar == 0 ? SB_HORZ : SB_VERT, &info);
-            state[bar * 4] = info.nMin;
-            state[bar * 4 + 1] = info.nMax;
-            state[bar * 4 + 2] = static_cast<int>(info.nPage);
-            state[bar * 4 + 3] = info.nPos;
-        }
-        return state;
-    }
-
-    // The frame and scroll bars alone: the client stays valid.
-    void RedrawFrame() const {
-        RECT window{};
-        GetWindowRect(list_, &window);
-        MapWindowPoints(HWND_DESKTOP, list_, reinterpret_cast<POINT*>(&window), 2);
-        RECT client{};
-        GetClientRect(list_, &client);
-        const UniqueRegion frame(CreateRectRgnIndirect(&window));
-        const UniqueRegion inside(CreateRectRgnIndirect(&client));
-        CombineRgn(frame.get(), frame.get(), inside.get(), RGN_DIFF);
-        RedrawWindow(list_, nullptr, frame.get(), RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-    }
-
-    HWND list_;
-    OwnInvalidation own_;  // ends after the drawing is back
-    std::array<int, 8> scroll_;
 };
 
 }  // namespace
@@ -226,7 +161,7 @@ void GridView::installMeasure() {
 void GridView::dpiChanged() {
     themedBoxes_.Clear();
     {
-        const Rebuild rebuild(handle(), updating_);
+        const WholeRedraw redraw(handle());
         makeFonts();
         setRowHeight();
     }
@@ -263,7 +198,7 @@ void GridView::setRowHeight() {
     ListView_SetImageList(handle(), probe.get(), LVSIL_SMALL);
     RECT bounds{};
     {
-        const Rebuild rebuild(handle(), updating_);
+        const WholeRedraw redraw(handle());
         const int items = ListView_GetItemCount(handle());
         if (items == 0) {
             ListView_SetItemCountEx(handle(), 1, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
@@ -283,9 +218,10 @@ void GridView::setRowHeight() {
 void GridView::refresh() {
     // Columns that come or go move every cell: the list is then redrawn whole, once.
     if (model_.ColCount() != static_cast<int>(shownColumns_.size())) {
-        const Rebuild rebuild(handle(), updating_);
+        const WholeRedraw redraw(handle());
         refreshColumns();
         refreshItems();
+        fitFillColumn();
         refreshRest();
         return;
     }
@@ -316,7 +252,6 @@ void GridView::refresh() {
 
 void GridView::refreshRest() {
     formatHeader();
-    fitFillColumn();
     // The keyboard works on the focused item: there is one from the start.
     if (ListView_GetItemCount(handle()) > 0 &&
         ListView_GetNextItem(handle(), -1, LVNI_FOCUSED) < 0) {
@@ -405,7 +340,7 @@ bool GridView::takeRow(int row) {
             changed = true;
         }
     }
-    const int box = !model_.HasCheckBox(0, row) ? 0 : model_.IsChecked(0, row) ? 2 : 1;
+    const int box = tickState(row);
     if (shown.box != box) {
         shown.box = box;
         changed = true;
@@ -445,16 +380,10 @@ void GridView::giveDisplayInfo(LVITEMW& item) const {
     if (row < 0) {
         return;
     }
-    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
-        item.pszText[0] = L'\0';
-        if (item.iSubItem >= 0 && item.iSubItem < model_.ColCount()) {
-            const std::string& text = model_.CellText(item.iSubItem, row);
-            const int written =
-                MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                    item.pszText, item.cchTextMax - 1);
-            // A text longer than the buffer is cut where it ends, as the list view would.
-            item.pszText[written > 0 ? written : 0] = L'\0';
-        }
+    if (item.mask & LVIF_TEXT) {
+        const bool inGrid = item.iSubItem >= 0 && item.iSubItem < model_.ColCount();
+        CopyText(inGrid ? model_.CellText(item.iSubItem, row) : std::string(), item.pszText,
+                 item.cchTextMax);
     }
     if (item.mask & LVIF_IMAGE) {
         item.iImage = I_IMAGENONE;  // the rows' height comes from the small images; none is drawn
@@ -465,9 +394,7 @@ void GridView::giveDisplayInfo(LVITEMW& item) const {
     if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_STATEIMAGEMASK)) {
         // While the list paints, it is told of no box: its state images are blank, and under Wine
         // drawing one takes a tenth of a millisecond a row. The view draws the boxes itself.
-        const int box = painting_ || !model_.HasCheckBox(0, row) ? 0
-                        : model_.IsChecked(0, row)               ? 2
-                                                                 : 1;
+        const int box = painting_ ? 0 : tickState(row);
         item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(box);
     }
 }
@@ -552,6 +479,10 @@ void GridView::clicked(const NMITEMACTIVATE& click) {
     }
 }
 
+int GridView::tickState(int row) const {
+    return !model_.HasCheckBox(0, row) ? 0 : model_.IsChecked(0, row) ? 2 : 1;
+}
+
 int GridView::rowOf(int item) const {
     return item >= 0 && item < model_.RowCount() ? item : -1;
 }
@@ -559,13 +490,12 @@ int GridView::rowOf(int item) const {
 LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
     switch (header.code) {
         case LVN_ITEMCHANGING: {
-            // The list view flips a box itself on a click or the space bar; the model decides.
             const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
             const bool boxFlipped = (change.uChanged & LVIF_STATE) != 0 &&
                                     ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
             // The ticks are the model's: a flip the list view tries on its own is refused, and
             // the space bar toggles through LVN_KEYDOWN.
-            return boxFlipped ? TRUE : FALSE;
+            return boxFlipped;
         }
         case LVN_KEYDOWN: {
             const auto& key = *reinterpret_cast<const NMLVKEYDOWN*>(lParam);
@@ -602,9 +532,8 @@ LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {
             auto& tip = *reinterpret_cast<NMLVGETINFOTIPW*>(lParam);
             const int row = rowOf(tip.iItem);
             for (int col = 0; row >= 0 && col < model_.ColCount(); ++col) {
-                if (model_.IsCut(col, row) && tip.pszText != nullptr && tip.cchTextMax > 0) {
-                    const std::wstring text = text::Widen(model_.CellText(col, row));
-                    lstrcpynW(tip.pszText, text.c_str(), tip.cchTextMax);
+                if (model_.IsCut(col, row)) {
+                    CopyText(model_.CellText(col, row), tip.pszText, tip.cchTextMax);
                     break;
                 }
             }

@@ -60,7 +60,7 @@ class GridView : public ControlView {
         int last = -1;
     };
     void refresh();
-    // Header marks, the fill column and the focused item, after the rows.
+    // Header marks and the focused item, after the rows.
     void refreshRest();
     // Whether any column changed.
     bool refreshColumns();
@@ -80,6 +80,8 @@ class GridView : public ControlView {
     void drawBox(HDC dc, int item);
     void openBoxTheme();
     void clicked(const NMITEMACTIVATE& click);
+    // The row's state image: 0 no box, 1 unticked, 2 ticked.
+    int tickState(int row) const;
     // The row an item shows, or -1 where there is none.
     int rowOf(int item) const;
 
@@ -109,7 +111,6 @@ class GridView : public ControlView {
     ThemedBoxes themedBoxes_;
     std::wstring boxStyle_;        // the visual style the boxes are drawn in
     bool painting_ = false;        // between the list's first and last custom draw of a paint
-    bool updating_ = false;        // held while the view rebuilds the list
     bool highContrast_ = false;    // as at the start of the paint
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn
     std::vector<ShownColumn> shownColumns_;

@@ -21,15 +21,15 @@ class OwnChanges {
     bool was_;
 };
 
-// Also holds the control's drawing, and redraws it whole at the end.
-class Rebuild {
+// Holds the control's drawing, and redraws it whole at the end.
+class WholeRedraw {
   public:
-    Rebuild(HWND control, bool& updating) : control_(control), own_(updating) {
+    explicit WholeRedraw(HWND control) : control_(control) {
         SendMessageW(control_, WM_SETREDRAW, FALSE, 0);
     }
-    Rebuild(const Rebuild&) = delete;
-    Rebuild& operator=(const Rebuild&) = delete;
-    ~Rebuild() {
+    WholeRedraw(const WholeRedraw&) = delete;
+    WholeRedraw& operator=(const WholeRedraw&) = delete;
+    ~WholeRedraw() {
         SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(control_, nullptr, nullptr,
                      RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -37,7 +37,16 @@ class Rebuild {
 
   private:
     HWND control_;
-    OwnChanges own_;
+};
+
+// A whole redraw of changes that are the view's own.
+class Rebuild {
+  public:
+    Rebuild(HWND control, bool& updating) : own_(updating), redraw_(control) {}
+
+  private:
+    OwnChanges own_;  // still marked while the redraw ends
+    WholeRedraw redraw_;
 };
 
 }  // namespace brevolt::win32
