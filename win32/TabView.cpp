@@ -65,19 +65,27 @@ void TabView::refresh() {
             SendMessageW(tabs_, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
         }
     }
-    const auto active = std::find(tabPages_.begin(), tabPages_.end(), model_.ActivePageIndex());
-    TabCtrl_SetCurSel(tabs_, active == tabPages_.end() ? -1 : active - tabPages_.begin());
+    const auto activeTab = std::find(tabPages_.begin(), tabPages_.end(), model_.ActivePageIndex());
+    TabCtrl_SetCurSel(tabs_, activeTab == tabPages_.end() ? -1 : activeTab - tabPages_.begin());
     // The keyboard focus does not stay on a page that goes out of sight.
     const HWND focus = GetFocus();
     bool focusHidden = false;
-    for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
-        const bool shown = i == model_.ActivePageIndex();
-        const HWND page = pages_[i]->handle();
-        focusHidden |= !shown && (focus == page || IsChild(page, focus));
-        if (shown && BeforePageShows) {
-            BeforePageShows(i);
+    const int active = model_.ActivePageIndex();
+    if (active >= 0 && active < static_cast<int>(pages_.size())) {
+        if (BeforePageShows) {
+            BeforePageShows(active);
         }
-        ShowWindow(page, shown ? SW_SHOW : SW_HIDE);
+        // On top of the page it replaces, so that page goes without exposing anything: only the
+        // new page paints, not the tab control beneath.
+        SetWindowPos(pages_[active]->handle(), HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
+        const HWND page = pages_[i]->handle();
+        if (i != active && IsWindowVisible(page)) {
+            focusHidden |= focus == page || IsChild(page, focus);
+            ShowWindow(page, SW_HIDE);
+        }
     }
     if (focusHidden) {
         SetFocus(FirstControlOfActivePage());
