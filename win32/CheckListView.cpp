@@ -8,6 +8,12 @@
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
+namespace {
+
+constexpr int kBoxSize = 13;  // a check box at 96 dpi
+
+}  // namespace
+
 CheckListView::CheckListView(widgets::CheckList& model, HWND parent, ControlId id,
                              const std::string& name)
     : model_(model) {
@@ -25,34 +31,60 @@ CheckListView::CheckListView(widgets::CheckList& model, HWND parent, ControlId i
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     SendMessageW(handle(), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    // The ticks are the model's: the list asks for them, and screen readers get them from it.
+    ListView_SetCallbackMask(handle(), LVIS_STATEIMAGEMASK);
 
     bind(model_.OnChanged, [this] { refresh(); });
     refresh();
 }
 
 void CheckListView::dpiChanged() {
+    boxes_.Clear();
     font_ = CreateUiFont(Dpi(), L"Tahoma", -11, false);
     SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 void CheckListView::refresh() {
+    std::vector<ShownItem> wanted;
+    for (int index = 0; index < model_.Count(); ++index) {
+        wanted.push_back({text::Widen(model_.ItemAt(index).caption), model_.Checked(index),
+                          model_.Enabled(index)});
+    }
     {
-        // In place, so that no item goes away while the list view is busy with a toggle.
-        const Rebuild rebuild(handle(), updating_);
-        for (int extra = ListView_GetItemCount(handle()); extra > model_.Count(); --extra) {
-            ListView_DeleteItem(handle(), extra - 1);
+        const OwnChanges own(updating_);
+        if (wanted.size() != shown_.size()) {
+            // In place, so that no item goes away while the list view is busy with a toggle.
+            const WholeRedraw redraw(handle());
+            for (int extra = ListView_GetItemCount(handle()); extra > model_.Count(); --extra) {
+                ListView_DeleteItem(handle(), extra - 1);
+            }
+            const int existing = ListView_GetItemCount(handle());
+            for (int index = 0; index < model_.Count(); ++index) {
+                LVITEMW item{};
+                item.mask = LVIF_TEXT;
+                item.iItem = index;
+                item.pszText = wanted[index].caption.data();
+                SendMessageW(handle(), index < existing ? LVM_SETITEMW : LVM_INSERTITEMW, 0,
+                             reinterpret_cast<LPARAM>(&item));
+            }
+        } else {
+            // Only the items that changed are redrawn: a page's first showing sets them all.
+            for (int index = 0; index < model_.Count(); ++index) {
+                const ShownItem& was = shown_[index];
+                const ShownItem& now = wanted[index];
+                if (now.caption != was.caption) {
+                    std::wstring caption = now.caption;
+                    ListView_SetItemText(handle(), index, 0, caption.data());
+                }
+                if (now.checked != was.checked) {
+                    TellTickChanged(handle(), index);
+                }
+                if (now.checked != was.checked || now.enabled != was.enabled) {
+                    ListView_RedrawItems(handle(), index, index);
+                }
+            }
         }
-        const int existing = ListView_GetItemCount(handle());
-        for (int index = 0; index < model_.Count(); ++index) {
-            std::wstring caption = text::Widen(model_.ItemAt(index).caption);
-            LVITEMW item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = index;
-            item.pszText = caption.data();
-            SendMessageW(handle(), index < existing ? LVM_SETITEMW : LVM_INSERTITEMW, 0,
-                         reinterpret_cast<LPARAM>(&item));
-            ListView_SetCheckState(handle(), index, model_.Checked(index));
-        }
+        shown_ = std::move(wanted);
     }
     fitColumn();    // a scroll bar may have come or gone
     reportFocus();  // the focused item may have gone with the items
@@ -72,15 +104,32 @@ void CheckListView::reportFocus() {
 
 LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
     if (header.code == LVN_ITEMCHANGING) {
-        // The list view flips a box itself on a click or the space bar; the model decides.
+        // The ticks are the model's: a flip the list view tries on its own is refused; clicks
+        // and the space bar toggle through NM_CLICK and LVN_KEYDOWN.
         const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
-        const bool boxFlipped = (change.uChanged & LVIF_STATE) != 0 &&
-                                ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
-        if (!boxFlipped || updating_ || change.iItem < 0) {
-            return FALSE;
+        return (change.uChanged & LVIF_STATE) != 0 &&
+               ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) != 0;
+    }
+    if (header.code == LVN_KEYDOWN) {
+        const auto& key = *reinterpret_cast<const NMLVKEYDOWN*>(lParam);
+        const int focused = ListView_GetNextItem(handle(), -1, LVNI_FOCUSED);
+        if (key.wVKey == VK_SPACE && focused >= 0) {
+            model_.ToggleByUser(focused);
         }
-        model_.ToggleByUser(change.iItem);
-        return TRUE;
+        return 0;
+    }
+    if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
+        // A click on the box toggles it, as the list view's own boxes do, a double click twice.
+        const auto& click = *reinterpret_cast<const NMITEMACTIVATE*>(lParam);
+        const RECT box = boxOf(click.iItem);
+        if (click.iItem >= 0 && PtInRect(&box, click.ptAction)) {
+            model_.ToggleByUser(click.iItem);
+        }
+        return 0;
+    }
+    if (header.code == LVN_GETDISPINFOW) {
+        giveState(reinterpret_cast<NMLVDISPINFOW*>(lParam)->item);
+        return 0;
     }
     if (header.code == LVN_ITEMCHANGED) {
         const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
@@ -115,19 +164,69 @@ LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
         return 0;
     }
     if (header.code == NM_CUSTOMDRAW) {
-        auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
-        if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-            return CDRF_NOTIFYITEMDRAW;
-        }
-        const int index = static_cast<int>(draw.nmcd.dwItemSpec);
-        if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && index < model_.Count() &&
-            !model_.Enabled(index)) {
-            draw.clrText = GetSysColor(COLOR_GRAYTEXT);
-            return CDRF_NEWFONT;
-        }
-        return CDRF_DODEFAULT;
+        return customDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
     }
     return 0;
+}
+
+LRESULT CheckListView::customDraw(NMLVCUSTOMDRAW& draw) {
+    const int index = static_cast<int>(draw.nmcd.dwItemSpec);
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            boxes_.Follow(handle());
+            painting_ = true;
+            return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+        case CDDS_POSTPAINT:
+            painting_ = false;
+            return CDRF_DODEFAULT;
+        case CDDS_ITEMPREPAINT:
+            if (index >= 0 && index < model_.Count() && !model_.Enabled(index)) {
+                draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+                return CDRF_NEWFONT | CDRF_NOTIFYPOSTPAINT;
+            }
+            return CDRF_NOTIFYPOSTPAINT;
+        case CDDS_ITEMPOSTPAINT:
+            drawBox(draw.nmcd.hdc, index);
+            return CDRF_DODEFAULT;
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+void CheckListView::giveState(LVITEMW& item) const {
+    if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_STATEIMAGEMASK) && item.iItem >= 0 &&
+        item.iItem < model_.Count()) {
+        // While the list paints, it is told of no box: under Wine an image list's box takes a
+        // tenth of a millisecond an item. The view draws the boxes itself.
+        const int box = painting_ ? 0 : model_.Checked(item.iItem) ? 2 : 1;
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(box);
+    }
+}
+
+// In the place of the list's state image, left of the item's icon.
+RECT CheckListView::boxOf(int index) const {
+    RECT icon{};
+    icon.left = LVIR_ICON;
+    if (index < 0 ||
+        !SendMessageW(handle(), LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon))) {
+        return {};
+    }
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(ListView_GetImageList(handle(), LVSIL_STATE), &width, &height);
+    const int size = scaled(kBoxSize);
+    const int left = icon.left - width + (width - size) / 2;
+    const int top = icon.top + (icon.bottom - icon.top - size) / 2;
+    return {left, top, left + size, top + size};
+}
+
+void CheckListView::drawBox(HDC dc, int index) {
+    if (index < 0 || index >= model_.Count()) {
+        return;
+    }
+    RECT item{};
+    ListView_GetItemRect(handle(), index, &item, LVIR_BOUNDS);
+    boxes_.Draw(dc, boxOf(index), item, model_.Checked(index));
 }
 
 std::optional<LRESULT> CheckListView::reflected(UINT message, WPARAM /*wParam*/, LPARAM lParam) {

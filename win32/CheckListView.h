@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
+#include <vector>
 
 #include "widgets/CheckList.h"
 #include "win32/Gdi.h"
+#include "win32/ThemedBoxes.h"
 #include "win32/Window.h"
 
 namespace brevolt::win32 {
@@ -32,14 +36,29 @@ class CheckListView : public ControlView {
     void dpiChanged() override;
 
   private:
+    // What the list shows of an item, to find the items a change of the model redraws.
+    struct ShownItem {
+        std::wstring caption;
+        bool checked = false;
+        bool enabled = true;
+        bool operator==(const ShownItem&) const = default;
+    };
+
     void refresh();
     void fitColumn();
     void reportFocus();
     LRESULT notified(const NMHDR& header, LPARAM lParam);
+    LRESULT customDraw(NMLVCUSTOMDRAW& draw);
+    void giveState(LVITEMW& item) const;
+    void drawBox(HDC dc, int index);
+    RECT boxOf(int index) const;
 
     widgets::CheckList& model_;
     UniqueFont font_;
+    ThemedBoxes boxes_;
+    std::vector<ShownItem> shown_;
     bool updating_ = false;  // the view's own changes are no user input
+    bool painting_ = false;  // between the list's first and last custom draw of a paint
 };
 
 }  // namespace brevolt::win32

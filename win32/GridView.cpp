@@ -3,7 +3,6 @@
 #include "win32/Rebuild.h"
 
 #include <commctrl.h>
-#include <vssym32.h>
 
 #include <algorithm>
 #include <map>
@@ -342,6 +341,9 @@ bool GridView::takeRow(int row) {
     }
     const int box = tickState(row);
     if (shown.box != box) {
+        if (shown.box != 0 && box != 0) {
+            TellTickChanged(handle(), row);
+        }
         shown.box = box;
         changed = true;
     }
@@ -454,19 +456,12 @@ void GridView::drawBox(HDC dc, int item) {
         return;
     }
     const bool ticked = model_.IsChecked(0, row);
-    RECT box = boxOf(item);
+    const RECT box = boxOf(item);
     // Clipped to column 0, which the user may narrow below the box.
     RECT cell{};
     ListView_GetItemRect(handle(), item, &cell, LVIR_BOUNDS);
     cell.right = cell.left + ListView_GetColumnWidth(handle(), 0);
-    if (boxTheme_) {
-        themedBoxes_.Draw(boxTheme_.get(), dc, box, cell, ticked);
-        return;
-    }
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, cell.left, cell.top, cell.right, cell.bottom);
-    DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (ticked ? DFCS_CHECKED : 0));
-    RestoreDC(dc, saved);
+    themedBoxes_.Draw(dc, box, cell, ticked);
 }
 
 void GridView::clicked(const NMITEMACTIVATE& click) {
@@ -549,7 +544,7 @@ LRESULT GridView::customDraw(LPARAM lParam) {
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
             // The visual style and High Contrast may have changed since the last paint.
-            openBoxTheme();
+            themedBoxes_.Follow(handle());
             highContrast_ = HighContrastOn();
             painting_ = true;
             return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
@@ -575,26 +570,6 @@ LRESULT GridView::customDraw(LPARAM lParam) {
         }
         default:
             return CDRF_DODEFAULT;
-    }
-}
-
-void GridView::openBoxTheme() {
-    // Opened once a paint, not once a row: the boxes are drawn for every row on every paint.
-    // Boxes drawn in another visual style go.
-    boxTheme_.reset();
-    std::wstring style;
-    if (IsThemeActive()) {
-        boxTheme_ = UniqueTheme(OpenThemeData(handle(), L"BUTTON"));
-        wchar_t file[MAX_PATH] = {};
-        wchar_t colour[MAX_PATH] = {};
-        wchar_t size[MAX_PATH] = {};
-        if (SUCCEEDED(GetCurrentThemeName(file, MAX_PATH, colour, MAX_PATH, size, MAX_PATH))) {
-            style = std::wstring(file) + L'|' + colour + L'|' + size;
-        }
-    }
-    if (style != boxStyle_) {
-        boxStyle_ = std::move(style);
-        themedBoxes_.Clear();
     }
 }
 

@@ -78,7 +78,6 @@ class GridView : public ControlView {
     // Where column 0's box of the item is drawn, in the list's client coordinates.
     RECT boxOf(int item) const;
     void drawBox(HDC dc, int item);
-    void openBoxTheme();
     void clicked(const NMITEMACTIVATE& click);
     // The row's state image: 0 no box, 1 unticked, 2 ticked.
     int tickState(int row) const;
@@ -107,9 +106,7 @@ class GridView : public ControlView {
     widgets::ColumnGrid& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
-    UniqueTheme boxTheme_;  // the system's check box, when a visual style is on
     ThemedBoxes themedBoxes_;
-    std::wstring boxStyle_;        // the visual style the boxes are drawn in
     bool painting_ = false;        // between the list's first and last custom draw of a paint
     bool highContrast_ = false;    // as at the start of the paint
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn

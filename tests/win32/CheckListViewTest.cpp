@@ -6,13 +6,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "base/WideText.h"
 #include "widgets/CheckList.h"
 #include "win32/CheckListView.h"
+#include "win32/CloseAtOnce.h"
 #include "win32/Panel.h"
 
 namespace brevolt::win32 {
@@ -102,7 +105,8 @@ class CheckListViewTest : public ::testing::Test {
         // The parent hands the control's notifications to its view, as the program's panels do.
         panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
         panel->SetBounds({0, 0, 680, 360});
-        view = std::make_unique<CheckListView>(items, panel->handle(), ControlId::OutlookOptions, "Liste");
+        view = std::make_unique<CheckListView>(items, panel->handle(), ControlId::OutlookOptions,
+                                               "Liste");
         view->SetBounds({10, 10, 310, 210});
         list = view->control();
         items.OnChanged = [this, binding = items.OnChanged] {
@@ -207,6 +211,107 @@ bool ShowsColour(HWND list, int item, COLORREF colour) {
         }
     }
     return false;
+}
+
+// The pixels drawn in the place of an item's state image, on a list painted into a bitmap.
+int BoxInk(HWND list, int item) {
+    RECT client{};
+    GetClientRect(list, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, bitmap.get());
+    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+
+    RECT icon{};
+    ListView_GetItemRect(list, item, &icon, LVIR_ICON);
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_STATE), &width, &height);
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const std::uint32_t plain =
+        (GetRValue(window) << 16) | (GetGValue(window) << 8) | GetBValue(window);
+    int ink = 0;
+    for (int y = icon.top; y < icon.bottom; ++y) {
+        for (int x = std::max<int>(icon.left - width, 0); x < icon.left; ++x) {
+            ink += (pixels[y * client.right + x] & 0xFFFFFF) != plain;
+        }
+    }
+    return ink;
+}
+
+TEST_F(CheckListViewTest, EachItemShowsItsBoxTickedAsTheModelSays) {
+    const int unticked = BoxInk(list, 0);
+    const int ticked = BoxInk(list, 1);
+    EXPECT_GE(unticked, 30) << "a box's frame";
+    EXPECT_GT(ticked, unticked) << "the tick";
+    items.SetChecked(0, true);
+    EXPECT_EQ(BoxInk(list, 0), ticked);
+}
+
+// Screen readers learn of a tick's change from the list's state change event for the item.
+std::vector<LONG>* stateChanges = nullptr;
+
+void CALLBACK RecordStateChange(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+    if (stateChanges != nullptr && object == OBJID_CLIENT) {
+        stateChanges->push_back(child);
+    }
+}
+
+TEST_F(CheckListViewTest, AChangeRedrawsItsItemAloneAndATickIsToldToScreenReaders) {
+    ShowWindow(host.get(), SW_SHOWNOACTIVATE);  // a hidden window gathers nothing to paint
+    UpdateWindow(host.get());
+    std::vector<LONG> events;
+    stateChanges = &events;
+    const std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, decltype(&UnhookWinEvent)> hook(
+        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+                        RecordStateChange, GetCurrentProcessId(), GetCurrentThreadId(),
+                        WINEVENT_OUTOFCONTEXT),
+        &UnhookWinEvent);
+    ASSERT_TRUE(hook);
+    const struct {
+        const char* change;
+        std::function<void()> act;
+        int item;  // -1: nothing to redraw
+        std::vector<LONG> events;
+    } cases[] = {
+        {"a tick", [&] { items.SetChecked(2, true); }, 2, {3}},
+        {"greyed", [&] { items.SetEnabled(0, false); }, 0, {}},
+        {"a hint", [&] { items.SetHint(1, "Richtlinie"); }, -1, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        events.clear();
+        c.act();
+        RECT update{};
+        const bool redraws = GetUpdateRect(list, &update, FALSE) != FALSE;
+        EXPECT_EQ(redraws, c.item >= 0);
+        if (redraws && c.item >= 0) {
+            RECT item{};
+            ListView_GetItemRect(list, c.item, &item, LVIR_BOUNDS);
+            EXPECT_GE(update.top, item.top);
+            EXPECT_LE(update.bottom, item.bottom);
+        }
+        MSG message{};  // the events come with the messages, the paint among them
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        EXPECT_EQ(events, c.events);
+    }
+    EXPECT_TRUE(ListView_GetCheckState(list, 2)) << "what a screen reader reads";
+    stateChanges = nullptr;
+    ReadyToCloseAtOnce(host.get());
 }
 
 TEST_F(CheckListViewTest, AnItemsHintIsItsToolTip) {
