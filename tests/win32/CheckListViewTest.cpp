@@ -9,10 +9,10 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "base/WideText.h"
+#include "support/win32/StateChanges.h"
 #include "widgets/CheckList.h"
 #include "win32/CheckListView.h"
 #include "win32/CloseAtOnce.h"
@@ -260,26 +260,11 @@ TEST_F(CheckListViewTest, EachItemShowsItsBoxTickedAsTheModelSays) {
     EXPECT_EQ(BoxInk(list, 0), ticked);
 }
 
-// Screen readers learn of a tick's change from the list's state change event for the item.
-std::vector<LONG>* stateChanges = nullptr;
-
-void CALLBACK RecordStateChange(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
-    if (stateChanges != nullptr && object == OBJID_CLIENT) {
-        stateChanges->push_back(child);
-    }
-}
-
 TEST_F(CheckListViewTest, AChangeRedrawsItsItemAloneAndATickIsToldToScreenReaders) {
     ShowWindow(host.get(), SW_SHOWNOACTIVATE);  // a hidden window gathers nothing to paint
     UpdateWindow(host.get());
-    std::vector<LONG> events;
-    stateChanges = &events;
-    const std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, decltype(&UnhookWinEvent)> hook(
-        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
-                        RecordStateChange, GetCurrentProcessId(), GetCurrentThreadId(),
-                        WINEVENT_OUTOFCONTEXT),
-        &UnhookWinEvent);
-    ASSERT_TRUE(hook);
+    testing::StateChanges stateChanges;  // what a screen reader hears
+    ASSERT_TRUE(stateChanges.Listening());
     const struct {
         const char* change;
         std::function<void()> act;
@@ -292,7 +277,6 @@ TEST_F(CheckListViewTest, AChangeRedrawsItsItemAloneAndATickIsToldToScreenReader
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
-        events.clear();
         c.act();
         RECT update{};
         const bool redraws = GetUpdateRect(list, &update, FALSE) != FALSE;
@@ -303,14 +287,9 @@ TEST_F(CheckListViewTest, AChangeRedrawsItsItemAloneAndATickIsToldToScreenReader
             EXPECT_GE(update.top, item.top);
             EXPECT_LE(update.bottom, item.bottom);
         }
-        MSG message{};  // the events come with the messages, the paint among them
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        EXPECT_EQ(events, c.events);
+        EXPECT_EQ(stateChanges.Take(), c.events);
     }
     EXPECT_TRUE(ListView_GetCheckState(list, 2)) << "what a screen reader reads";
-    stateChanges = nullptr;
     ReadyToCloseAtOnce(host.get());
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/WideText.h"
+#include "support/win32/StateChanges.h"
 #include "widgets/ColumnGrid.h"
 #include "win32/CloseAtOnce.h"
 #include "win32/Gdi.h"
@@ -315,6 +316,8 @@ TEST_F(GridViewTest, AChangeRedrawsItsRowsAndNoOthers) {
 }
 
 TEST_F(GridViewTest, TheUsersTogglesGoThroughTheModel) {
+    testing::StateChanges stateChanges;  // what a screen reader hears
+    ASSERT_TRUE(stateChanges.Listening());
     for (const auto& input : kToggles) {
         SCOPED_TRACE(input.name);
         clicks.clear();
@@ -327,6 +330,7 @@ TEST_F(GridViewTest, TheUsersTogglesGoThroughTheModel) {
         EXPECT_EQ(StateImage(list, 0), before ? 2 : 1);
         EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 0}, {0, 0}}));
         EXPECT_TRUE(grid.IsChecked(0, 1)) << "no other row changed";
+        EXPECT_EQ(stateChanges.Take(), (std::vector<LONG>{1, 1})) << "each tick is told";
     }
 }
 
