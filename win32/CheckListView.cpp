@@ -15,8 +15,8 @@ constexpr int kBoxSize = 13;  // a check box at 96 dpi
 }  // namespace
 
 CheckListView::CheckListView(widgets::CheckList& model, HWND parent, ControlId id,
-                             const std::string& name)
-    : model_(model) {
+                             const std::string& name, ThemedBoxes& boxes)
+    : model_(model), boxes_(boxes) {
     // A list view shows no window text; accessibility takes it as the list's name.
     adopt(CreateWindowExW(
               WS_EX_CLIENTEDGE, WC_LISTVIEWW, text::Widen(name).c_str(),

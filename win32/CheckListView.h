@@ -23,8 +23,10 @@ namespace brevolt::win32 {
 // model must outlive the view.
 class CheckListView : public ControlView {
   public:
-    // `name` is the list's accessible name: screen readers announce it.
-    CheckListView(widgets::CheckList& model, HWND parent, ControlId id, const std::string& name);
+    // `name` is the list's accessible name: screen readers announce it. `boxes` draws the check
+    // boxes, shared by the lists of a window, and must outlive the view.
+    CheckListView(widgets::CheckList& model, HWND parent, ControlId id, const std::string& name,
+                  ThemedBoxes& boxes);
     ~CheckListView() override { destroy(); }
 
     HWND control() const { return handle(); }
@@ -55,7 +57,7 @@ class CheckListView : public ControlView {
 
     widgets::CheckList& model_;
     UniqueFont font_;
-    ThemedBoxes boxes_;
+    ThemedBoxes& boxes_;
     std::vector<ShownItem> shown_;
     bool updating_ = false;  // the view's own changes are no user input
     bool painting_ = false;  // between the list's first and last custom draw of a paint

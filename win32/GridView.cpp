@@ -116,8 +116,9 @@ std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast, bo
     return RoleColour(ColourRole::ListText, highContrast, system);
 }
 
-GridView::GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const std::string& name)
-    : model_(model) {
+GridView::GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const std::string& name,
+                   ThemedBoxes& boxes)
+    : model_(model), themedBoxes_(boxes) {
     // A list view shows no window text; accessibility takes it as the list's name.
     adopt(CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, text::Widen(name).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |

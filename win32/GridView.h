@@ -32,8 +32,10 @@ std::optional<COLORREF> ToneColour(widgets::TextTone tone, bool highContrast, bo
 // it goes, and the model must outlive the view.
 class GridView : public ControlView {
   public:
-    // `name` is the list's accessible name: screen readers announce it.
-    GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const std::string& name);
+    // `name` is the list's accessible name: screen readers announce it. `boxes` draws the check
+    // boxes, shared by the lists of a window, and must outlive the view.
+    GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const std::string& name,
+             ThemedBoxes& boxes);
     ~GridView() override { destroy(); }
 
     HWND control() const { return handle(); }
@@ -106,7 +108,7 @@ class GridView : public ControlView {
     widgets::ColumnGrid& model_;
     UniqueFont font_;
     UniqueFont headerFont_;
-    ThemedBoxes themedBoxes_;
+    ThemedBoxes& themedBoxes_;
     bool painting_ = false;        // between the list's first and last custom draw of a paint
     bool highContrast_ = false;    // as at the start of the paint
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn

@@ -199,7 +199,7 @@ void MainWindowView::buildPage(int index) {
         case MainWindow::OptionsTab:
             options_ = std::make_unique<CheckListView>(model_.outlookOptions, page.handle(),
                                                        ControlId::OutlookOptions,
-                                                       model_.pages.PageAt(index).caption);
+                                                       model_.pages.PageAt(index).caption, boxes_);
             options_->SetDpi(dpi_);
             FillParent(page, *options_);
             break;
@@ -207,9 +207,9 @@ void MainWindowView::buildPage(int index) {
             buildIdentityPage(page);
             break;
         case MainWindow::ExpressTab:
-            expressOptions_ = std::make_unique<CheckListView>(model_.expressOptions, page.handle(),
-                                                              ControlId::ExpressOptions,
-                                                              model_.pages.PageAt(index).caption);
+            expressOptions_ = std::make_unique<CheckListView>(
+                model_.expressOptions, page.handle(), ControlId::ExpressOptions,
+                model_.pages.PageAt(index).caption, boxes_);
             expressOptions_->SetDpi(dpi_);
             FillParent(page, *expressOptions_);
             break;
@@ -222,7 +222,7 @@ void MainWindowView::buildPage(int index) {
 void MainWindowView::buildUnblockingPage(Panel& page) {
     grid_ =
         std::make_unique<GridView>(model_.attachmentGrid, page.handle(), ControlId::AttachmentGrid,
-                                   model_.pages.PageAt(MainWindow::UnblockingTab).caption);
+                                   model_.pages.PageAt(MainWindow::UnblockingTab).caption, boxes_);
     grid_->SetDpi(dpi_);
     grid_->OnContextMenu = [this](POINT screen) { showGridMenu(screen); };
     // The policy's notice, when there is one, stands above the grid; the label is made the
@@ -286,7 +286,7 @@ void MainWindowView::buildIdentityPage(Panel& page) {
     identities_->SetDpi(dpi_);
     identityOptions_ = std::make_unique<CheckListView>(
         model_.identityOptions, page.handle(), ControlId::IdentityOptions,
-        model_.pages.PageAt(MainWindow::IdentitiesTab).caption);
+        model_.pages.PageAt(MainWindow::IdentitiesTab).caption, boxes_);
     identityOptions_->SetDpi(dpi_);
 
     page.OnSize = [this](int width, int height) {

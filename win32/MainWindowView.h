@@ -12,6 +12,7 @@
 #include "win32/GridView.h"
 #include "win32/Panel.h"
 #include "win32/TabView.h"
+#include "win32/ThemedBoxes.h"
 #include "win32/Window.h"
 
 namespace brevolt::win32 {
@@ -79,6 +80,7 @@ class MainWindowView : public Window {
     HWND label_ = nullptr;
     std::unique_ptr<FlatButtonView> save_;
     std::unique_ptr<FlatButtonView> exit_;
+    ThemedBoxes boxes_;  // the lists' check boxes: each look is drawn once for all of them
     std::unique_ptr<TabView> pages_;
     std::unique_ptr<GridView> grid_;
     HWND notice_ = nullptr;  // the policy's notice above the grid, once there was one

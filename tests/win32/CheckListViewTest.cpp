@@ -106,7 +106,7 @@ class CheckListViewTest : public ::testing::Test {
         panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
         panel->SetBounds({0, 0, 680, 360});
         view = std::make_unique<CheckListView>(items, panel->handle(), ControlId::OutlookOptions,
-                                               "Liste");
+                                               "Liste", boxes);
         view->SetBounds({10, 10, 310, 210});
         list = view->control();
         items.OnChanged = [this, binding = items.OnChanged] {
@@ -125,6 +125,7 @@ class CheckListViewTest : public ::testing::Test {
 
     widgets::CheckList items;
     UniqueWindow host;
+    ThemedBoxes boxes;
     std::unique_ptr<Panel> panel;
     std::unique_ptr<CheckListView> view;
     HWND list = nullptr;

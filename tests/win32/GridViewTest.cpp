@@ -165,8 +165,8 @@ class GridViewTest : public ::testing::Test {
         // The parent hands the control's notifications to its view, as the program's panels do.
         panel = std::make_unique<Panel>(host.get(), GetSysColor(COLOR_WINDOW));
         panel->SetBounds({0, 0, 680, 360});
-        view =
-            std::make_unique<GridView>(grid, panel->handle(), ControlId::AttachmentGrid, "Raster");
+        view = std::make_unique<GridView>(grid, panel->handle(), ControlId::AttachmentGrid,
+                                          "Raster", boxes);
         view->SetBounds({0, 0, 660, 300});
         list = view->control();
     }
@@ -189,6 +189,7 @@ class GridViewTest : public ::testing::Test {
     widgets::ColumnGrid grid;
     std::vector<std::pair<int, int>> clicks;
     UniqueWindow host;
+    ThemedBoxes boxes;
     std::unique_ptr<Panel> panel;
     std::unique_ptr<GridView> view;
     HWND list = nullptr;
