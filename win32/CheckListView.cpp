@@ -8,11 +8,6 @@
 #include "base/WideText.h"
 
 namespace brevolt::win32 {
-namespace {
-
-constexpr int kBoxSize = 13;  // a check box at 96 dpi
-
-}  // namespace
 
 CheckListView::CheckListView(widgets::CheckList& model, HWND parent, ControlId id,
                              const std::string& name, ThemedBoxes& boxes)
@@ -68,13 +63,13 @@ void CheckListView::refresh() {
                              reinterpret_cast<LPARAM>(&item));
             }
         } else {
-            // Only the items that changed are redrawn: a page's first showing sets them all.
+            // Only the items that changed are redrawn, not the list: a page's first showing, for
+            // one, loads every item, and most keep what they showed.
             for (int index = 0; index < model_.Count(); ++index) {
                 const ShownItem& was = shown_[index];
-                const ShownItem& now = wanted[index];
+                ShownItem& now = wanted[index];
                 if (now.caption != was.caption) {
-                    std::wstring caption = now.caption;
-                    ListView_SetItemText(handle(), index, 0, caption.data());
+                    ListView_SetItemText(handle(), index, 0, now.caption.data());
                 }
                 if (now.checked != was.checked) {
                     TellTickChanged(handle(), index);
@@ -120,10 +115,10 @@ LRESULT CheckListView::notified(const NMHDR& header, LPARAM lParam) {
     }
     if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
         // A click on the box toggles it, as the list view's own boxes do, a double click twice.
-        const auto& click = *reinterpret_cast<const NMITEMACTIVATE*>(lParam);
-        const RECT box = boxOf(click.iItem);
-        if (click.iItem >= 0 && PtInRect(&box, click.ptAction)) {
-            model_.ToggleByUser(click.iItem);
+        LVHITTESTINFO hit{};
+        hit.pt = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->ptAction;
+        if (ListView_HitTest(handle(), &hit) >= 0 && (hit.flags & LVHT_ONITEMSTATEICON)) {
+            model_.ToggleByUser(hit.iItem);
         }
         return 0;
     }
@@ -214,7 +209,7 @@ RECT CheckListView::boxOf(int index) const {
     int width = 0;
     int height = 0;
     ImageList_GetIconSize(ListView_GetImageList(handle(), LVSIL_STATE), &width, &height);
-    const int size = scaled(kBoxSize);
+    const int size = scaled(kCheckBoxSize);
     const int left = icon.left - width + (width - size) / 2;
     const int top = icon.top + (icon.bottom - icon.top - size) / 2;
     return {left, top, left + size, top + size};

@@ -20,8 +20,6 @@ constexpr int kCellMargin = 12;
 // Room a header needs beside its text for the sort arrow (any column may be sorted); column 0's
 // check box is no wider.
 constexpr int kSortMarkRoom = 20;
-// A check box's side at 96 dots per inch.
-constexpr int kBoxSize = 13;
 
 // An image list of `count` images that draw nothing.
 UniqueImageList BlankImages(int width, int height, int count) {
@@ -445,7 +443,7 @@ RECT GridView::boxOf(int item) const {
     RECT row{};
     ListView_GetItemRect(handle(), item, &row, LVIR_BOUNDS);
     const int cellWidth = ListView_GetColumnWidth(handle(), 0);
-    const int size = scaled(kBoxSize);
+    const int size = scaled(kCheckBoxSize);
     const int left = row.left + (cellWidth - size) / 2;
     const int top = row.top + (row.bottom - row.top - size) / 2;
     return {left, top, left + size, top + size};

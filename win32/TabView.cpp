@@ -82,7 +82,8 @@ void TabView::refresh() {
     }
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         const HWND page = pages_[i]->handle();
-        if (i != active && IsWindowVisible(page)) {
+        // Its own visibility: before the window shows, every page is out of sight.
+        if (i != active && (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0) {
             focusHidden |= focus == page || IsChild(page, focus);
             ShowWindow(page, SW_HIDE);
         }

@@ -154,6 +154,30 @@ TEST_F(MainWindowViewTest, PagesOutOfSightAreBuiltWhenTheyShowOrOnceTheWindowIsU
     EXPECT_GT(bounds.right - bounds.left, 100) << "laid out in its page, though out of sight";
 }
 
+// The page turned to comes on top of the one it replaces, which thus exposes nothing as it goes:
+// beneath the pages, the tab control repaints its tabs alone.
+TEST_F(MainWindowViewTest, TurningAPageRepaintsTheTabsAloneBeneathThePages) {
+    const HWND tabs = FindChild(view->handle(), WC_TABCONTROLW);
+    ASSERT_NE(tabs, nullptr);
+    int shownPages = 0;  // made before the window showed, the others went out of sight all the same
+    for (HWND page = GetWindow(GetParent(tabs), GW_CHILD); page != nullptr;
+         page = GetWindow(page, GW_HWNDNEXT)) {
+        shownPages += page != tabs && (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    EXPECT_EQ(shownPages, 1);
+    HandlePendingMessages();
+    frm->pages.SelectNextTabByUser(true);
+    ASSERT_EQ(frm->pages.ActivePageIndex(), MainWindow::OptionsTab);
+    RECT page{};
+    GetClientRect(tabs, &page);
+    TabCtrl_AdjustRect(tabs, FALSE, &page);
+    InflateRect(&page, -4, -4);  // a chosen tab reaches over the page's border
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(tabs, &update, FALSE)) << "the tabs show the new choice";
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &update, &page)) << "nothing of the page's area";
+}
+
 // A policy's notice stands above the grid, whole, and in the status bar; without one the grid
 // has the page again.
 TEST_F(MainWindowViewTest, APolicyNoticeStandsAboveTheGridAndInTheStatusBar) {
