@@ -179,77 +179,65 @@ TEST_F(CheckListViewTest, TheUserTogglesEnabledItemsOnly) {
     }
 }
 
-// Paints the list into a bitmap and tells whether an item shows a colour.
-bool ShowsColour(HWND list, int item, COLORREF colour) {
-    RECT client{};
-    GetClientRect(list, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, bitmap.get());
-    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    GdiFlush();
-    SelectObject(dc, previous);
-    DeleteDC(dc);
+// The list painted into a bitmap: its client area's pixels, top row first, as 0xRRGGBB.
+struct ListPixels {
+    explicit ListPixels(HWND list) {
+        RECT client{};
+        GetClientRect(list, &client);
+        width = client.right;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = client.right;
+        info.bmiHeader.biHeight = -client.bottom;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ previous = SelectObject(dc, bitmap.get());
+        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+        GdiFlush();
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        pixels = static_cast<const std::uint32_t*>(bits);
+    }
 
-    RECT label{};
-    ListView_GetItemRect(list, item, &label, LVIR_LABEL);
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    const std::uint32_t wanted =
-        (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    for (int y = label.top; y < label.bottom; ++y) {
-        for (int x = label.left; x < label.right && x < client.right; ++x) {
-            if ((pixels[y * client.right + x] & 0xFFFFFF) == wanted) {
-                return true;
+    // How many pixels inside `area` have (or, with `same` false, do not have) the colour.
+    int Count(const RECT& area, COLORREF colour, bool same = true) const {
+        const std::uint32_t wanted =
+            (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        int found = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = std::max<int>(area.left, 0); x < area.right && x < width; ++x) {
+                found += ((pixels[y * width + x] & 0xFFFFFF) == wanted) == same;
             }
         }
+        return found;
     }
-    return false;
+
+    UniqueBitmap bitmap;
+    const std::uint32_t* pixels = nullptr;
+    int width = 0;
+};
+
+// Whether an item's text shows a colour.
+bool ShowsColour(HWND list, int item, COLORREF colour) {
+    RECT label{};
+    ListView_GetItemRect(list, item, &label, LVIR_LABEL);
+    return ListPixels(list).Count(label, colour) > 0;
 }
 
-// The pixels drawn in the place of an item's state image, on a list painted into a bitmap.
+// The pixels drawn in the place of an item's state image.
 int BoxInk(HWND list, int item) {
-    RECT client{};
-    GetClientRect(list, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, bitmap.get());
-    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    GdiFlush();
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-
     RECT icon{};
     ListView_GetItemRect(list, item, &icon, LVIR_ICON);
     int width = 0;
     int height = 0;
     ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_STATE), &width, &height);
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    const COLORREF window = GetSysColor(COLOR_WINDOW);
-    const std::uint32_t plain =
-        (GetRValue(window) << 16) | (GetGValue(window) << 8) | GetBValue(window);
-    int ink = 0;
-    for (int y = icon.top; y < icon.bottom; ++y) {
-        for (int x = std::max<int>(icon.left - width, 0); x < icon.left; ++x) {
-            ink += (pixels[y * client.right + x] & 0xFFFFFF) != plain;
-        }
-    }
-    return ink;
+    const RECT state{icon.left - width, icon.top, icon.left, icon.bottom};
+    return ListPixels(list).Count(state, GetSysColor(COLOR_WINDOW), false);
 }
 
 TEST_F(CheckListViewTest, EachItemShowsItsBoxTickedAsTheModelSays) {
