@@ -29,6 +29,7 @@ AboutView::AboutView(AboutDialog& model, HWND owner) : model_(model), owner_(own
     buttons_ = std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE));
     close_ = std::make_unique<FlatButtonView>(model_.closeButton, buttons_->handle(), kButtonColour,
                                               ControlId::AboutClose);
+    close_->MakeToolTip();
     buttons_->OnSize = [this](int width, int /*height*/) {
         const HWND window = handle();
         MoveWindow(close_->handle(), width - Scale(window, 97), Scale(window, 11),

@@ -14,8 +14,15 @@ FlatButtonView::FlatButtonView(widgets::FlatButton& model, HWND parent, COLORREF
                           0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
           id, true);
     makeFonts();
+}
 
+void FlatButtonView::MakeToolTip() {
+    if (hasToolTip_) {
+        return;
+    }
+    hasToolTip_ = true;
     // The tooltip belongs to the button's parent and goes with it.
+    const HWND parent = GetParent(handle());
     const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
                                          parent, nullptr, GetModuleHandleW(nullptr), nullptr);

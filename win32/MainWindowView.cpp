@@ -82,6 +82,16 @@ void MainWindowView::createStatusBar() {
                                  0, 0, 0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SetControlId(statusBar_, ControlId::StatusBar);
     SetFont(statusBar_, font_);
+    bind(model_.statusChanges.OnChanged, [this] { layoutStatusBar(); });
+    bind(model_.statusNotice.OnChanged, [this] { layoutStatusBar(); });
+}
+
+void MainWindowView::makeToolTips() {
+    if (statusTip_ != nullptr) {
+        return;
+    }
+    save_->MakeToolTip();
+    exit_->MakeToolTip();
     // The notice's part, cut to its width, says the whole of it as a tool tip.
     statusTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, handle(),
@@ -92,8 +102,7 @@ void MainWindowView::createStatusBar() {
     tool.hwnd = statusBar_;
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(statusTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    bind(model_.statusChanges.OnChanged, [this] { layoutStatusBar(); });
-    bind(model_.statusNotice.OnChanged, [this] { layoutStatusBar(); });
+    fitStatusTip();
 }
 
 void MainWindowView::layoutStatusBar() {
@@ -126,12 +135,20 @@ void MainWindowView::layoutStatusBar() {
     SelectObject(dc.get(), old);
     shown.resize(wcslen(shown.c_str()));
     SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(shown.c_str()));
+    fitStatusTip();
+}
+
+void MainWindowView::fitStatusTip() {
+    if (statusTip_ == nullptr) {
+        return;
+    }
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = statusBar_;
-    tool.rect = part;
+    SendMessageW(statusBar_, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&tool.rect));
     SendMessageW(statusTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-    tool.lpszText = const_cast<wchar_t*>(notice.c_str());
+    std::wstring notice = text::Widen(model_.statusNotice.Text());
+    tool.lpszText = notice.data();
     SendMessageW(statusTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -179,11 +196,11 @@ void MainWindowView::createPages() {
     pages_ = std::make_unique<TabView>(model_.pages, handle());
     pages_->SetDpi(dpi_);
     pages_->BeforePageShows = [this](int index) { buildPage(index); };
-    // Only the page in sight is built before the window shows; the others are built as soon as
-    // the window is up, before any input is read (posted messages come first), or earlier
-    // when one of them is shown.
+    // Only the page in sight is built before the window shows; the others and the tooltips (each
+    // a window of its own) are built as soon as the window is up, before any input is read
+    // (posted messages come first), or a page earlier when it is shown.
     buildPage(model_.pages.ActivePageIndex());
-    PostMessageW(handle(), kBuildPagesMessage, 0, 0);
+    PostMessageW(handle(), kFinishBuildingMessage, 0, 0);
 }
 
 void MainWindowView::buildPage(int index) {
@@ -416,7 +433,8 @@ LRESULT MainWindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_SIZE:
             layout();
             return 0;
-        case kBuildPagesMessage:
+        case kFinishBuildingMessage:
+            makeToolTips();
             for (int index = 0; index < static_cast<int>(built_.size()); ++index) {
                 buildPage(index);
             }

@@ -42,8 +42,9 @@ class MainWindowView : public Window {
     static constexpr UINT kSaveCommand = 90;
     static constexpr UINT kNextPageCommand = 91;
     static constexpr UINT kPreviousPageCommand = 92;
-    // Posted to itself: builds the pages not yet in sight.
-    static constexpr UINT kBuildPagesMessage = WM_APP + 1;
+    // Posted to itself: builds what is not in sight at the first paint, the other pages and the
+    // tooltips.
+    static constexpr UINT kFinishBuildingMessage = WM_APP + 1;
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,6 +54,9 @@ class MainWindowView : public Window {
     void createHeader();
     void createStatusBar();
     void layoutStatusBar();
+    void makeToolTips();
+    // The status tip over the notice's part, saying the whole notice.
+    void fitStatusTip();
     // Fonts, sizes and layout at the new scale, in the rectangle the system suggests.
     void dpiChanged(UINT dpi, const RECT& suggested);
     int scaled(int pixels) const { return ScaleTo(pixels, dpi_); }
@@ -90,7 +94,7 @@ class MainWindowView : public Window {
     std::unique_ptr<CheckListView> identityOptions_;
     std::unique_ptr<CheckListView> expressOptions_;
     HWND statusBar_ = nullptr;
-    HWND statusTip_ = nullptr;  // goes with the window
+    HWND statusTip_ = nullptr;  // goes with the window; made after the first paint
     std::vector<widgets::MenuItem*> commands_;
     std::array<bool, 4> built_{};  // which pages have their controls
     HWND focus_ = nullptr;         // the control that had the focus when the window was left

@@ -154,6 +154,62 @@ TEST_F(MainWindowViewTest, PagesOutOfSightAreBuiltWhenTheyShowOrOnceTheWindowIsU
     EXPECT_GT(bounds.right - bounds.left, 100) << "laid out in its page, though out of sight";
 }
 
+// What a tooltip of the window says, each tool's text, over all of them.
+std::vector<std::wstring> ToolTipTexts(HWND window) {
+    struct Search {
+        HWND owner;
+        std::vector<std::wstring> texts;
+    } search{window, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM parameter) {
+            auto& found = *reinterpret_cast<Search*>(parameter);
+            wchar_t name[64] = {};
+            GetClassNameW(candidate, name, 64);
+            if (std::wstring(name) != TOOLTIPS_CLASSW ||
+                GetWindow(candidate, GW_OWNER) != found.owner) {
+                return TRUE;
+            }
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            for (WPARAM index = 0; SendMessageW(candidate, TTM_ENUMTOOLSW, index,
+                                                reinterpret_cast<LPARAM>(&tool)) != FALSE;
+                 ++index) {
+                std::vector<wchar_t> text(1024);
+                tool.lpszText = text.data();
+                SendMessageW(candidate, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+                found.texts.emplace_back(text.data());
+                tool.lpszText = nullptr;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.texts;
+}
+
+// The tooltips, each a window of its own, are made once the window is up; they say the buttons'
+// hints and the whole of the notice that the status bar cuts.
+TEST_F(MainWindowViewTest, TheToolTipsComeOnceTheWindowIsUp) {
+    const std::string policies = "Software\\Policies\\Microsoft\\Office\\11.0\\Outlook\\Security";
+    sandbox.PutDword(registry::Hive::CurrentUser, policies, "DisallowAttachmentCustomization", 1);
+    frm->SwitchVersion("11.0");
+    view.reset();
+    view = std::make_unique<MainWindowView>(*frm);
+    ShowWindow(view->handle(), SW_SHOWNORMAL);
+    UpdateWindow(view->handle());
+    EXPECT_TRUE(ToolTipTexts(view->handle()).empty()) << "none before the first paint";
+
+    HandlePendingMessages();
+    const auto texts = ToolTipTexts(view->handle());
+    const auto says = [&texts](const std::string& text) {
+        return std::find(texts.begin(), texts.end(), text::Widen(text)) != texts.end();
+    };
+    EXPECT_TRUE(says(frm->saveButton.Hint()));
+    EXPECT_TRUE(says(frm->exitButton.Hint()));
+    ASSERT_FALSE(frm->policyNotice.Text().empty());
+    EXPECT_TRUE(says(frm->statusNotice.Text())) << "the whole notice";
+}
+
 // The page turned to comes on top of the one it replaces, which thus exposes nothing as it goes:
 // beneath the pages, the tab control repaints its tabs alone.
 TEST_F(MainWindowViewTest, TurningAPageRepaintsTheTabsAloneBeneathThePages) {
