@@ -24,16 +24,18 @@ bool IsOutlookInstalledOnMachine(const std::string& key) {
     // ClickToRun\REGISTRY\MACHINE, which holds a Wow6432Node of its own for 32-bit Office.
     const std::string below = "Microsoft\\Office\\" + key + "\\Outlook\\InstallRoot";
     const std::string clickToRun =
-        "Software\\Microsoft\\Office\\ClickToRun\\REGISTRY\\MACHINE\\Software\\";
-    const std::string paths[] = {"Software\\" + below, clickToRun + below,
-                                 clickToRun + "Wow6432Node\\" + below};
+        "Software\\Microsoft\\Office\\ClickToRun\\REGISTRY\\MACHINE\\Software";
     registry::Registry reg;
     for (const auto hive : {registry::Hive::LocalMachine64, registry::Hive::LocalMachine}) {
         reg.SetRoot(hive);
-        for (const auto& path : paths) {
-            if (reg.PathExists(path)) {
-                return true;
-            }
+        if (reg.PathExists("Software\\" + below)) {
+            return true;
+        }
+        // Most machines have no Click-to-Run tree: one look spares the two paths within it.
+        if (reg.PathExists(clickToRun) &&
+            (reg.PathExists(clickToRun + "\\" + below) ||
+             reg.PathExists(clickToRun + "\\Wow6432Node\\" + below))) {
+            return true;
         }
     }
     return false;
