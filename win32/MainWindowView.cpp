@@ -43,9 +43,10 @@ RECT FittedWindowBounds(const RECT& workArea, int width, int height) {
 }
 
 MainWindowView::MainWindowView(MainWindow& model) : model_(model) {
+    // With its menu from the start: a menu set later makes the frame anew.
     create(L"MainWindow", text::Widen(model_.Caption()).c_str(),
            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight,
-           nullptr);
+           nullptr, buildMenu(model_.mainMenu, false));
     // The size at the scale of the monitor the window opens on, within that monitor's work area.
     dpi_ = WindowDpi(handle());
     MONITORINFO monitor{};
@@ -56,7 +57,6 @@ MainWindowView::MainWindowView(MainWindow& model) : model_(model) {
                  bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
     makeFonts();
 
-    SetMenu(handle(), buildMenu(model_.mainMenu, false));
     ACCEL keys[] = {
         {FVIRTKEY | FCONTROL, 'S', kSaveCommand},
         {FVIRTKEY | FCONTROL, VK_TAB, kNextPageCommand},

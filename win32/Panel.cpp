@@ -4,9 +4,10 @@
 
 namespace brevolt::win32 {
 
-Panel::Panel(HWND parent, COLORREF background) : background_(background) {
+Panel::Panel(HWND parent, COLORREF background, bool hidden) : background_(background) {
     // A control parent: the keyboard's tab order goes through the controls on it.
-    create(L"BrevoltPanel", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+    create(L"BrevoltPanel", L"",
+           WS_CHILD | (hidden ? 0 : WS_VISIBLE) | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
            WS_EX_CONTROLPARENT, 0, 0, 0, 0, parent);
 }
 

@@ -7,10 +7,10 @@
 namespace brevolt::win32 {
 
 // A plain child window that holds other controls: its owner lays them out when it is resized,
-// and may paint on it.
+// and may paint on it. It shows from the start unless made hidden.
 class Panel : public Window {
   public:
-    Panel(HWND parent, COLORREF background);
+    Panel(HWND parent, COLORREF background, bool hidden = false);
     ~Panel() override { destroy(); }
 
     std::function<void(int width, int height)> OnSize;

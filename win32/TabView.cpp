@@ -19,12 +19,9 @@ TabView::TabView(widgets::PageControl& model, HWND parent) : model_(model) {
     SetWindowLongPtrW(tabs_, GWLP_ID, static_cast<LONG_PTR>(ControlId::Tabs));
     font_ = CreateUiFont(handle(), L"Tahoma", -11, false);
     SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    for (int i = 0; i < model_.Count(); ++i) {
-        pages_.push_back(std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE)));
-        // Above the tab control, which would otherwise paint over them.
-        SetWindowPos(pages_.back()->handle(), HWND_TOP, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    // A page's panel is made when it is first asked for: each window costs time before the
+    // main window shows, and only one page is in sight then.
+    pages_.resize(model_.Count());
     bind(model_.OnChanged, [this] { refresh(); });
     refresh();
 }
@@ -35,9 +32,21 @@ void TabView::SetDpi(UINT dpi) {
     layout();
 }
 
+Panel& TabView::Page(int index) {
+    auto& page = pages_.at(index);
+    if (page == nullptr) {
+        page = std::make_unique<Panel>(handle(), GetSysColor(COLOR_BTNFACE), true);
+        // Above the tab control, which would otherwise paint over it.
+        const RECT bounds = pageBounds();
+        SetWindowPos(page->handle(), HWND_TOP, bounds.left, bounds.top, bounds.right - bounds.left,
+                     bounds.bottom - bounds.top, SWP_NOACTIVATE);
+    }
+    return *page;
+}
+
 HWND TabView::FirstControlOfActivePage() const {
     const int active = model_.ActivePageIndex();
-    if (active < 0 || active >= static_cast<int>(pages_.size())) {
+    if (active < 0 || active >= static_cast<int>(pages_.size()) || pages_[active] == nullptr) {
         return tabs_;
     }
     const HWND page = pages_[active]->handle();
@@ -77,13 +86,16 @@ void TabView::refresh() {
         }
         // On top of the page it replaces, so that page goes without exposing anything: only the
         // new page paints, not the tab control beneath.
-        SetWindowPos(pages_[active]->handle(), HWND_TOP, 0, 0, 0, 0,
+        SetWindowPos(Page(active).handle(), HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
+        if (i == active || pages_[i] == nullptr) {
+            continue;
+        }
         const HWND page = pages_[i]->handle();
         // Its own visibility: before the window shows, every page is out of sight.
-        if (i != active && (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0) {
+        if ((GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0) {
             focusHidden |= focus == page || IsChild(page, focus);
             ShowWindow(page, SW_HIDE);
         }
@@ -100,12 +112,20 @@ void TabView::layout() {
     RECT client;
     GetClientRect(handle(), &client);
     MoveWindow(tabs_, 0, 0, client.right, client.bottom, TRUE);
-    RECT display = client;
-    TabCtrl_AdjustRect(tabs_, FALSE, &display);
+    const RECT bounds = pageBounds();
     for (const auto& page : pages_) {
-        MoveWindow(page->handle(), display.left, display.top, display.right - display.left,
-                   display.bottom - display.top, TRUE);
+        if (page != nullptr) {
+            MoveWindow(page->handle(), bounds.left, bounds.top, bounds.right - bounds.left,
+                       bounds.bottom - bounds.top, TRUE);
+        }
     }
+}
+
+RECT TabView::pageBounds() const {
+    RECT bounds;
+    GetClientRect(handle(), &bounds);
+    TabCtrl_AdjustRect(tabs_, FALSE, &bounds);
+    return bounds;
 }
 
 LRESULT TabView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -18,8 +18,9 @@ class TabView : public Window {
     TabView(widgets::PageControl& model, HWND parent);
     ~TabView() override { destroy(); }
 
-    // The panel of a page, to put the page's controls on.
-    Panel& Page(int index) { return *pages_.at(index); }
+    // The panel of a page, to put the page's controls on; made at the first call, out of sight
+    // unless the page is active.
+    Panel& Page(int index);
     HWND control() const { return tabs_; }
     // Where the keyboard starts on the active page: its first control in the tab order, or the
     // tabs when no page is active.
@@ -36,12 +37,14 @@ class TabView : public Window {
   private:
     void refresh();
     void layout();
+    // Where the pages lie, in the tab view's client area.
+    RECT pageBounds() const;
 
     widgets::PageControl& model_;
     HWND tabs_ = nullptr;
     UniqueFont font_;
-    std::vector<std::unique_ptr<Panel>> pages_;
-    std::vector<int> tabPages_;  // the page shown by each tab
+    std::vector<std::unique_ptr<Panel>> pages_;  // none until first asked for
+    std::vector<int> tabPages_;                  // the page shown by each tab
 };
 
 }  // namespace brevolt::win32

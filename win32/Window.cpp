@@ -4,7 +4,7 @@
 
 namespace brevolt::win32 {
 void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
-                    int x, int y, int width, int height, HWND parent) {
+                    int x, int y, int width, int height, HWND parent, HMENU menu) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -19,8 +19,11 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
         RegisterClassExW(&windowClass);
     }
     // WM_NCCREATE takes ownership of the new window.
-    CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
-                    instance, this);
+    if (CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu,
+                        instance, this) == nullptr &&
+        menu != nullptr) {
+        DestroyMenu(menu);  // a window takes its menu along only once it exists
+    }
 }
 
 void Window::destroy() {

@@ -34,9 +34,10 @@ class Window {
     }
 
   protected:
-    // Registers the class once and creates the window with this object behind it.
+    // Registers the class once and creates the window with this object behind it; a top-level
+    // window may get its menu bar.
     void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x,
-                int y, int width, int height, HWND parent);
+                int y, int width, int height, HWND parent, HMENU menu = nullptr);
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Binds the view to a hook of its model until destroy().
     template <typename... Args>
