@@ -67,6 +67,12 @@ MainWindowView::MainWindowView(MainWindow& model) : model_(model) {
     createPages();
     createStatusBar();
     layout();
+    // Only the page in sight is built before the window shows, into its laid-out place, so that
+    // its controls are sized once. The others and the tooltips (each a window of its own) are
+    // built as soon as the window is up, before any input is read (posted messages come first),
+    // or a page earlier when it is shown.
+    buildPage(model_.pages.ActivePageIndex());
+    PostMessageW(handle(), kFinishBuildingMessage, 0, 0);
     // The focus shows from the start, as in a dialog reached by the keyboard.
     SendMessageW(handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
@@ -196,11 +202,6 @@ void MainWindowView::createPages() {
     pages_ = std::make_unique<TabView>(model_.pages, handle());
     pages_->SetDpi(dpi_);
     pages_->BeforePageShows = [this](int index) { buildPage(index); };
-    // Only the page in sight is built before the window shows; the others and the tooltips (each
-    // a window of its own) are built as soon as the window is up, before any input is read
-    // (posted messages come first), or a page earlier when it is shown.
-    buildPage(model_.pages.ActivePageIndex());
-    PostMessageW(handle(), kFinishBuildingMessage, 0, 0);
 }
 
 void MainWindowView::buildPage(int index) {
