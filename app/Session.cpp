@@ -24,9 +24,10 @@ void PrepareSession(Session& session, const std::string& executablePath) {
     session.savedVersion =
         session.settingsFile->ReadSetting(kSettingsSection, kLastVersionSetting, "");
     session.installed.clear();
+    const bool clickToRun = versions::HasClickToRunTree();  // one look for all versions
     for (const auto& row : versions::OutlookVersions) {
         session.installed.push_back(versions::IsOutlookInstalled(row.key) ||
-                                    versions::IsOutlookInstalledOnMachine(row.key));
+                                    versions::IsOutlookInstalledOnMachine(row.key, clickToRun));
     }
 }
 

@@ -7,6 +7,10 @@ namespace brevolt::versions {
 namespace {
 
 const std::string kWriteTestKey = OfficeKeyPath("0.0");
+const std::string kClickToRunTree =
+    "Software\\Microsoft\\Office\\ClickToRun\\REGISTRY\\MACHINE\\Software";
+constexpr registry::Hive kMachineViews[] = {registry::Hive::LocalMachine64,
+                                            registry::Hive::LocalMachine};
 
 }  // namespace
 
@@ -17,24 +21,29 @@ bool IsOutlookInstalled(const std::string& key) {
     return installed;
 }
 
-bool IsOutlookInstalledOnMachine(const std::string& key) {
+bool HasClickToRunTree() {
+    registry::Registry reg;
+    for (const auto hive : kMachineViews) {
+        reg.SetRoot(hive);
+        if (reg.PathExists(kClickToRunTree)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsOutlookInstalledOnMachine(const std::string& key, bool lookInClickToRun) {
     // Where Office's installers record Outlook's folder: an MSI installation in the registry view
     // of Office's bitness (32-bit Office on 64-bit Windows under Wow6432Node, which is what the
     // 32-bit view shows); a Click-to-Run installation in its own virtual registry below
     // ClickToRun\REGISTRY\MACHINE, which holds a Wow6432Node of its own for 32-bit Office.
     const std::string below = "Microsoft\\Office\\" + key + "\\Outlook\\InstallRoot";
-    const std::string clickToRun =
-        "Software\\Microsoft\\Office\\ClickToRun\\REGISTRY\\MACHINE\\Software";
     registry::Registry reg;
-    for (const auto hive : {registry::Hive::LocalMachine64, registry::Hive::LocalMachine}) {
+    for (const auto hive : kMachineViews) {
         reg.SetRoot(hive);
-        if (reg.PathExists("Software\\" + below)) {
-            return true;
-        }
-        // Most machines have no Click-to-Run tree: one look spares the two paths within it.
-        if (reg.PathExists(clickToRun) &&
-            (reg.PathExists(clickToRun + "\\" + below) ||
-             reg.PathExists(clickToRun + "\\Wow6432Node\\" + below))) {
+        if (reg.PathExists("Software\\" + below) ||
+            (lookInClickToRun && (reg.PathExists(kClickToRunTree + "\\" + below) ||
+                                  reg.PathExists(kClickToRunTree + "\\Wow6432Node\\" + below)))) {
             return true;
         }
     }

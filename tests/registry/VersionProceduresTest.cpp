@@ -50,6 +50,14 @@ TEST_F(VersionProcedures, AnInstallationIsFoundByItsInstallRootAndOnlyRead) {
     for (const auto hive : {Hive::LocalMachine, Hive::LocalMachine64}) {
         EXPECT_FALSE(sandbox.Exists(hive, "Software\\Microsoft\\Office\\9.0")) << "nothing created";
     }
+    EXPECT_TRUE(versions::HasClickToRunTree());
+    EXPECT_FALSE(versions::IsOutlookInstalledOnMachine("14.0", false)) << "not looked for there";
+    EXPECT_TRUE(versions::IsOutlookInstalledOnMachine("16.0", false));
+}
+
+TEST_F(VersionProcedures, WithoutAClickToRunTreeThereIsNoneToLookIn) {
+    sandbox.MakeKey(Hive::LocalMachine64, "Software\\Microsoft\\Office\\ClickToRun");
+    EXPECT_FALSE(versions::HasClickToRunTree());
 }
 
 TEST_F(VersionProcedures, TheWriteTestLeavesNoOfficeKeyBehind) {
