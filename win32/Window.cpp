@@ -15,7 +15,7 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = className;
-        if (parent == nullptr || (style & WS_CHILD) == 0) {
+        if ((style & WS_CHILD) == 0) {
             windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));  // a child shows none
         }
         RegisterClassExW(&windowClass);
