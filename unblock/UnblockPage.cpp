@@ -1,6 +1,7 @@
 #include "unblock/UnblockPage.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/UpperCase.h"
 #include "registry/AllOrNothing.h"
@@ -77,6 +78,20 @@ void UnblockPage::SetUpExtGrid() {
     // rather than push the rating and the policy out of sight.
     grid_.SetFillColumn(kDescriptionColumn);
     grid_.SetColumnMaxWidth(kExtensionColumn, 130);
+    // The type and rating columns are as wide for every version's catalogue: they stay put, and
+    // the list need not be redrawn whole, when the version changes.
+    std::vector<std::string> types;
+    for (const auto catalogue :
+         {versions::BlockedTypes::Outlook2000To2003, versions::BlockedTypes::Outlook2007To2013,
+          versions::BlockedTypes::Outlook2016On}) {
+        for (const auto& type : BlockedTypesOf(catalogue)) {
+            types.push_back(type.extension);
+        }
+    }
+    std::sort(types.begin(), types.end());
+    types.erase(std::unique(types.begin(), types.end()), types.end());
+    grid_.SetColumnFitTexts(kExtensionColumn, std::move(types));
+    grid_.SetColumnFitTexts(kRatingColumn, {texts_.ratings.begin(), texts_.ratings.end()});
     grid_.SetColumnAlignment(kCheckColumn, widgets::Alignment::Centre);
     grid_.EnableSorting(kCheckColumn);
     grid_.SetColumnComparison(kExtensionColumn, [](const auto& a, const auto& b) {

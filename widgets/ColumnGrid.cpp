@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "base/Unicode.h"
 
@@ -31,6 +32,7 @@ void ColumnGrid::Reset(int columns, int rows) {
     widths_.assign(columns, 64);
     fitted_.assign(columns, false);
     maxWidths_.assign(columns, 0);
+    fitTexts_.assign(columns, {});
     fillColumn_ = -1;
     alignments_.assign(columns, Alignment::Left);
     readOnly_.assign(columns, false);
@@ -119,6 +121,10 @@ void ColumnGrid::FitColumnToContent(int col) {
             widest = std::max(widest, measure_(CellText(col, row), false));
         }
     }
+    for (auto text = fitTexts_.at(col).begin(); text != fitTexts_[col].end() && widest < most;
+         ++text) {
+        widest = std::max(widest, measure_(*text, false));
+    }
     widest = std::min(widest, most);
     SetColumnWidth(col, std::max(widest, measure_(HeaderText(col), true)));
     fitted_[col] = true;
@@ -126,6 +132,10 @@ void ColumnGrid::FitColumnToContent(int col) {
 
 void ColumnGrid::SetColumnMaxWidth(int col, int width) {
     maxWidths_.at(col) = width;
+}
+
+void ColumnGrid::SetColumnFitTexts(int col, std::vector<std::string> texts) {
+    fitTexts_.at(col) = std::move(texts);
 }
 
 void ColumnGrid::SetFillColumn(int col) {

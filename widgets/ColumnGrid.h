@@ -73,6 +73,9 @@ class ColumnGrid : public ChangeNotifier {
     void FitColumnToContent(int col);
     // The widest a fit makes the column; 0: no limit.
     void SetColumnMaxWidth(int col, int width);
+    // Texts a fit makes room for besides the column's cells: those of other contents the grid
+    // shows in turn, so that the column keeps its width when the content changes.
+    void SetColumnFitTexts(int col, std::vector<std::string> texts);
     // The column that takes the width the others leave (its own width is its least); -1: none.
     int FillColumn() const { return fillColumn_; }
     void SetFillColumn(int col);
@@ -108,6 +111,7 @@ class ColumnGrid : public ChangeNotifier {
     std::vector<int> widths_;
     std::vector<bool> fitted_;
     std::vector<int> maxWidths_;
+    std::vector<std::vector<std::string>> fitTexts_;
     int fillColumn_ = -1;
     std::vector<Alignment> alignments_;
     std::vector<bool> readOnly_;

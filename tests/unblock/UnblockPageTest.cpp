@@ -291,6 +291,18 @@ TEST_F(UnblockPageTest, EachVersionShowsItsOwnCatalogueAndRatings) {
         << "the catalogue of 2000 to 2003 keeps its ratings";
 }
 
+// The type and rating columns are as wide for every catalogue: they do not jump when the user
+// switches versions.
+TEST_F(UnblockPageTest, TheColumnsKeepTheirWidthsAcrossCatalogues) {
+    std::vector<std::vector<int>> widths;
+    for (const char* version : {"11.0", "14.0", "16.0"}) {
+        Switch(version);
+        widths.push_back({grid.ColumnWidth(1), grid.ColumnWidth(3)});
+    }
+    EXPECT_EQ(widths[0], widths[1]);
+    EXPECT_EQ(widths[0], widths[2]);
+}
+
 // A type only the policy names gets a row, unticked, so that the user learns what it does.
 TEST_F(UnblockPageTest, ATypeOnlyThePolicyNamesGetsAMarkedRow) {
     unblock::AttachmentPolicy policy;

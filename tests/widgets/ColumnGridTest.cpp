@@ -150,6 +150,22 @@ TEST_F(ColumnGridTest, FittingMeasuresEveryCellHeaderIncluded) {
     }
 }
 
+// Texts of other contents count as cells for the fit, up to the column's maximum; the next
+// content starts the grid anew and forgets them.
+TEST_F(ColumnGridTest, AFitMakesRoomForTheTextsOfOtherContents) {
+    grid.SetMeasure([](const std::string& text, bool) { return static_cast<int>(text.size()); });
+    grid.SetColumnFitTexts(1, {"x", "wwwwwwwwwwww"});
+    grid.FitColumnToContent(1);
+    EXPECT_EQ(grid.ColumnWidth(1), 12);
+    grid.SetColumnMaxWidth(1, 9);
+    grid.FitColumnToContent(1);
+    EXPECT_EQ(grid.ColumnWidth(1), 9);
+    grid.Reset(2, 1);
+    grid.SetCellText(1, 0, "bb");
+    grid.FitColumnToContent(1);
+    EXPECT_EQ(grid.ColumnWidth(1), 2);
+}
+
 // A grid filled before its view came measures again with the view's fonts, so that a fit gives
 // the same widths whether it ran before the view or after.
 TEST_F(ColumnGridTest, ANewMeasureFitsTheFittedColumnsAgain) {
