@@ -111,12 +111,11 @@ void TabView::refresh() {
 void TabView::layout() {
     RECT client;
     GetClientRect(handle(), &client);
-    MoveWindow(tabs_, 0, 0, client.right, client.bottom, TRUE);
+    MoveChild(tabs_, client);
     const RECT bounds = pageBounds();
     for (const auto& page : pages_) {
         if (page != nullptr) {
-            MoveWindow(page->handle(), bounds.left, bounds.top, bounds.right - bounds.left,
-                       bounds.bottom - bounds.top, TRUE);
+            MoveChild(page->handle(), bounds);
         }
     }
 }

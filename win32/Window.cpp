@@ -28,6 +28,16 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
     }
 }
 
+void MoveChild(HWND child, const RECT& bounds) {
+    RECT now{};
+    GetWindowRect(child, &now);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&now), 2);
+    if (!EqualRect(&now, &bounds)) {
+        MoveWindow(child, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, TRUE);
+    }
+}
+
 void Window::destroy() {
     bindings_.clear();
     if (window_) {

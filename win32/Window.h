@@ -12,6 +12,10 @@
 
 namespace brevolt::win32 {
 
+// Moves and sizes a child window within its parent's client area, unless it is there already: a
+// move in place still sends its messages and, under Wine, goes to its server.
+void MoveChild(HWND child, const RECT& bounds);
+
 // Base of the program's window classes: the window procedure finds the object through the
 // pointer stored at WM_NCCREATE, hands the notifications of system controls to their views,
 // and no exception ever crosses back into Win32.
