@@ -81,10 +81,8 @@ void UnblockPage::SetUpExtGrid() {
     // The type and rating columns are as wide for every version's catalogue: they stay put, and
     // the list need not be redrawn whole, when the version changes.
     std::vector<std::string> types;
-    for (const auto catalogue :
-         {versions::BlockedTypes::Outlook2000To2003, versions::BlockedTypes::Outlook2007To2013,
-          versions::BlockedTypes::Outlook2016On}) {
-        for (const auto& type : BlockedTypesOf(catalogue)) {
+    for (const auto& version : versions::OutlookVersions) {
+        for (const auto& type : BlockedTypesOf(version.blockedTypes)) {
             types.push_back(type.extension);
         }
     }

@@ -121,9 +121,11 @@ void ColumnGrid::FitColumnToContent(int col) {
             widest = std::max(widest, measure_(CellText(col, row), false));
         }
     }
-    for (auto text = fitTexts_.at(col).begin(); text != fitTexts_[col].end() && widest < most;
-         ++text) {
-        widest = std::max(widest, measure_(*text, false));
+    for (const auto& text : fitTexts_.at(col)) {
+        if (widest >= most) {
+            break;
+        }
+        widest = std::max(widest, measure_(text, false));
     }
     widest = std::min(widest, most);
     SetColumnWidth(col, std::max(widest, measure_(HeaderText(col), true)));
