@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/WideText.h"
+#include "win32/HeldDrawing.h"
 
 namespace brevolt::win32 {
 
@@ -64,15 +65,7 @@ void TabView::refresh() {
     // Tabs are made anew only when others show: a change of the active page alone keeps them.
     const bool newTabs = visible != tabPages_;
     if (newTabs) {
-        TabCtrl_DeleteAllItems(tabs_);
-        tabPages_ = std::move(visible);
-        for (std::size_t tab = 0; tab < tabPages_.size(); ++tab) {
-            std::wstring caption = text::Widen(model_.PageAt(tabPages_[tab]).caption);
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = caption.data();
-            SendMessageW(tabs_, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
-        }
+        remakeTabs(std::move(visible));
     }
     const auto activeTab = std::find(tabPages_.begin(), tabPages_.end(), model_.ActivePageIndex());
     TabCtrl_SetCurSel(tabs_, activeTab == tabPages_.end() ? -1 : activeTab - tabPages_.begin());
@@ -103,8 +96,35 @@ void TabView::refresh() {
     if (focusHidden) {
         SetFocus(FirstControlOfActivePage());
     }
-    if (newTabs) {
-        layout();  // the rows of tabs may have changed
+}
+
+void TabView::remakeTabs(std::vector<int> pages) {
+    const RECT pagesBefore = pageBounds();
+    {
+        // The tab control repaints itself whole when its tabs change, its pane too, which lies
+        // under the pages and stays as it was. Under Wine that pane is stretched with halftoning
+        // over its whole size, whatever covers it: 5 ms.
+        const OwnInvalidation own(tabs_);
+        TabCtrl_DeleteAllItems(tabs_);
+        tabPages_ = std::move(pages);
+        for (std::size_t tab = 0; tab < tabPages_.size(); ++tab) {
+            std::wstring caption = text::Widen(model_.PageAt(tabPages_[tab]).caption);
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = caption.data();
+            SendMessageW(tabs_, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    layout();  // the rows of tabs may have changed
+    const RECT pagesAfter = pageBounds();
+    if (EqualRect(&pagesBefore, &pagesAfter)) {
+        // The band of tabs below the pages, with the pane's edge the chosen tab joins.
+        RECT band;
+        GetClientRect(tabs_, &band);
+        band.top = pagesAfter.bottom;
+        InvalidateRect(tabs_, &band, TRUE);
+    } else {
+        InvalidateRect(tabs_, nullptr, TRUE);
     }
 }
 

@@ -36,6 +36,8 @@ class TabView : public Window {
 
   private:
     void refresh();
+    // Makes the tabs anew, one for each of these pages, repainting only what changed.
+    void remakeTabs(std::vector<int> pages);
     void layout();
     // Where the pages lie, in the tab view's client area.
     RECT pageBounds() const;

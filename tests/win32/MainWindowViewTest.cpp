@@ -210,9 +210,23 @@ TEST_F(MainWindowViewTest, TheToolTipsComeOnceTheWindowIsUp) {
     EXPECT_TRUE(says(frm->statusNotice.Text())) << "the whole notice";
 }
 
+// The tab control's update region lies in the band of tabs below the pages, but for the border
+// the chosen tab reaches over.
+void ExpectTabsAloneRepainted(HWND tabs) {
+    RECT page{};
+    GetClientRect(tabs, &page);
+    TabCtrl_AdjustRect(tabs, FALSE, &page);
+    InflateRect(&page, -4, -4);
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(tabs, &update, FALSE)) << "the tabs show the new choice";
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &update, &page)) << "nothing of the page's area";
+}
+
 // The page turned to comes on top of the one it replaces, which thus exposes nothing as it goes:
-// beneath the pages, the tab control repaints its tabs alone.
-TEST_F(MainWindowViewTest, TurningAPageRepaintsTheTabsAloneBeneathThePages) {
+// beneath the pages, the tab control repaints its tabs alone. So it does when other tabs show:
+// the pane beneath the pages stays as it was.
+TEST_F(MainWindowViewTest, TurningAPageOrSwitchingTabsRepaintsTheTabsAloneBeneathThePages) {
     const HWND tabs = FindChild(view->handle(), WC_TABCONTROLW);
     ASSERT_NE(tabs, nullptr);
     int shownPages = 0;  // made before the window showed, the others went out of sight all the same
@@ -224,14 +238,16 @@ TEST_F(MainWindowViewTest, TurningAPageRepaintsTheTabsAloneBeneathThePages) {
     HandlePendingMessages();
     frm->pages.SelectNextTabByUser(true);
     ASSERT_EQ(frm->pages.ActivePageIndex(), MainWindow::OptionsTab);
-    RECT page{};
-    GetClientRect(tabs, &page);
-    TabCtrl_AdjustRect(tabs, FALSE, &page);
-    InflateRect(&page, -4, -4);  // a chosen tab reaches over the page's border
-    RECT update{};
-    ASSERT_TRUE(GetUpdateRect(tabs, &update, FALSE)) << "the tabs show the new choice";
-    RECT overlap{};
-    EXPECT_FALSE(IntersectRect(&overlap, &update, &page)) << "nothing of the page's area";
+    ExpectTabsAloneRepainted(tabs);
+
+    HandlePendingMessages();
+    frm->mainMenu.Find("express")->Click();
+    ASSERT_EQ(frm->pages.ActivePageIndex(), MainWindow::IdentitiesTab);
+    ExpectTabsAloneRepainted(tabs);
+    HandlePendingMessages();
+    frm->mainMenu.Find("version2")->Click();
+    ASSERT_EQ(frm->pages.ActivePageIndex(), MainWindow::UnblockingTab);
+    ExpectTabsAloneRepainted(tabs);
 }
 
 // A policy's notice stands above the grid, whole, and in the status bar; without one the grid
