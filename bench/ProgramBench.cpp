@@ -71,11 +71,28 @@ const std::vector<Action>& Actions() {
          }},
         {"first switch to Outlook Express", "11.0", Nothing, Restart,
          [](Session& s) { s.Form().mainMenu.Find("express")->Click(); }},
+        {"switch to Outlook Express", "11.0", Nothing,
+         [](Session& s) {
+             if (s.Form().mainMenu.Find("express")->checked) {
+                 ClickVersion(s, "version2");
+             }
+         },
+         [](Session& s) { ClickVersion(s, "express"); }},
+        {"switch from Outlook Express to Outlook", "11.0", Nothing,
+         [](Session& s) {
+             if (!s.Form().mainMenu.Find("express")->checked) {
+                 ClickVersion(s, "express");
+             }
+         },
+         [](Session& s) { ClickVersion(s, "version2"); }},
         {"first options page", "11.0", Nothing, Restart,
          [](Session& s) { ShowPage(s, MainWindow::OptionsTab); }},
         {"options page", "11.0", Nothing,
          [](Session& s) { ShowPage(s, MainWindow::UnblockingTab); },
          [](Session& s) { ShowPage(s, MainWindow::OptionsTab); }},
+        {"unblocking page", "11.0", Nothing,
+         [](Session& s) { ShowPage(s, MainWindow::OptionsTab); },
+         [](Session& s) { ShowPage(s, MainWindow::UnblockingTab); }},
         {"identities page", "6.0", Nothing, [](Session& s) { ShowPage(s, MainWindow::ExpressTab); },
          [](Session& s) { ShowPage(s, MainWindow::IdentitiesTab); }},
         {"identity choice", "6.0", Nothing,
