@@ -126,6 +126,7 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const 
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT |
                            LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
     ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
+    headerCopy_.emplace(ListView_GetHeader(handle()));
     makeFonts();
     // The list view asks for the ticks (screen readers read them there) but draws no box of its
     // own at the item's left: its state images are one pixel wide and blank.

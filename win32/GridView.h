@@ -9,6 +9,7 @@
 
 #include "widgets/ColumnGrid.h"
 #include "win32/Gdi.h"
+#include "win32/HeaderCopy.h"
 #include "win32/Palette.h"
 #include "win32/ThemedBoxes.h"
 #include "win32/Window.h"
@@ -109,6 +110,7 @@ class GridView : public ControlView {
     UniqueFont font_;
     UniqueFont headerFont_;
     ThemedBoxes& themedBoxes_;
+    std::optional<HeaderCopy> headerCopy_;
     bool painting_ = false;        // between the list's first and last custom draw of a paint
     bool highContrast_ = false;    // as at the start of the paint
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn

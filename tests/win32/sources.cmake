@@ -4,6 +4,7 @@ set(BREVOLT_WIN32_TESTS
     win32/DropDownViewTest.cpp
     win32/GridViewTest.cpp
     win32/HandlesTest.cpp
+    win32/HeaderCopyTest.cpp
     win32/MainWindowViewTest.cpp
     win32/MessageBoxesTest.cpp
     win32/PaletteTest.cpp
