@@ -8,8 +8,6 @@
 namespace brevolt::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-
 // The system control that sent a notification to its parent, if any.
 HWND NotifyingControl(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -50,13 +48,12 @@ void ControlView::adopt(HWND control, ControlId id, bool ownMessages) {
     SetWindowLongPtrW(control_, GWLP_ID, static_cast<LONG_PTR>(id));
     SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (ownMessages) {
-        subclassed_ = SetWindowSubclass(control_, &ControlView::Subclass, kSubclassId,
-                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+        procedure_.Put(control_, &ControlView::Procedure);
     }
 }
 
 LRESULT ControlView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(control_, message, wParam, lParam);
+    return procedure_.CallOwn(control_, message, wParam, lParam);
 }
 
 void ControlView::destroy() {
@@ -74,20 +71,20 @@ void ControlView::destroy() {
 }
 
 void ControlView::release() {
-    if (subclassed_) {
-        RemoveWindowSubclass(control_, &ControlView::Subclass, kSubclassId);
-        subclassed_ = false;
-    }
+    procedure_.Release();
     SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
     control_ = nullptr;
 }
 
-LRESULT CALLBACK ControlView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR /*id*/, DWORD_PTR self) {
-    auto* view = reinterpret_cast<ControlView*>(self);
+LRESULT CALLBACK ControlView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* view = reinterpret_cast<ControlView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (view == nullptr) {
+        return ProcedureInFront::CallClass(window, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
+        const ProcedureInFront& procedure = view->procedure_;
         view->release();  // destroyed with its parent: the view stays, without a control
-        return DefSubclassProc(window, message, wParam, lParam);
+        return procedure.CallOwn(window, message, wParam, lParam);
     }
     // The controls' events report their own errors; what escapes the view itself is shown here,
     // since nothing may unwind through Win32.
@@ -96,7 +93,7 @@ LRESULT CALLBACK ControlView::Subclass(HWND window, UINT message, WPARAM wParam,
     } catch (...) {
         ReportCaughtError(window);
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return view->procedure_.CallOwn(window, message, wParam, lParam);
 }
 
 }  // namespace brevolt::win32

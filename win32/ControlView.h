@@ -8,15 +8,15 @@
 
 #include "win32/ControlIds.h"
 #include "win32/ModelBinding.h"
+#include "win32/ProcedureInFront.h"
 
 namespace brevolt::win32 {
 
 // The view of one control of a system class (a list view, a combo box, an owner-drawn button),
 // without a window of its own: what the control tells its parent (WM_NOTIFY, WM_COMMAND,
 // WM_DRAWITEM, WM_CONTEXTMENU) is handed to this view by whichever of the program's windows the
-// parent is. A view that asks for them sees the control's own messages first (`subclassed`):
-// only where it must, since under Wine every message of a subclassed control costs a trip to the
-// server.
+// parent is. A view that asks for them sees the control's own messages first (`subclassed`),
+// through a procedure put in front of the control's own.
 //
 // A derived view ends with destroy() in its destructor: its model bindings are taken back and
 // the control stops reaching the view before the control goes. A control destroyed with its
@@ -73,13 +73,12 @@ class ControlView {
     void destroy();
 
   private:
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void release();
 
     HWND control_ = nullptr;
     UINT dpi_ = 96;
-    bool subclassed_ = false;
+    ProcedureInFront procedure_;  // when the view sees the control's own messages
     std::vector<ModelBinding> bindings_;
 };
 

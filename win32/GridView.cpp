@@ -122,7 +122,7 @@ GridView::GridView(widgets::ColumnGrid& model, HWND parent, ControlId id, const 
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
                               LVS_SHOWSELALWAYS | LVS_OWNERDATA,
                           0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
-          id);
+          id, true);
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT |
                            LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
     ListView_SetExtendedListViewStyleEx(handle(), extended, extended);
@@ -480,6 +480,19 @@ int GridView::tickState(int row) const {
 
 int GridView::rowOf(int item) const {
     return item >= 0 && item < model_.RowCount() ? item : -1;
+}
+
+LRESULT GridView::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_NCPAINT) {
+        frameCopy_.Heard(message);
+        return ControlView::subclassed(message, wParam, lParam);
+    }
+    if (frameCopy_.PaintFromCopy(handle())) {
+        return 0;
+    }
+    const LRESULT result = ControlView::subclassed(message, wParam, lParam);
+    frameCopy_.Take(handle(), wParam);
+    return result;
 }
 
 LRESULT GridView::notified(const NMHDR& header, LPARAM lParam) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "widgets/ColumnGrid.h"
+#include "win32/FrameCopy.h"
 #include "win32/Gdi.h"
 #include "win32/HeaderCopy.h"
 #include "win32/Palette.h"
@@ -48,6 +49,8 @@ class GridView : public ControlView {
 
   protected:
     void resized() override { fitFillColumn(); }
+    // The frame is painted from a copy while it looks the same.
+    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
     void dpiChanged() override;
 
   private:
@@ -111,6 +114,7 @@ class GridView : public ControlView {
     UniqueFont headerFont_;
     ThemedBoxes& themedBoxes_;
     std::optional<HeaderCopy> headerCopy_;
+    FrameCopy frameCopy_;
     bool painting_ = false;        // between the list's first and last custom draw of a paint
     bool highContrast_ = false;    // as at the start of the paint
     COLORREF itemTextColour_ = 0;  // the list's colour for the item being drawn

@@ -1,16 +1,12 @@
 #include "win32/HeaderCopy.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
-
-#include <utility>
 
 namespace brevolt::win32 {
 
 HeaderCopy::HeaderCopy(HWND header) : header_(header) {
     SetWindowLongPtrW(header_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    own_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(header_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+    procedure_.Put(header_, &Procedure);
 }
 
 HeaderCopy::~HeaderCopy() {
@@ -22,21 +18,8 @@ HeaderCopy::~HeaderCopy() {
 
 void HeaderCopy::release() {
     SetWindowLongPtrW(header_, GWLP_USERDATA, 0);
-    if (GetWindowLongPtrW(header_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure)) {
-        SetWindowLongPtrW(header_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own_));
-    }
+    procedure_.Release();
     header_ = nullptr;
-}
-
-HeaderCopy::Surroundings HeaderCopy::CurrentSurroundings() {
-    Surroundings now;
-    const int indexes[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT,
-                           COLOR_3DDKSHADOW};
-    for (std::size_t i = 0; i < now.colours.size(); ++i) {
-        now.colours[i] = GetSysColor(indexes[i]);
-    }
-    now.themed = IsThemeActive() != FALSE;
-    return now;
 }
 
 bool HeaderCopy::OnlyReads(UINT message) {
@@ -79,11 +62,8 @@ bool HeaderCopy::OnlyReads(UINT message) {
 LRESULT CALLBACK HeaderCopy::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<HeaderCopy*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
-        // Let go while another procedure was put in front: the class's is the header's own.
-        return CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC)),
-                               window, message, wParam, lParam);
+        return ProcedureInFront::CallClass(window, message, wParam, lParam);
     }
-    const WNDPROC own = self->own_;
     switch (message) {
         case WM_PAINT:
             if (wParam == 0) {
@@ -100,63 +80,34 @@ LRESULT CALLBACK HeaderCopy::Procedure(HWND window, UINT message, WPARAM wParam,
             }
             break;
     }
-    return CallWindowProcW(own, window, message, wParam, lParam);
+    return self->procedure_.CallOwn(window, message, wParam, lParam);
 }
 
 void HeaderCopy::paint() {
     RECT client{};
     GetClientRect(header_, &client);
     const SIZE size{client.right, client.bottom};
-    const Surroundings surroundings = CurrentSurroundings();
+    const Surroundings surroundings = Surroundings::Now();
     const bool same =
         valid_ && size.cx == size_.cx && size.cy == size_.cy && surroundings == surroundings_;
     if (!same) {
-        if (!makeRoom(size)) {
-            valid_ = false;
-            CallWindowProcW(own_, header_, WM_PAINT, 0, 0);
+        valid_ = false;
+        if (!copy_.Fit(size)) {
+            procedure_.CallOwn(header_, WM_PAINT, 0, 0);
             return;
         }
-        CallWindowProcW(own_, header_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()),
-                        PRF_CLIENT | PRF_ERASEBKGND);
+        procedure_.CallOwn(header_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy_.dc()),
+                           PRF_CLIENT | PRF_ERASEBKGND);
+        size_ = size;
         surroundings_ = surroundings;
         valid_ = true;
     }
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(header_, &paint);
     const RECT& area = paint.rcPaint;
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(),
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, copy_.dc(),
            area.left, area.top, SRCCOPY);
     EndPaint(header_, &paint);
-}
-
-bool HeaderCopy::makeRoom(SIZE size) {
-    if (dc_ && size.cx == size_.cx && size.cy == size_.cy) {
-        return true;
-    }
-    dc_.reset();
-    bitmap_.reset();
-    size_ = SIZE{};
-    if (size.cx <= 0 || size.cy <= 0) {
-        return false;
-    }
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = size.cx;
-    format.bmiHeader.biHeight = -size.cy;  // top-down
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueDc dc(CreateCompatibleDC(nullptr));
-    if (!bitmap || !dc) {
-        return false;
-    }
-    SelectObject(dc.get(), bitmap.get());
-    bitmap_ = std::move(bitmap);
-    dc_ = std::move(dc);
-    size_ = size;
-    return true;
 }
 
 }  // namespace brevolt::win32

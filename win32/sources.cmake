@@ -8,7 +8,10 @@ set(BREVOLT_WIN32_SOURCES
     win32/FlatButtonView.cpp
     win32/Gdi.cpp
     win32/GridView.cpp
+    win32/FrameCopy.cpp
     win32/HeaderCopy.cpp
+    win32/PaintedCopy.cpp
+    win32/ProcedureInFront.cpp
     win32/HeldDrawing.cpp
     win32/MainWindowView.cpp
     win32/MessageBoxes.cpp

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "base/WideText.h"
+#include "support/win32/PixelBuffer.h"
 #include "support/win32/StateChanges.h"
 #include "widgets/ColumnGrid.h"
 #include "win32/CloseAtOnce.h"
@@ -569,6 +571,74 @@ TEST_F(GridViewTest, FittingAColumnMeasuresWithTheListsFonts) {
     EXPECT_GT(headerText, TextWidth(list, title)) << "the header's font is bold";
     EXPECT_GE(grid.ColumnWidth(1), headerText + 12);
     EXPECT_LT(grid.ColumnWidth(1), headerText + 60);
+}
+
+// The pixels of a window's frame as on the screen, its client area left out.
+std::vector<std::uint32_t> FramePixels(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&client, -bounds.left, -bounds.top);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    const testing::PixelBuffer buffer(width, height);
+    const HDC screen = GetWindowDC(window);
+    BitBlt(buffer.dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    ReleaseDC(window, screen);
+    const std::vector<std::uint32_t> pixels = buffer.Pixels();
+    std::vector<std::uint32_t> frame;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const POINT at{x, y};
+            if (!PtInRect(&client, at)) {
+                frame.push_back(pixels[y * width + x]);
+            }
+        }
+    }
+    return frame;
+}
+
+// Shown again after its page was turned away, the list's frame (border and scroll bars) is
+// painted from a copy while it looks the same: it always shows as the list paints it itself.
+TEST_F(GridViewTest, AFrameShownAgainLooksAsTheListPaintsIt) {
+    for (int row = grid.AddRows(57); row < grid.RowCount(); ++row) {
+        grid.SetCellText(1, row, std::to_string(row));
+    }
+    ShowWindow(host.get(), SW_SHOWNOACTIVATE);
+    UpdateWindow(host.get());
+    const struct {
+        const char* change;
+        std::function<void()> make;
+    } changes[] = {
+        {"none", [] {}},
+        {"scrolled", [this] { SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0); }},
+        {"focused", [this] { SetFocus(list); }},
+        {"narrower",
+         [this] {
+             view->SetBounds({0, 0, 600, 300});
+         }},
+        {"scrolled back", [this] { SendMessageW(list, WM_VSCROLL, SB_TOP, 0); }},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.change);
+        change.make();
+        ShowWindow(list, SW_HIDE);
+        ShowWindow(list, SW_SHOW);
+        UpdateWindow(list);
+        const auto shown = FramePixels(list);
+        // The pointer on the frame has the list paint it itself.
+        SendMessageW(list, WM_NCMOUSEMOVE, HTBORDER, MAKELPARAM(-1, -1));
+        RedrawWindow(list, nullptr, nullptr,
+                     RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+        EXPECT_EQ(shown, FramePixels(list));
+        // Off the frame again, which shows once more and is copied as it is now.
+        SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(5, 30));
+        ShowWindow(list, SW_HIDE);
+        ShowWindow(list, SW_SHOW);
+        UpdateWindow(list);
+    }
 }
 
 TEST_F(GridViewTest, TheModelOutlivesItsView) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/Handles.h"
+#include "support/win32/PixelBuffer.h"
 #include "win32/HeaderCopy.h"
 #include "win32/Window.h"
 
@@ -26,34 +26,16 @@ class TopWindow : public Window {
 std::vector<std::uint32_t> Pixels(HWND window, bool onScreen) {
     RECT client{};
     GetClientRect(window, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const UniqueDc dc(CreateCompatibleDC(nullptr));
-    const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+    const testing::PixelBuffer buffer(client.right, client.bottom);
     if (onScreen) {
         const HDC screen = GetDC(window);
-        BitBlt(dc.get(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+        BitBlt(buffer.dc(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
         ReleaseDC(window, screen);
     } else {
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()),
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.dc()),
                      PRF_CLIENT | PRF_ERASEBKGND);
     }
-    GdiFlush();
-    std::vector<std::uint32_t> pixels(
-        static_cast<const std::uint32_t*>(bits),
-        static_cast<const std::uint32_t*>(bits) + client.right * client.bottom);
-    for (auto& pixel : pixels) {
-        pixel &= 0xFFFFFF;
-    }
-    SelectObject(dc.get(), previous);
-    return pixels;
+    return buffer.Pixels();
 }
 
 // A header of three items on a window on screen, counting how often it paints itself, under a
