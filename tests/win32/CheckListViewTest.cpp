@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/WideText.h"
+#include "support/win32/PixelBuffer.h"
 #include "support/win32/StateChanges.h"
 #include "widgets/CheckList.h"
 #include "win32/CheckListView.h"
@@ -185,23 +186,10 @@ struct ListPixels {
         RECT client{};
         GetClientRect(list, &client);
         width = client.right;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = client.right;
-        info.bmiHeader.biHeight = -client.bottom;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        const HDC dc = CreateCompatibleDC(nullptr);
-        const HGDIOBJ previous = SelectObject(dc, bitmap.get());
-        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+        const testing::PixelBuffer buffer(client.right, client.bottom);
+        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.dc()),
                      PRF_CLIENT | PRF_ERASEBKGND);
-        GdiFlush();
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        pixels = static_cast<const std::uint32_t*>(bits);
+        pixels = buffer.Pixels();
     }
 
     // How many pixels inside `area` have (or, with `same` false, do not have) the colour.
@@ -211,14 +199,13 @@ struct ListPixels {
         int found = 0;
         for (int y = area.top; y < area.bottom; ++y) {
             for (int x = std::max<int>(area.left, 0); x < area.right && x < width; ++x) {
-                found += ((pixels[y * width + x] & 0xFFFFFF) == wanted) == same;
+                found += (pixels[y * width + x] == wanted) == same;
             }
         }
         return found;
     }
 
-    UniqueBitmap bitmap;
-    const std::uint32_t* pixels = nullptr;
+    std::vector<std::uint32_t> pixels;
     int width = 0;
 };
 

@@ -418,25 +418,13 @@ class Painting {
     explicit Painting(HWND list) : list_(list) {
         RECT client{};
         GetClientRect(list, &client);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = client.right;
-        info.bmiHeader.biHeight = -client.bottom;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        pixels_ = static_cast<const std::uint32_t*>(bits);
         width_ = client.right;
-        const HDC dc = CreateCompatibleDC(nullptr);
-        const HGDIOBJ previous = SelectObject(dc, bitmap_.get());
-        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));  // where the list paints nothing
-        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+        const testing::PixelBuffer buffer(client.right, client.bottom);
+        // Where the list paints nothing stays the window's colour.
+        FillRect(buffer.dc(), &client, GetSysColorBrush(COLOR_WINDOW));
+        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.dc()),
                      PRF_CLIENT | PRF_ERASEBKGND);
-        GdiFlush();
-        SelectObject(dc, previous);
-        DeleteDC(dc);
+        pixels_ = buffer.Pixels();
     }
 
     // The bounds of what is drawn inside the cell in another colour than `background`, its
@@ -446,7 +434,7 @@ class Painting {
         RECT ink{cell.right, cell.bottom, cell.left, cell.top};
         for (int y = cell.top + 1; y < cell.bottom - 1; ++y) {
             for (int x = cell.left + 1; x < cell.right - 1 && x < width_; ++x) {
-                if ((pixels_[y * width_ + x] & 0xFFFFFF) != plain) {
+                if (pixels_[y * width_ + x] != plain) {
                     ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
                            std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
                 }
@@ -459,7 +447,7 @@ class Painting {
         int found = 0;
         for (int y = cell.top + 1; y < cell.bottom - 1; ++y) {
             for (int x = cell.left + 1; x < cell.right - 1 && x < width_; ++x) {
-                found += (pixels_[y * width_ + x] & 0xFFFFFF) != Pixel(background);
+                found += pixels_[y * width_ + x] != Pixel(background);
             }
         }
         return found;
@@ -472,7 +460,7 @@ class Painting {
         int found = 0;
         for (int y = cell.top; y < cell.bottom; ++y) {
             for (int x = cell.left; x < cell.right && x < width_; ++x) {
-                found += (pixels_[y * width_ + x] & 0xFFFFFF) == wanted;
+                found += pixels_[y * width_ + x] == wanted;
             }
         }
         return found;
@@ -484,8 +472,7 @@ class Painting {
     }
 
     HWND list_;
-    UniqueBitmap bitmap_;
-    const std::uint32_t* pixels_ = nullptr;
+    std::vector<std::uint32_t> pixels_;  // top row first, as 0xRRGGBB
     int width_ = 0;
 };
 
