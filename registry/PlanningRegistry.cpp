@@ -7,7 +7,7 @@ namespace brevolt::registry {
 class PlannedKey : public RegistryKey {
   public:
     PlannedKey(PlanningRegistry& plan, Hive hive, std::string path,
-               std::unique_ptr<RegistryKey> inner)
+               std::shared_ptr<const RegistryKey> inner)
         : plan_(plan), hive_(hive), path_(std::move(path)), inner_(std::move(inner)) {}
 
     bool hasValue(std::string_view name) const override { return queryValue(name).has_value(); }
@@ -56,21 +56,26 @@ class PlannedKey : public RegistryKey {
     PlanningRegistry& plan_;
     Hive hive_;
     std::string path_;
-    std::unique_ptr<RegistryKey> inner_;  // the key as it is, if it exists
+    std::shared_ptr<const RegistryKey> inner_;  // the key as it is, if it exists
 };
 
 std::unique_ptr<RegistryKey> PlanningRegistry::openKey(Hive hive, std::string_view path,
                                                        Access /*access*/, bool create) {
-    // Opened for reading whatever the access asked: nothing is written through it.
-    auto inner = inner_.openKey(hive, path, Access::Read, false);
-    const std::pair<Hive, std::string> location{hive, FoldName(path)};
+    std::pair<Hive, std::string> location{hive, FoldName(path)};
+    auto known = opened_.find(location);
+    if (known == opened_.end()) {
+        // Opened for reading whatever the access asked: nothing is written through it. Once per
+        // key: nothing changes the registry beneath a plan, and each open is a call to the system.
+        known = opened_.emplace(location, inner_.openKey(hive, path, Access::Read, false)).first;
+    }
+    const std::shared_ptr<const RegistryKey>& inner = known->second;
     if (!inner && createdKeys_.count(location) == 0) {
         if (!create) {
             return nullptr;
         }
-        createdKeys_.insert(location);
+        createdKeys_.insert(std::move(location));
     }
-    return std::make_unique<PlannedKey>(*this, hive, std::string(path), std::move(inner));
+    return std::make_unique<PlannedKey>(*this, hive, std::string(path), inner);
 }
 
 bool PlanningRegistry::deleteTree(Hive /*hive*/, std::string_view /*path*/) {

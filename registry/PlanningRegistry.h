@@ -51,7 +51,9 @@ class PlanningRegistry : public RegistryBackend {
 
     RegistryBackend& inner_;
     std::set<std::pair<Hive, std::string>> createdKeys_;  // folded paths
-    std::map<ValueId, std::size_t> index_;                // into changes_
+    // Each key of `inner_` the plan looked at, by folded path; empty where it is missing.
+    std::map<std::pair<Hive, std::string>, std::shared_ptr<const RegistryKey>> opened_;
+    std::map<ValueId, std::size_t> index_;  // into changes_
     std::vector<PlannedChange> changes_;
 };
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "registry/AllOrNothing.h"
+#include "registry/PlanningRegistry.h"
 #include "registry/ValueCodec.h"
+#include "support/CountingRegistry.h"
 #include "support/RegistrySandbox.h"
 
 namespace brevolt {
@@ -84,6 +86,29 @@ TEST_F(AllOrNothing, TheWayBackPutsBackEveryValueAndRemovesTheKeysMadeThatNothin
     EXPECT_FALSE(sandbox.Exists(Hive::CurrentUser, kNew));
     EXPECT_EQ(sandbox.Get(Hive::CurrentUser, newKey, "Since"),
               registry::EncodeText("someone else's"));
+}
+
+// A plan asks the system for each key once, however often its writers open it, and still reads
+// what it planned: a key it would create is there, a value written reads back.
+TEST_F(AllOrNothing, APlanOpensEachKeyOnce) {
+    testing::CountingBackends counting(sandbox.Backend(), registry::CurrentIniBackend());
+    registry::PlanningRegistry plan(counting);
+    using registry::Access;
+    for (int round = 0; round < 3; ++round) {
+        const auto kept = plan.openKey(Hive::CurrentUser, kKept, Access::Read, false);
+        ASSERT_NE(kept, nullptr);
+        EXPECT_EQ(kept->queryValue("Changed"), registry::EncodeText("old"));
+        EXPECT_EQ(plan.openKey(Hive::CurrentUser, kNew, Access::Read, false) != nullptr, round > 0);
+        if (round == 0) {
+            plan.openKey(Hive::CurrentUser, kNew, Access::Full, true)
+                ->setValue("Added", registry::EncodeDword(1));
+        }
+    }
+    EXPECT_EQ(plan.openKey(Hive::CurrentUser, kNew, Access::Read, false)->queryValue("Added"),
+              registry::EncodeDword(1));
+    EXPECT_EQ(counting.counts.opens, 2);
+    EXPECT_EQ(counting.counts.repeatedOpens, 0);
+    EXPECT_EQ(plan.Changes().size(), 1u);
 }
 
 }  // namespace
