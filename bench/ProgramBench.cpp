@@ -24,6 +24,10 @@ struct Action {
     std::function<void(Session&)> act;
 };
 
+// The versions the actions start on, as the settings file names them.
+constexpr const char* kOutlook2003 = "11.0";
+constexpr const char* kOutlookExpress = "6.0";
+
 void Nothing(Session&) {}
 
 // A fresh start, for actions that must find the window as it opens.
@@ -40,73 +44,63 @@ void ShowPage(Session& session, MainWindow::Page page) {
     session.Form().pages.SelectTabByUser(page);
 }
 
+// A switch from the version of menu item `from` to that of `to`; each run starts on `from`.
+Action Switch(const char* name, const char* from, const char* to) {
+    return {name, kOutlook2003, Nothing,
+            [from, to](Session& s) {
+                if (s.Form().mainMenu.Find(to)->checked) {
+                    ClickVersion(s, from);
+                }
+            },
+            [to](Session& s) { ClickVersion(s, to); }};
+}
+
 const std::vector<Action>& Actions() {
     static const std::vector<Action> actions = {
-        {"start", "11.0", Nothing, [](Session& s) { s.Stop(); }, [](Session& s) { s.Start(); }},
-        {"version switch", "11.0", Nothing,
-         [](Session& s) {
-             if (s.Form().mainMenu.Find("version1")->checked) {
-                 ClickVersion(s, "version2");
-             }
-         },
-         [](Session& s) { ClickVersion(s, "version1"); }},
-        {"catalogue switch (2003 to 365)", "11.0", Nothing,
-         [](Session& s) {
-             if (s.Form().mainMenu.Find("version6")->checked) {
-                 ClickVersion(s, "version2");
-             }
-         },
-         [](Session& s) { ClickVersion(s, "version6"); }},
-        {"tick", "11.0", Nothing, Nothing,
+        {"start", kOutlook2003, Nothing, [](Session& s) { s.Stop(); },
+         [](Session& s) { s.Start(); }},
+        Switch("version switch", "version2", "version1"),
+        Switch("catalogue switch (2003 to 365)", "version2", "version6"),
+        {"tick", kOutlook2003, Nothing, Nothing,
          [](Session& s) { s.Form().attachmentGrid.ToggleCheckBoxByUser(0, 5); }},
-        {"all or none", "11.0", Nothing, Nothing,
+        {"all or none", kOutlook2003, Nothing, Nothing,
          [](Session& s) {
              auto& grid = s.Form().attachmentGrid;
              s.Form().gridMenu.items[grid.IsChecked(0, 0) ? 1 : 0].Click();
          }},
-        {"sort by a column", "11.0", Nothing, Nothing,
+        {"sort by a column", kOutlook2003, Nothing, Nothing,
          [](Session& s) {
              auto& grid = s.Form().attachmentGrid;
              grid.HeaderClick((grid.SortColumn() + 1) % grid.ColCount());
          }},
-        {"first switch to Outlook Express", "11.0", Nothing, Restart,
+        {"first switch to Outlook Express", kOutlook2003, Nothing, Restart,
          [](Session& s) { s.Form().mainMenu.Find("express")->Click(); }},
-        {"switch to Outlook Express", "11.0", Nothing,
-         [](Session& s) {
-             if (s.Form().mainMenu.Find("express")->checked) {
-                 ClickVersion(s, "version2");
-             }
-         },
-         [](Session& s) { ClickVersion(s, "express"); }},
-        {"switch from Outlook Express to Outlook", "11.0", Nothing,
-         [](Session& s) {
-             if (!s.Form().mainMenu.Find("express")->checked) {
-                 ClickVersion(s, "express");
-             }
-         },
-         [](Session& s) { ClickVersion(s, "version2"); }},
-        {"first options page", "11.0", Nothing, Restart,
+        Switch("switch to Outlook Express", "version2", "express"),
+        Switch("switch from Outlook Express to Outlook", "express", "version2"),
+        {"first options page", kOutlook2003, Nothing, Restart,
          [](Session& s) { ShowPage(s, MainWindow::OptionsTab); }},
-        {"options page", "11.0", Nothing,
+        {"options page", kOutlook2003, Nothing,
          [](Session& s) { ShowPage(s, MainWindow::UnblockingTab); },
          [](Session& s) { ShowPage(s, MainWindow::OptionsTab); }},
-        {"unblocking page", "11.0", Nothing,
+        {"unblocking page", kOutlook2003, Nothing,
          [](Session& s) { ShowPage(s, MainWindow::OptionsTab); },
          [](Session& s) { ShowPage(s, MainWindow::UnblockingTab); }},
-        {"identities page", "6.0", Nothing, [](Session& s) { ShowPage(s, MainWindow::ExpressTab); },
+        {"identities page", kOutlookExpress, Nothing,
+         [](Session& s) { ShowPage(s, MainWindow::ExpressTab); },
          [](Session& s) { ShowPage(s, MainWindow::IdentitiesTab); }},
-        {"identity choice", "6.0", Nothing,
+        {"identity choice", kOutlookExpress, Nothing,
          [](Session& s) { s.Form().identityChoice.ChooseByUser(0); },
          [](Session& s) { s.Form().identityChoice.ChooseByUser(1); }},
-        {"express page", "6.0", Nothing, [](Session& s) { ShowPage(s, MainWindow::IdentitiesTab); },
+        {"express page", kOutlookExpress, Nothing,
+         [](Session& s) { ShowPage(s, MainWindow::IdentitiesTab); },
          [](Session& s) { ShowPage(s, MainWindow::ExpressTab); }},
-        {"save, Outlook", "11.0", [](Session& s) { ShowPage(s, MainWindow::OptionsTab); },
+        {"save, Outlook", kOutlook2003, [](Session& s) { ShowPage(s, MainWindow::OptionsTab); },
          [](Session& s) {
              s.Form().outlookOptions.ToggleByUser(1);
              s.Form().attachmentGrid.ToggleCheckBoxByUser(0, 2);
          },
          [](Session& s) { s.Form().saveButton.Click(); }},
-        {"save, Outlook Express", "6.0",
+        {"save, Outlook Express", kOutlookExpress,
          [](Session& s) {
              ShowPage(s, MainWindow::ExpressTab);
              ShowPage(s, MainWindow::IdentitiesTab);

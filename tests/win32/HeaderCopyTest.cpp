@@ -10,17 +10,11 @@
 #include <vector>
 
 #include "support/win32/PixelBuffer.h"
+#include "support/win32/TopWindow.h"
 #include "win32/HeaderCopy.h"
-#include "win32/Window.h"
 
 namespace brevolt::win32 {
 namespace {
-
-class TopWindow : public Window {
-  public:
-    TopWindow() { create(L"HeaderCopyTest", L"", WS_POPUP, 0, 0, 0, 400, 100, nullptr); }
-    ~TopWindow() override { destroy(); }
-};
 
 // The pixels of a window's client area: as on the screen, or as the window paints it now.
 std::vector<std::uint32_t> Pixels(HWND window, bool onScreen) {
@@ -84,7 +78,7 @@ class HeaderCopyTest : public ::testing::Test {
         return DefSubclassProc(window, message, wParam, lParam);
     }
 
-    TopWindow top;
+    testing::TopWindow top{L"HeaderCopyTest", 400, 100};
     HWND header = nullptr;
     int paintings = 0;
     std::optional<HeaderCopy> copy;

@@ -8,19 +8,12 @@
 #include <memory>
 #include <vector>
 
+#include "support/win32/TopWindow.h"
 #include "win32/Panel.h"
 #include "win32/Window.h"
 
 namespace brevolt::win32 {
 namespace {
-
-// A top-level window of the program with nothing of its own to handle. A popup shown without
-// being activated: Wine's window manager then never holds up its end.
-class TopWindow : public Window {
-  public:
-    TopWindow() { create(L"WindowTest", L"", WS_POPUP, 0, 0, 0, 300, 200, nullptr); }
-    ~TopWindow() override { destroy(); }
-};
 
 // A control of the system, noting every message it is told.
 class Listener {
@@ -52,7 +45,7 @@ class Listener {
 // lists and buttons.
 class WindowTest : public ::testing::Test {
   protected:
-    TopWindow top;
+    testing::TopWindow top{L"WindowTest", 300, 200};
     Panel panel{top.handle(), GetSysColor(COLOR_BTNFACE)};
     Listener direct{top.handle()};
     Listener nested{panel.handle()};
